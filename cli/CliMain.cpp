@@ -1,0 +1,55 @@
+#include "cli/CliCommands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+void usage(QTextStream& s)
+{
+    s << QCoreApplication::translate("cli",
+             "Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]\n"
+             "\n"
+             "Befehle:\n"
+             "  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung\n"
+             "  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern\n"
+             "  plot DATEI [-o ZIEL]       Plotterdaten erzeugen\n"
+             "  blocks DATEI               Plotterdaten blockweise anzeigen\n"
+             "  devices                    angeschlossene Plotter auflisten\n"
+             "  query [--device BUS:ADR]   einen Plotter abfragen\n"
+             "  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden\n");
+    s.flush();
+}
+} // namespace
+
+int cliMain(const QStringList& arguments, CliIo& io)
+{
+    if (arguments.size() < 2 || arguments[1] == QLatin1String("--help")
+        || arguments[1] == QLatin1String("-h")) {
+        usage(arguments.size() < 2 ? io.err : io.out);
+        return arguments.size() < 2 ? 2 : 0;
+    }
+    const QString command = arguments[1];
+    const QStringList rest = arguments.mid(2);
+    int rc = 2;
+    if (command == QLatin1String("info"))
+        rc = cliInfo(rest, io);
+    else if (command == QLatin1String("convert"))
+        rc = cliConvert(rest, io);
+    else if (command == QLatin1String("plot"))
+        rc = cliPlot(rest, io);
+    else if (command == QLatin1String("blocks"))
+        rc = cliBlocks(rest, io);
+    else if (command == QLatin1String("devices"))
+        rc = cliDevices(rest, io);
+    else if (command == QLatin1String("query"))
+        rc = cliQuery(rest, io);
+    else if (command == QLatin1String("send"))
+        rc = cliSend(rest, io);
+    else {
+        io.err << QCoreApplication::translate("cli", "Unbekannter Befehl: %1").arg(command) << '\n';
+        usage(io.err);
+    }
+    io.out.flush();
+    io.err.flush();
+    return rc;
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Shared by ./run, ./test and ./bench: installs missing Debian packages and
+# builds the project into build/. Sourced, not executed.
+set -euo pipefail
+
+KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
+KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+             libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev)
+
+kc_install_missing() {
+  local missing=()
+  for p in "${KC_PACKAGES[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing missing packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+kc_build() {
+  local generator=()
+  if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
+  # An existing build folder keeps the generator it was made with.
+  if [ -f "$KC_BUILD/CMakeCache.txt" ]; then generator=(); fi
+  cmake -S "$KC_ROOT" -B "$KC_BUILD" "${generator[@]}" ${KC_CMAKE_ARGS:-} >/dev/null
+  cmake --build "$KC_BUILD" --parallel "$(nproc)"
+}

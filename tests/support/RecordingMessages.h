@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/UserMessages.h"
+
+#include <QList>
+#include <QMutex>
+#include <QQueue>
+
+// Records every message a test provokes and answers from a script (the
+// queued answers in order, then the given default). Thread-safe, so workers
+// may report through it.
+class RecordingMessages : public UserMessages
+{
+public:
+    struct Message {
+        Icon icon;
+        QString title;
+        QString text;
+        Buttons buttons;
+    };
+
+    Button show(Icon icon, const QString& title, const QString& text, Buttons buttons,
+                Button defaultButton) override;
+
+    void queueAnswer(Button b);
+    void setDefaultAnswer(Button b) { m_defaultAnswer = b; }
+    QList<Message> messages() const;
+    int count() const;
+    void clear();
+
+private:
+    mutable QMutex m_mutex;
+    QList<Message> m_messages;
+    QQueue<Button> m_answers;
+    Button m_defaultAnswer = Ok;
+};
