@@ -63,6 +63,12 @@ public:
     void updateDrawingExtent();
     int nodeCount() const;
 
+    // Registration marks (RegistrationMarks.cpp): measures the marks on the
+    // layer "KC-PassermarkenEbene" by their colour codes, and adds a colour
+    // entry for every artwork colour the table lacks.
+    void ReadAdobeIllustratorPasserMarks();
+    void completeColorTable();
+
     double drawingWidth() const { return m_drawingWidth; }
     double drawingHeight() const { return m_drawingHeight; }
     void setDrawingWidth(double v) { m_drawingWidth = v; }

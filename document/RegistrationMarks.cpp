@@ -1,0 +1,5 @@
+#include "document/Document.h"
+
+void Document::ReadAdobeIllustratorPasserMarks() {}
+
+void Document::completeColorTable() {}
