@@ -1,0 +1,293 @@
+#include "plot/CuttingHead.h"
+
+#include "app/Logger.h"
+#include "document/KCNode.h"
+#include "document/KCObject.h"
+#include "plot/JobLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr double DegreesPerRadian = 57.29577951308232;
+}
+
+CuttingHead::CuttingHead(QObject* parent) : QObject(parent) {}
+
+void CuttingHead::setMaterialSize(double width, double height)
+{
+    m_materialW = width;
+    m_materialH = height;
+}
+
+void CuttingHead::setOvercut(bool on, double angle, double distance)
+{
+    m_overcutOn = on;
+    m_overcutAngle = angle;
+    m_overcutDistance = distance;
+}
+
+// ---------------------------------------------------------------------------
+// Origins
+
+void CuttingHead::resetOrigins()
+{
+    m_origins.clear();
+    m_cur = Point{0, 0};
+    if (m_recordGeometry)
+        m_geometry.append(CutGeometry::Object{CutGeometry::Piece{}});
+    m_origins.append(Point{0, 0});
+}
+
+void CuttingHead::pushOrigin() { m_origins.append(m_cur); }
+
+void CuttingHead::popOrigin()
+{
+    if (m_origins.isEmpty())
+        return;
+    m_cur = m_origins.takeLast();
+}
+
+void CuttingHead::returnToOrigin() { m_cur = origin(); }
+
+// ---------------------------------------------------------------------------
+// Emission: the only place where pen moves become text.
+
+void CuttingHead::emitPoint()
+{
+    const double across = PlotterUnits::penCoordinate(m_cur.x, m_materialW);
+    const double along = PlotterUnits::penCoordinate(m_cur.y, m_materialH);
+    const Commands::MoveText t = Commands::penMove(m_penDown, along, across);
+    const int lastSize = m_lastMove.size;
+    if (t.size == lastSize && std::memcmp(t.data, m_lastMove.data, size_t(t.size)) == 0)
+        return;
+    // Consecutive pen-up moves collapse into the last one, but only while
+    // nothing else was appended after the earlier one.
+    if (lastSize > 0 && m_lastMove.data[1] == 'U' && t.data[1] == 'U'
+        && m_buffer.size() >= lastSize
+        && std::memcmp(m_buffer.constData() + m_buffer.size() - lastSize, m_lastMove.data,
+                       size_t(lastSize)) == 0)
+        m_buffer.chop(lastSize);
+    m_buffer.append(t.data, t.size);
+    m_lastMove = t;
+
+    m_max.x = std::min(std::max(m_max.x, m_cur.x), m_materialW);
+    m_max.y = std::min(std::max(m_max.y, m_cur.y), m_materialH);
+    m_min.x = std::min(m_min.x, m_cur.x);
+    m_min.y = std::min(m_min.y, m_cur.y);
+}
+
+// ---------------------------------------------------------------------------
+// Geometry record
+
+CutGeometry::Path& CuttingHead::lastPath()
+{
+    if (m_geometry.isEmpty())
+        m_geometry.append(CutGeometry::Object{CutGeometry::Piece{}});
+    CutGeometry::Object& object = m_geometry.last();
+    if (object.isEmpty())
+        object.append(CutGeometry::Piece{});
+    CutGeometry::Piece& piece = object.last();
+    if (piece.isEmpty())
+        piece.append(CutGeometry::Path{});
+    return piece.last();
+}
+
+void CuttingHead::geometryStartPath()
+{
+    CutGeometry::Path& last = lastPath();
+    if (last.segments.isEmpty())
+        return; // an unused path is reused
+    m_geometry.last().last().append(CutGeometry::Path{});
+}
+
+void CuttingHead::geometryAddLinePoint(Point p)
+{
+    if (!m_recordGeometry)
+        return;
+    CutGeometry::Path& path = lastPath();
+    if (path.segments.isEmpty() || path.segments.last().type != CutGeometry::PolylineRun)
+        path.segments.append(CutGeometry::Segment{CutGeometry::PolylineRun, {}});
+    path.segments.last().points.append(CutGeometry::Point{p.x, p.y});
+}
+
+// ---------------------------------------------------------------------------
+// Moves
+
+void CuttingHead::moveTo(double x, double y)
+{
+    const Point o = origin();
+    const Point target{o.x + x, o.y + y};
+    if (m_overcutOn && m_penDown)
+        corner(target, m_incomingCut, false);
+    m_prev = m_cur;
+    m_cur = target;
+    emitPoint();
+    if (m_penDown)
+        geometryAddLinePoint(target);
+    m_incomingCut = m_penDown;
+}
+
+void CuttingHead::penDown()
+{
+    if (!m_penDown) {
+        emitPoint();
+        if (m_recordGeometry) {
+            geometryStartPath();
+            CutGeometry::Path& path = lastPath();
+            path.start = CutGeometry::Point{m_cur.x, m_cur.y};
+        }
+    }
+    m_penDown = true;
+}
+
+void CuttingHead::penUp()
+{
+    if (m_overcutOn && m_penDown)
+        corner(m_cur, m_incomingCut, true);
+    m_penDown = false;
+}
+
+// The corner at the current position V, coming from the previous position P
+// and going on to `next`. Extends the incoming cut by the overcut length
+// and/or starts the outgoing cut that much early. Pen changes here are plain
+// state changes: the rule must not run itself again.
+void CuttingHead::corner(Point next, bool incomingCut, bool atEnd)
+{
+    if (!m_penDown)
+        return;
+    const Point v = m_cur;
+    const double vix = v.x - m_prev.x, viy = v.y - m_prev.y;
+    const double vox = next.x - v.x, voy = next.y - v.y;
+    const double li = std::sqrt(vix * vix + viy * viy);
+    const double lo = std::sqrt(vox * vox + voy * voy);
+    double angle;
+    if (li == 0 || lo == 0)
+        angle = m_overcutAngle + 1; // no corner
+    else
+        angle = std::acos(-(vix * vox + viy * voy) / (li * lo)) * DegreesPerRadian;
+    if (m_diagnostics)
+        Logger::debug(QStringLiteral("Cutting Angle: %1 %2").arg(angle).arg(m_overcutAngle));
+
+    const bool sharp = angle <= m_overcutAngle;
+    const bool extension = li != 0 && ((sharp && incomingCut) || atEnd);
+    const bool leadIn = lo != 0 && (sharp || !incomingCut);
+    if (!extension && !leadIn)
+        return;
+    const double d = m_overcutDistance;
+    if (extension) {
+        m_cur = Point{v.x + vix / li * d, v.y + viy / li * d};
+        emitPoint();
+        geometryAddLinePoint(m_cur);
+        m_penDown = false;
+    }
+    if (leadIn) {
+        const Point s{v.x - vox / lo * d, v.y - voy / lo * d};
+        if (m_recordGeometry) {
+            lastPath(); // makes sure an object and a piece exist
+            CutGeometry::Piece& piece = m_geometry.last().last();
+            if (piece.last().segments.isEmpty())
+                piece.removeLast();
+            CutGeometry::Path path;
+            path.start = CutGeometry::Point{s.x, s.y};
+            path.segments.append(
+                CutGeometry::Segment{CutGeometry::PolylineRun, {CutGeometry::Point{v.x, v.y}}});
+            piece.append(path);
+        }
+        m_penDown = false;
+        m_cur = s;
+        emitPoint();
+        m_penDown = true;
+    }
+    m_cur = v;
+    emitPoint();
+    m_penDown = true;
+}
+
+void CuttingHead::curveTo(Point p0, Point c1, Point c2, Point p3, int steps, bool first,
+                          bool closed)
+{
+    const Point o = origin();
+    const double ux = 3.0 * (c1.x - p0.x), uy = 3.0 * (c1.y - p0.y);
+    const double vx = 3.0 * (c2.x - c1.x) - ux, vy = 3.0 * (c2.y - c1.y) - uy;
+    const double wx = p3.x - p0.x - ux - vx, wy = p3.y - p0.y - uy - vy;
+    for (int i = 1; i <= steps; ++i) {
+        const double t = double(i) / steps;
+        const Point b{o.x + (wx * t * t * t + vx * t * t + ux * t + p0.x),
+                      o.y + (wy * t * t * t + vy * t * t + uy * t + p0.y)};
+        if (i == 1 && m_overcutOn && m_penDown && !(first && closed))
+            corner(b, m_incomingCut, false);
+        m_prev = m_cur;
+        m_cur = b;
+        if (m_penDown)
+            emitPoint();
+    }
+    if (m_penDown && m_recordGeometry) {
+        CutGeometry::Path& path = lastPath();
+        if (path.segments.isEmpty() || path.segments.last().type != CutGeometry::CurveRun)
+            path.segments.append(CutGeometry::Segment{CutGeometry::CurveRun, {}});
+        QVector<CutGeometry::Point>& pts = path.segments.last().points;
+        pts.append(CutGeometry::Point{o.x + c1.x, o.y + c1.y});
+        pts.append(CutGeometry::Point{o.x + c2.x, o.y + c2.y});
+        pts.append(CutGeometry::Point{o.x + p3.x, o.y + p3.y});
+    }
+    m_incomingCut = m_penDown;
+}
+
+int CuttingHead::curveSteps(double nodeLength, double scale)
+{
+    const double steps = std::ceil(2.0 * nodeLength * scale);
+    if (!(steps >= 3)) // also NaN
+        return 3;
+    if (steps > 5000)
+        return 5000;
+    return int(steps);
+}
+
+void CuttingHead::outputObject(const KCObject& object, const HeadTransform& t)
+{
+    const double scale = std::max(t.scaleX(), t.scaleY());
+    penUp();
+    for (const KCSubPath& sub : object.subPaths()) {
+        const QVector<KCNode>& nodes = sub.nodes();
+        if (nodes.isEmpty())
+            continue;
+        returnToOrigin();
+        penUp();
+        for (int k = 0; k < nodes.size(); ++k)
+            addNodeCut(nodes[k], k, sub.isClosed(), t, scale);
+        penUp();
+    }
+}
+
+void CuttingHead::addNodeCut(const KCNode& node, int index, bool closed, const HeadTransform& t,
+                             double scale)
+{
+    Point p[4];
+    for (int i = 0; i < 4; ++i)
+        t.apply(node.x(i), node.y(i), p[i].x, p[i].y);
+    if (!m_penDown) {
+        moveTo(p[0].x, p[0].y);
+        penDown();
+    }
+    if (node.isLine())
+        moveTo(p[3].x, p[3].y);
+    else
+        curveTo(p[0], p[1], p[2], p[3], curveSteps(node.length(), scale), index == 0, closed);
+}
+
+// ---------------------------------------------------------------------------
+// Buffer
+
+void CuttingHead::append(const QByteArray& commands) { m_buffer.append(commands); }
+
+QByteArray CuttingHead::take()
+{
+    m_buffer.append("PU;", 3);
+    QByteArray out;
+    out.swap(m_buffer);
+    if (m_diagnostics)
+        Logger::debug(QString::fromLatin1(out));
+    return out;
+}
