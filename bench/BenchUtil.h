@@ -14,14 +14,13 @@ namespace Bench {
 // Peak resident set size of this process in MiB (VmHWM), 0 when unknown.
 inline double peakResidentMiB()
 {
+    // /proc files report size 0, so read them whole rather than by atEnd().
     QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!f.open(QIODevice::ReadOnly))
         return 0;
-    while (!f.atEnd()) {
-        const QByteArray line = f.readLine();
+    for (const QByteArray& line : f.readAll().split('\n'))
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
     return 0;
 }
 

@@ -19,17 +19,28 @@ QByteArray fixedDecimals(double v, int decimals)
     return QByteArray(buf, int(r.ptr - buf));
 }
 
-// Writes a non-negative integer below 10^6 backwards-free into out.
+// Writes a non-negative integer below 10^6, two digits at a time.
 inline int writeSmallUnsigned(char* out, unsigned v)
 {
-    char tmp[8];
-    int n = 0;
-    do {
-        tmp[n++] = char('0' + v % 10);
-        v /= 10;
-    } while (v);
-    for (int i = 0; i < n; ++i)
-        out[i] = tmp[n - 1 - i];
+    static const char pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233"
+                                "34353637383940414243444546474849505152535455565758596061626364656667"
+                                "6869707172737475767778798081828384858687888990919293949596979899";
+    const int n = v < 10 ? 1 : v < 100 ? 2 : v < 1000 ? 3 : v < 10000 ? 4 : v < 100000 ? 5 : 6;
+    char* p = out + n;
+    while (v >= 100) {
+        const unsigned r = v % 100;
+        v /= 100;
+        p -= 2;
+        p[0] = pairs[2 * r];
+        p[1] = pairs[2 * r + 1];
+    }
+    if (v >= 10) {
+        p -= 2;
+        p[0] = pairs[2 * v];
+        p[1] = pairs[2 * v + 1];
+    } else {
+        *--p = char('0' + v);
+    }
     return n;
 }
 
@@ -51,12 +62,15 @@ int writeG6(char* out, double v)
 {
     // Whole numbers below one million print as plain integers under %g.
     // -0.0 prints "-0", so it takes the general path.
-    if (v > -1e6 && v < 1e6 && v == std::trunc(v) && !(v == 0.0 && std::signbit(v))) {
-        if (v < 0) {
-            out[0] = '-';
-            return 1 + writeSmallUnsigned(out + 1, unsigned(-v));
+    if (v > -1e6 && v < 1e6) {
+        const int i = int(v); // exact for whole numbers in this range
+        if (double(i) == v && !(i == 0 && std::signbit(v))) {
+            if (i < 0) {
+                out[0] = '-';
+                return 1 + writeSmallUnsigned(out + 1, unsigned(-i));
+            }
+            return writeSmallUnsigned(out, unsigned(i));
         }
-        return writeSmallUnsigned(out, unsigned(v));
     }
     const auto r = std::to_chars(out, out + 32, v, std::chars_format::general, 6);
     return int(r.ptr - out);

@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "document/KCNode.h"
 #include "document/KCObject.h"
+#include "plot/CurveSteps.h"
 #include "plot/JobLayout.h"
 
 #include <algorithm>
@@ -11,9 +12,27 @@
 
 namespace {
 constexpr double DegreesPerRadian = 57.29577951308232;
-}
 
-CuttingHead::CuttingHead(QObject* parent) : QObject(parent) {}
+// Equality of two short texts without a library call: pen moves are
+// mostly 8 to 16 characters, compared as two overlapping 8-byte words.
+inline bool sameText(const char* a, const char* b, int n)
+{
+    if (n >= 8 && n <= 16) {
+        quint64 a0, a1, b0, b1;
+        std::memcpy(&a0, a, 8);
+        std::memcpy(&b0, b, 8);
+        std::memcpy(&a1, a + n - 8, 8);
+        std::memcpy(&b1, b + n - 8, 8);
+        return a0 == b0 && a1 == b1;
+    }
+    return std::memcmp(a, b, size_t(n)) == 0;
+}
+} // namespace
+
+CuttingHead::CuttingHead(QObject* parent) : QObject(parent)
+{
+    setOvercut(false, 90.0, 0.5);
+}
 
 void CuttingHead::setMaterialSize(double width, double height)
 {
@@ -26,6 +45,8 @@ void CuttingHead::setOvercut(bool on, double angle, double distance)
     m_overcutOn = on;
     m_overcutAngle = angle;
     m_overcutDistance = distance;
+    m_cosThresholdValid = angle > 0 && angle < 180;
+    m_cosThreshold = m_cosThresholdValid ? std::cos(angle / DegreesPerRadian) : 0.0;
 }
 
 // ---------------------------------------------------------------------------
@@ -60,14 +81,13 @@ void CuttingHead::emitPoint()
     const double along = PlotterUnits::penCoordinate(m_cur.y, m_materialH);
     const Commands::MoveText t = Commands::penMove(m_penDown, along, across);
     const int lastSize = m_lastMove.size;
-    if (t.size == lastSize && std::memcmp(t.data, m_lastMove.data, size_t(t.size)) == 0)
+    if (t.size == lastSize && sameText(t.data, m_lastMove.data, t.size))
         return;
     // Consecutive pen-up moves collapse into the last one, but only while
     // nothing else was appended after the earlier one.
     if (lastSize > 0 && m_lastMove.data[1] == 'U' && t.data[1] == 'U'
         && m_buffer.size() >= lastSize
-        && std::memcmp(m_buffer.constData() + m_buffer.size() - lastSize, m_lastMove.data,
-                       size_t(lastSize)) == 0)
+        && sameText(m_buffer.constData() + m_buffer.size() - lastSize, m_lastMove.data, lastSize))
         m_buffer.chop(lastSize);
     m_buffer.append(t.data, t.size);
     m_lastMove = t;
@@ -162,15 +182,29 @@ void CuttingHead::corner(Point next, bool incomingCut, bool atEnd)
     const double vox = next.x - v.x, voy = next.y - v.y;
     const double li = std::sqrt(vix * vix + viy * viy);
     const double lo = std::sqrt(vox * vox + voy * voy);
-    double angle;
-    if (li == 0 || lo == 0)
-        angle = m_overcutAngle + 1; // no corner
-    else
-        angle = std::acos(-(vix * vox + viy * voy) / (li * lo)) * DegreesPerRadian;
-    if (m_diagnostics)
-        Logger::debug(QStringLiteral("Cutting Angle: %1 %2").arg(angle).arg(m_overcutAngle));
+    bool sharp;
+    if (li == 0 || lo == 0) {
+        const double angle = m_overcutAngle + 1; // no corner
+        sharp = angle <= m_overcutAngle;
+        if (m_diagnostics)
+            Logger::debug(QStringLiteral("Cutting Angle: %1 %2").arg(angle).arg(m_overcutAngle));
+    } else {
+        const double c = -(vix * vox + viy * voy) / (li * lo);
+        // Far from the threshold the cosine decides without acos; the margin
+        // is many orders above the rounding of acos, so the decision is the
+        // same. Diagnostics print the angle and take the exact path.
+        if (!m_diagnostics && m_cosThresholdValid && c >= -1 && c <= 1
+            && std::fabs(c - m_cosThreshold) > 1e-9) {
+            sharp = c > m_cosThreshold;
+        } else {
+            const double angle = std::acos(c) * DegreesPerRadian;
+            sharp = angle <= m_overcutAngle;
+            if (m_diagnostics)
+                Logger::debug(
+                    QStringLiteral("Cutting Angle: %1 %2").arg(angle).arg(m_overcutAngle));
+        }
+    }
 
-    const bool sharp = angle <= m_overcutAngle;
     const bool extension = li != 0 && ((sharp && incomingCut) || atEnd);
     const bool leadIn = lo != 0 && (sharp || !incomingCut);
     if (!extension && !leadIn)
@@ -274,7 +308,7 @@ void CuttingHead::addNodeCut(const KCNode& node, int index, bool closed, const H
     if (node.isLine())
         moveTo(p[3].x, p[3].y);
     else
-        curveTo(p[0], p[1], p[2], p[3], curveSteps(node.length(), scale), index == 0, closed);
+        curveTo(p[0], p[1], p[2], p[3], CurveSteps::forNode(node, scale), index == 0, closed);
 }
 
 // ---------------------------------------------------------------------------
@@ -287,6 +321,10 @@ QByteArray CuttingHead::take()
     m_buffer.append("PU;", 3);
     QByteArray out;
     out.swap(m_buffer);
+    // A whole job stays in memory until it is sent: give back what the
+    // buffer's growth reserved beyond the block.
+    if (out.capacity() - out.size() > out.size() / 16)
+        out.squeeze();
     if (m_diagnostics)
         Logger::debug(QString::fromLatin1(out));
     return out;

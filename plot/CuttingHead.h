@@ -115,6 +115,9 @@ private:
     bool m_overcutOn = false;
     double m_overcutDistance = 0.5;
     double m_overcutAngle = 90.0;
+    // cos of the overcut angle, for deciding corners far from it without acos.
+    double m_cosThreshold = 0.0;
+    bool m_cosThresholdValid = true;
     bool m_diagnostics = true;
     bool m_recordGeometry = true;
 

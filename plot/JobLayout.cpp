@@ -120,13 +120,3 @@ HeadTransform::HeadTransform(Document::Rotation rotation, bool mirrored, bool fc
     const bool rotated = rotation == Document::Right90 || rotation == Document::Left90;
     m_w = rotated ? scaledHeight : scaledWidth;
 }
-
-namespace PlotterUnits {
-double penCoordinate(double mm, double materialMm)
-{
-    double u = std::trunc(mm * 40.0);
-    if (u == 0)
-        u = 1;
-    return std::min(u, materialMm * 40.0 - 1.0);
-}
-} // namespace PlotterUnits

@@ -2,6 +2,10 @@
 
 #include "document/Document.h"
 
+#include <QtGlobal>
+
+#include <cmath>
+
 // How one job lies on the material, derived from the document's settings
 // each time it is needed (nothing is cached between runs). Shared by the
 // preview, plot data generation and the FCM export so that all three agree.
@@ -141,5 +145,15 @@ private:
 namespace PlotterUnits {
 // A pen-move coordinate: mm × 40 truncated toward zero, 0 written as 1,
 // limited from above to the last unit inside the material; no lower limit.
-double penCoordinate(double mm, double materialMm);
+inline double penCoordinate(double mm, double materialMm)
+{
+    double u = mm * 40.0;
+    // Truncation by integer conversion where it is exact (and much cheaper
+    // than a library call); -0 and +0 both become 1 below.
+    u = std::fabs(u) < 4.5e15 ? double(qint64(u)) : std::trunc(u);
+    if (u == 0)
+        u = 1;
+    const double limit = materialMm * 40.0 - 1.0;
+    return limit < u ? limit : u;
+}
 } // namespace PlotterUnits

@@ -1,0 +1,161 @@
+// The quick ways of the plot pipeline against the plain rules they replace:
+// same numbers bit for bit, same decisions, same streams.
+
+#include "PlotFixtures.h"
+
+#include "plot/CurveSteps.h"
+#include "plot/CuttingHead.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+
+using namespace PlotFixtures;
+
+namespace {
+
+KCNode randomNode(QRandomGenerator& rng, double spread, double offset)
+{
+    KCNode n;
+    for (int p = 0; p < 4; ++p)
+        n.setPoint(p, offset + (rng.generateDouble() - 0.5) * spread,
+                   offset + (rng.generateDouble() - 0.5) * spread);
+    return n;
+}
+
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+} // namespace
+
+class TestFastPaths : public QObject
+{
+    Q_OBJECT
+private slots:
+    void nodeLength_data();
+    void nodeLength();
+    void stepCount_data();
+    void stepCount();
+    void cornerDecisions_data();
+    void cornerDecisions();
+};
+
+void TestFastPaths::nodeLength_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<double>("spread");
+    QTest::addColumn<double>("offset");
+    QTest::newRow("millimetre curves") << 1u << 10.0 << 0.0;
+    QTest::newRow("far from the origin") << 2u << 3.0 << 25000.0;
+    QTest::newRow("metre curves") << 3u << 2000.0 << 500.0;
+    QTest::newRow("tiny") << 4u << 1e-6 << 1.0;
+}
+
+void TestFastPaths::nodeLength()
+{
+    QFETCH(quint32, seed);
+    QFETCH(double, spread);
+    QFETCH(double, offset);
+    QRandomGenerator rng(seed);
+    for (int i = 0; i < 20000; ++i) {
+        KCNode n = randomNode(rng, spread, offset);
+        if (i % 5 == 0) { // straight, handles on the end points
+            n.setP1(n.P0X(), n.P0Y());
+            n.setP2(n.P3X(), n.P3Y());
+        }
+        QVERIFY2(sameBits(CurveSteps::nodeLength(n), n.length()), qPrintable(QString::number(i)));
+    }
+    KCNode cached;
+    cached.setCachedLength(42.5);
+    QCOMPARE(CurveSteps::nodeLength(cached), 42.5);
+}
+
+void TestFastPaths::stepCount_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<double>("spread");
+    QTest::addColumn<double>("offset");
+    // Spreads around 1.5 mm put many curves right at the 3-chord border.
+    QTest::newRow("border of the minimum") << 5u << 1.2 << 0.0;
+    QTest::newRow("small, far out") << 6u << 1.0 << 80000.0;
+    QTest::newRow("mixed") << 7u << 20.0 << 10.0;
+}
+
+void TestFastPaths::stepCount()
+{
+    QFETCH(quint32, seed);
+    QFETCH(double, spread);
+    QFETCH(double, offset);
+    QRandomGenerator rng(seed);
+    const double scales[] = {0.25, 1.0, 1.37, 4.0};
+    for (int i = 0; i < 20000; ++i) {
+        const KCNode n = randomNode(rng, spread, offset);
+        for (double s : scales)
+            QCOMPARE(CurveSteps::forNode(n, s), CuttingHead::curveSteps(n.length(), s));
+    }
+    // A straight 0.75 mm curve: two chords per mm give 1.5, so 3; at the
+    // length where 2·L·s reaches just over 3 the plain count is 4.
+    KCNode n = curveNode({0, 0}, {0.25, 0}, {0.5, 0}, {0.75, 0});
+    QCOMPARE(CurveSteps::forNode(n, 1.0), 3);
+    const double s = 3.0000001 / (2 * n.length());
+    QCOMPARE(CurveSteps::forNode(n, s), CuttingHead::curveSteps(n.length(), s));
+    QCOMPARE(CurveSteps::forNode(n, s), 4);
+}
+
+void TestFastPaths::cornerDecisions_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<bool>("gridAngles"); // many corners exactly at the threshold
+    QTest::newRow("random corners, 130") << 8u << 130 << false;
+    QTest::newRow("random corners, 45") << 9u << 45 << false;
+    QTest::newRow("right angles at 90") << 10u << 90 << true;
+    QTest::newRow("grid corners at 135") << 11u << 135 << true;
+    QTest::newRow("threshold 180") << 12u << 180 << false;
+    QTest::newRow("threshold 0") << 13u << 0 << true;
+}
+
+// Diagnostics print every corner angle and so take the plain acos path;
+// without them the cosine decides. Both streams must be the same.
+void TestFastPaths::cornerDecisions()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, angle);
+    QFETCH(bool, gridAngles);
+    QRandomGenerator rng(seed);
+    Document d;
+    baseSettings(d);
+    d.setMaterialWidth(1000);
+    d.setMaterialHeight(1000);
+    KCLayer* layer = addLayer(d, QStringLiteral("Ecken"));
+    for (int o = 0; o < 200; ++o) {
+        QVector<QPointF> pts;
+        for (int i = 0; i < 12; ++i) {
+            if (gridAngles) // axis and diagonal steps: 0°, 45°, 90°, 135°, 180° corners
+                pts << QPointF(rng.bounded(5), rng.bounded(5)) * 2.0;
+            else
+                pts << QPointF(rng.generateDouble() * 20, rng.generateDouble() * 20);
+        }
+        addPolyline(layer, pts, o % 2 == 0);
+    }
+    setDrawingSize(d, 20, 20);
+    d.setOvercut(true);
+    d.setOvercutDistance(0.7);
+    d.setOvercutAngle(angle);
+
+    const QByteArray fast = generate(d);
+    BlockList list;
+    PlotDataGenerator g(d);
+    const QtMessageHandler old = qInstallMessageHandler(quiet);
+    g.generate(list); // diagnostics on
+    qInstallMessageHandler(old);
+    const QByteArray plain = list.stream();
+    if (fast != plain)
+        QFAIL(describeMismatch(fast, plain).left(400).constData());
+}
+
+QTEST_GUILESS_MAIN(TestFastPaths)
+#include "tst_fastpaths.moc"
