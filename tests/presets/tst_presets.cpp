@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
@@ -543,6 +544,19 @@ void TestPresets::shippedDefaults()
     }
     kinds.sort();
     QCOMPARE(kinds, (QStringList{"expert", "expert pro", "plain", "sable"}));
+
+    // The rest of the first-run set, with the registration-mark defaults the
+    // host plug-in reads before the dialog has ever been used.
+    for (const char* name : {"1000.txt", "2000.txt", "3000.txt"})
+        QVERIFY(QFileInfo(TestPaths::source(QStringLiteral("data/defaults/") + QLatin1String(name))).size() > 0);
+    QSettings ini(TestPaths::source(QStringLiteral("data/defaults/Kerfcraft.ini")), QSettings::IniFormat);
+    ini.beginGroup(QStringLiteral("Passermarks"));
+    QCOMPARE(ini.childKeys().size(), 9);
+    const QList<QPair<const char*, int>> marks = {{"SetMarks", 0}, {"DeleteMarks", 0}, {"Length", 20},
+        {"Thickness", 10}, {"Margin", 15}, {"UseHorSegmentMarks", 0}, {"UseVertSegmentMarks", 0},
+        {"XStep", 500}, {"YStep", 500}};
+    for (const auto& key : marks)
+        QCOMPARE(ini.value(QLatin1String(key.first), -1).toInt(), key.second);
 }
 
 QTEST_GUILESS_MAIN(TestPresets)
