@@ -88,12 +88,12 @@ void TestExchangeFile::newestCandidateWins()
 
     const QString row = setUpTempFolders();
     const QDateTime base = QDateTime::currentDateTime().addDays(-1);
-    for (const QString& spec : files) {
-        QFile f(row + '/' + spec.section('@', 0, 0));
+    for (const QString& entry : files) {
+        QFile f(row + '/' + entry.section('@', 0, 0));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("x");
         f.flush(); // a later flush would stamp the file with the current time
-        QVERIFY(f.setFileTime(base.addMSecs(spec.section('@', 1).toInt()),
+        QVERIFY(f.setFileTime(base.addMSecs(entry.section('@', 1).toInt()),
                               QFileDevice::FileModificationTime));
     }
 

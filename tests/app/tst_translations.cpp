@@ -47,9 +47,9 @@ void TestTranslations::onlyLoadedFilesAreKept()
     QFETCH(QStringList, kept);
 
     QTemporaryDir dir;
-    for (const QString& spec : files) {
-        const QString name = spec.section('=', 0, 0);
-        const QString kind = spec.section('=', 1);
+    for (const QString& entry : files) {
+        const QString name = entry.section('=', 0, 0);
+        const QString kind = entry.section('=', 1);
         const QString path = dir.filePath(name);
         if (kind == "good") {
             QVERIFY(QFile::copy(TestPaths::bin("Kerfcraft_en.qm"), path));
