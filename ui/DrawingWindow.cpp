@@ -86,6 +86,7 @@ void DrawingWindow::fillLayers()
         layerItem->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         layerItem->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     }
+    tree->expandAll();
     tree->resizeColumnToContents(0);
 }
 
