@@ -8,12 +8,15 @@
 #include "document/ExchangeText.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
+#include "presets/KerfcraftPresets.h"
 #include "ui/DrawingWindow.h"
 #include "ui/GuiMessages.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QSettings>
+
+#include <memory>
 
 // Resources live in the core library; a static library's resources must be
 // registered by hand, and only from the global namespace.
@@ -27,9 +30,14 @@ namespace Startup {
 namespace {
 QString tr(const char* text) { return QCoreApplication::translate("Startup", text); }
 
-// Creates and loads the one presets store. The store is not part of this
-// start-up code yet; it is filled in with the presets subsystem.
-void createPresetsStore() {}
+// Creates and loads the one presets store, published for the whole process.
+std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
+{
+    auto presets = std::make_unique<KerfcraftPresets>(messages, KerfcraftPresets::defaultPath());
+    presets->load();
+    KerfcraftPresets::setInstance(presets.get());
+    return presets;
+}
 
 int showWindow(const WindowInput& input)
 {
@@ -100,14 +108,14 @@ int run(int argc, char** argv, Translations& translations)
     // Organisation/application scope; the window keeps the chosen material,
     // blade and language there.
     QSettings settings;
-    createPresetsStore();
+    GuiMessages messages;
+    const std::unique_ptr<KerfcraftPresets> presets = createPresetsStore(messages);
 
     const CommandLine commandLine = CommandLine::evaluate(argc, argv);
     // Registration-mark mode talks to the host in German only.
     translations.load(Environment::executableDir(),
                       commandLine.mode() != CommandLine::Mode::RegistrationMarks);
 
-    GuiMessages messages;
     switch (commandLine.mode()) {
     case CommandLine::Mode::RegistrationMarks:
     case CommandLine::Mode::InstallPlugins:

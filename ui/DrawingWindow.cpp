@@ -7,6 +7,10 @@
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
+#include "presets/Blade.h"
+#include "presets/KerfcraftPresets.h"
+#include "presets/Material.h"
+#include "presets/PresetNames.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -45,6 +49,7 @@ DrawingWindow::DrawingWindow(const QStringList& texts, bool isSvg, QWidget* pare
     ui->setupUi(this);
     connect(m_document, &Document::DataChanged, this, &DrawingWindow::onDocumentDataChanged);
     importExchangeText(*m_document, texts, isSvg);
+    fillMaterials();
     onDocumentDataChanged(); // in case the import had nothing to report
 }
 
@@ -127,4 +132,25 @@ void DrawingWindow::fillExtent()
                                        .arg(mm(left), mm(right), mm(top), mm(bottom)));
     ui->lblGroesse->setText(tr("%1 × %2 mm")
                                 .arg(mm(m_document->drawingWidth()), mm(m_document->drawingHeight())));
+}
+
+void DrawingWindow::fillMaterials()
+{
+    QTreeWidget* tree = ui->twMaterialien;
+    tree->clear();
+    const KerfcraftPresets* presets = KerfcraftPresets::instance();
+    if (!presets)
+        return;
+    // German until the language switch of the full window exists.
+    const PresetNames::Offered offered = PresetNames::localise(*presets, QStringLiteral("de"));
+    for (const Material* m : offered.materials) {
+        auto* item = new QTreeWidgetItem(tree);
+        item->setText(0, m->Name);
+        item->setText(1, QString::number(m->Speed));
+        item->setText(2, QString::number(m->Force));
+        item->setText(3, QString::number(m->Passages));
+        const Blade* blade = presets->bladeById(m->Blade);
+        item->setText(4, blade ? blade->Name : QString());
+    }
+    tree->resizeColumnToContents(0);
 }

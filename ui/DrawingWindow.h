@@ -32,6 +32,7 @@ private:
     void fillLayers();
     void fillColors();
     void fillExtent();
+    void fillMaterials();
 
     std::unique_ptr<Ui::DrawingWindow> ui;
     Document* m_document = nullptr;
