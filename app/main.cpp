@@ -1,11 +1,12 @@
+#include "app/Startup.h"
+#include "app/Translations.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel w(QStringLiteral("Kerfcraft"));
-    w.setWindowTitle(QStringLiteral("Kerfcraft"));
-    w.show();
-    return app.exec();
+    // Destroyed before the application, after every window has closed.
+    Translations translations;
+    return Startup::run(argc, argv, translations);
 }

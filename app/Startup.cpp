@@ -1,0 +1,138 @@
+#include "app/Startup.h"
+
+#include "app/CommandLine.h"
+#include "app/DefaultFiles.h"
+#include "app/ExchangeFileLocator.h"
+#include "app/InkscapeCheck.h"
+#include "app/Translations.h"
+#include "document/ExchangeText.h"
+#include "platform/Clock.h"
+#include "platform/Environment.h"
+#include "presets/KerfcraftPresets.h"
+#include "ui/DrawingWindow.h"
+#include "ui/GuiMessages.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSettings>
+
+#include <memory>
+
+// Resources live in the core library; a static library's resources must be
+// registered by hand, and only from the global namespace.
+static void registerResources()
+{
+    Q_INIT_RESOURCE(kerfcraft);
+}
+
+namespace Startup {
+
+namespace {
+QString tr(const char* text) { return QCoreApplication::translate("Startup", text); }
+
+// Creates and loads the one presets store, published for the whole process.
+std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
+{
+    auto presets = std::make_unique<KerfcraftPresets>(messages, KerfcraftPresets::defaultPath());
+    presets->load();
+    KerfcraftPresets::setInstance(presets.get());
+    return presets;
+}
+
+int showWindow(const WindowInput& input)
+{
+    DrawingWindow window(input.texts, input.isSvg);
+    window.show();
+    return QApplication::exec();
+}
+
+int notAvailableYet(UserMessages& messages)
+{
+    messages.information(tr("Information"), tr("Diese Funktion ist noch nicht verfügbar."));
+    return 0;
+}
+} // namespace
+
+WindowInput prepareCutMode(const QStringList& candidates, const QString& inkscapePreferences,
+                           Clock& clock, UserMessages& messages)
+{
+    WindowInput input;
+    const QString name = ExchangeFileLocator::chooseNewest(candidates);
+
+    if (name.endsWith(QLatin1String("svg"))
+        && InkscapeCheck::check(inkscapePreferences, messages) == InkscapeCheck::Outcome::Quit)
+        return input;
+
+    if (!ExchangeFileLocator::waitForFile(name, clock, messages)) {
+        input.exitCode = ExchangeFileLocator::NotFoundExitCode;
+        return input;
+    }
+
+    // A file that vanished or cannot be opened now just gives an empty drawing.
+    if (name.endsWith(QLatin1String(".kcj"))) {
+        ExchangeText::readKcjLines(name, input.texts);
+    } else if (name.endsWith(QLatin1String(".svg"))) {
+        QString text;
+        ExchangeText::readWholeText(name, text);
+        input.texts << text;
+        input.isSvg = true;
+    } else {
+        return input;
+    }
+    input.openWindow = true;
+    return input;
+}
+
+QStringList readPlainModeText(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QStringList();
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    const int end = bytes.indexOf('\0');
+    if (end >= 0)
+        bytes.truncate(end);
+    return QStringList{QString::fromLatin1(bytes)};
+}
+
+int run(int argc, char** argv, Translations& translations)
+{
+    registerResources();
+    QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
+
+    DefaultFiles::CopyIniFilesIfNotExists();
+    // Organisation/application scope; the window keeps the chosen material,
+    // blade and language there.
+    QSettings settings;
+    GuiMessages messages;
+    const std::unique_ptr<KerfcraftPresets> presets = createPresetsStore(messages);
+
+    const CommandLine commandLine = CommandLine::evaluate(argc, argv);
+    // Registration-mark mode talks to the host in German only.
+    translations.load(Environment::executableDir(),
+                      commandLine.mode() != CommandLine::Mode::RegistrationMarks);
+
+    switch (commandLine.mode()) {
+    case CommandLine::Mode::RegistrationMarks:
+    case CommandLine::Mode::InstallPlugins:
+    case CommandLine::Mode::DeinstallPlugins:
+        return notAvailableYet(messages);
+    case CommandLine::Mode::Cut: {
+        const WindowInput input =
+            prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
+                           Clock::system(), messages);
+        return input.openWindow ? showWindow(input) : input.exitCode;
+    }
+    case CommandLine::Mode::Plain:
+        break;
+    }
+    WindowInput plain;
+    plain.texts = readPlainModeText(PlainModeFile);
+    return showWindow(plain);
+}
+
+} // namespace Startup

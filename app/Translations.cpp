@@ -1,0 +1,41 @@
+#include "app/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+
+Translations::Translations() = default;
+
+Translations::~Translations()
+{
+    // One by one, so each uninstalls itself while the application still exists.
+    while (!m_translators.empty())
+        m_translators.erase(m_translators.begin());
+}
+
+void Translations::load(const QString& dir, bool install)
+{
+    const QStringList names = QDir(dir).entryList({QStringLiteral("Kerfcraft_*.qm")},
+                                                  QDir::NoFilter, QDir::Unsorted);
+    for (const QString& name : names) {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(dir + QLatin1Char('/') + name) || !install)
+            continue;
+        QCoreApplication::installTranslator(translator.get());
+        m_translators[name] = std::move(translator);
+    }
+}
+
+QStringList Translations::fileNames() const
+{
+    QStringList names;
+    for (const auto& entry : m_translators)
+        names << entry.first;
+    return names;
+}
+
+QTranslator* Translations::translator(const QString& fileName) const
+{
+    const auto it = m_translators.find(fileName);
+    return it == m_translators.end() ? nullptr : it->second.get();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+
+class QTranslator;
+
+// The translation files "Kerfcraft_*.qm" found beside the executable, each
+// loaded into its own translator, keyed and ordered by file name. The main
+// window offers them as user-interface languages. Owns the translators and
+// deletes them (uninstalling them) when destroyed.
+class Translations
+{
+public:
+    Translations();
+    ~Translations();
+    Translations(const Translations&) = delete;
+    Translations& operator=(const Translations&) = delete;
+
+    // Loads every "Kerfcraft_*.qm" of dir in listing order. Only translators
+    // that loaded are kept; with install they are also installed in the
+    // application (later ones take precedence), without install nothing is
+    // kept (registration-mark mode shows no translated texts).
+    void load(const QString& dir, bool install);
+
+    QStringList fileNames() const;                          // sorted
+    QTranslator* translator(const QString& fileName) const; // null if absent
+
+private:
+    std::map<QString, std::unique_ptr<QTranslator>> m_translators;
+};
