@@ -1,10 +1,55 @@
 #include "cli/CliCommands.h"
 
+#include "cli/PlotJob.h"
+#include "document/Document.h"
+#include "plot/Block.h"
+#include "plot/BlockList.h"
+
 #include <QCoreApplication>
+#include <QSaveFile>
 #include <QTextStream>
 
-int cliPlot(const QStringList&, CliIo& io)
+// kerfcraft-cli plot INPUT [-o OUT] [options]: the exact bytes the plotter
+// would receive, every block in order, to OUT or to standard output.
+int cliPlot(const QStringList& args, CliIo& io)
 {
-    io.err << QCoreApplication::translate("cli", "Dieser Befehl ist noch nicht verfügbar.") << '\n';
-    return 2;
+    PlotJob::Options options;
+    QString error;
+    if (!PlotJob::parse(args, true, options, &error)) {
+        io.err << error << '\n';
+        return 2;
+    }
+    if (options.help) {
+        io.out << PlotJob::usage(QStringLiteral("plot"), true);
+        return 0;
+    }
+    QObject owner; // outlives the document, which points at its presets
+    Document doc;
+    bool deviceControl = false;
+    if (!PlotJob::prepare(options, doc, io.messages, owner, deviceControl, &error)) {
+        io.err << error << '\n';
+        return 2;
+    }
+    BlockList blocks(deviceControl);
+    PlotJob::generate(doc, blocks, options.progress && PlotJob::isTerminal(io.err), io.err);
+
+    if (options.output.isEmpty()) {
+        for (int i = 0; i < blocks.size(); ++i)
+            io.rawOut.write(blocks.at(i).bytes());
+        return 0;
+    }
+    // Written under a temporary name and renamed, so a failed run leaves
+    // no partial file behind.
+    QSaveFile file(options.output);
+    bool ok = file.open(QIODevice::WriteOnly);
+    for (int i = 0; ok && i < blocks.size(); ++i)
+        ok = file.write(blocks.at(i).bytes()) == blocks.at(i).bytes().size();
+    if (!ok || !file.commit()) {
+        file.cancelWriting();
+        io.err << QCoreApplication::translate("cli", "Die Datei %1 konnte nicht geschrieben werden.")
+                      .arg(options.output)
+               << '\n';
+        return 2;
+    }
+    return 0;
 }

@@ -1,0 +1,553 @@
+#include "cli/PlotJob.h"
+
+#include "document/Document.h"
+#include "document/DrawingFile.h"
+#include "platform/Environment.h"
+#include "plot/Commands.h"
+#include "presets/Blade.h"
+#include "presets/KerfcraftPresets.h"
+#include "presets/Material.h"
+#include "presets/PlotterTemplate.h"
+
+#include "plot/BlockList.h"
+#include "plot/PlotDataGenerator.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QTextStream>
+#include <QUuid>
+
+#include <cmath>
+#include <functional>
+
+#include <unistd.h>
+
+namespace PlotJob {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
+
+bool fail(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+bool parseInt(const QString& text, int& value)
+{
+    bool ok = false;
+    value = text.trimmed().toInt(&ok, 10);
+    return ok;
+}
+
+// Millimetres with "." or "," as the decimal separator.
+bool parseDouble(const QString& text, double& value)
+{
+    bool ok = false;
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    value = t.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+bool parseBool(const QString& text, bool& value)
+{
+    const QString t = text.trimmed().toLower();
+    if (t == QLatin1String("true")) {
+        value = true;
+        return true;
+    }
+    if (t == QLatin1String("false")) {
+        value = false;
+        return true;
+    }
+    int i = 0;
+    if (!parseInt(t, i))
+        return false;
+    value = i != 0;
+    return true;
+}
+
+// ---- Job settings by their job-file names --------------------------------------
+
+struct Setting {
+    enum Kind { Int, Bool, Double, Uuid, Enum } kind;
+    QStringList names;  // enumeration names ...
+    QList<int> values;  // ... and their values
+    std::function<void(Document&, int)> setInt;
+    std::function<void(Document&, double)> setDouble;
+    std::function<void(Document&, const QUuid&)> setUuid;
+};
+
+Setting intSetting(void (Document::*f)(int))
+{
+    Setting s{Setting::Int, {}, {}, {}, {}, {}};
+    s.setInt = [f](Document& d, int v) { (d.*f)(v); };
+    return s;
+}
+
+Setting boolSetting(void (Document::*f)(bool))
+{
+    Setting s{Setting::Bool, {}, {}, {}, {}, {}};
+    s.setInt = [f](Document& d, int v) { (d.*f)(v != 0); };
+    return s;
+}
+
+Setting enumSetting(const QStringList& names, const QList<int>& values,
+                    std::function<void(Document&, int)> set)
+{
+    Setting s{Setting::Enum, names, values, std::move(set), {}, {}};
+    return s;
+}
+
+const QMap<QString, Setting>& settings()
+{
+    static const QMap<QString, Setting> table = [] {
+        QMap<QString, Setting> t;
+        t.insert(QStringLiteral("MaterialSize.Width"), intSetting(&Document::setMaterialWidth));
+        t.insert(QStringLiteral("MaterialSize.Height"), intSetting(&Document::setMaterialHeight));
+        Setting uid{Setting::Uuid, {}, {}, {}, {}, {}};
+        uid.setUuid = [](Document& d, const QUuid& u) { d.setMaterialUid(u); };
+        t.insert(QStringLiteral("MaterialSize.MaterialUId"), uid);
+        t.insert(QStringLiteral("JobSize.Width"), intSetting(&Document::setJobWidth));
+        t.insert(QStringLiteral("JobSize.Height"), intSetting(&Document::setJobHeight));
+        t.insert(QStringLiteral("JobSize.FitToMaterialsize"),
+                 boolSetting(&Document::setFitToMaterialSize));
+        t.insert(QStringLiteral("JobSize.Proportional"), boolSetting(&Document::setProportional));
+        t.insert(QStringLiteral("Position.Right"), intSetting(&Document::setRight));
+        t.insert(QStringLiteral("Position.Bottom"), intSetting(&Document::setBottom));
+        t.insert(QStringLiteral("Position.Location"),
+                 enumSetting({QStringLiteral("Manually"), QStringLiteral("BottomRight"),
+                              QStringLiteral("BottomLeft"), QStringLiteral("HorizontalCentered")},
+                             {0, 1, 2, 3},
+                             [](Document& d, int v) { d.setLocation(Document::Location(v)); }));
+        t.insert(QStringLiteral("Position.Rotation"),
+                 enumSetting({QStringLiteral("NoRotation"), QStringLiteral("Right90"),
+                              QStringLiteral("Left90"), QStringLiteral("HalfRotation")},
+                             {0, 1, 2, 3},
+                             [](Document& d, int v) { d.setRotation(Document::Rotation(v)); }));
+        t.insert(QStringLiteral("Position.Mirrored"), boolSetting(&Document::setMirrored));
+        t.insert(QStringLiteral("Copies.Count"), intSetting(&Document::setCopiesCount));
+        t.insert(QStringLiteral("Copies.Horz"), intSetting(&Document::setCopiesHorz));
+        t.insert(QStringLiteral("Copies.Vert"), intSetting(&Document::setCopiesVert));
+        t.insert(QStringLiteral("Copies.HorzDistance"), intSetting(&Document::setHorzDistance));
+        t.insert(QStringLiteral("Copies.VertDistance"), intSetting(&Document::setVertDistance));
+        t.insert(QStringLiteral("Copies.AutoPlacement"), boolSetting(&Document::setAutoPlacement));
+        t.insert(QStringLiteral("Copies.SameDistance"), boolSetting(&Document::setSameDistance));
+        t.insert(QStringLiteral("GridOvercutQuality.Grid"), boolSetting(&Document::setGrid));
+        t.insert(QStringLiteral("GridOvercutQuality.Overcut"), boolSetting(&Document::setOvercut));
+        t.insert(QStringLiteral("GridOvercutQuality.GridDistance"),
+                 intSetting(&Document::setGridDistance));
+        t.insert(QStringLiteral("GridOvercutQuality.OvercutAngle"),
+                 intSetting(&Document::setOvercutAngle));
+        Setting overcutDistance{Setting::Double, {}, {}, {}, {}, {}};
+        overcutDistance.setDouble = [](Document& d, double v) { d.setOvercutDistance(v); };
+        t.insert(QStringLiteral("GridOvercutQuality.OvercutDistance"), overcutDistance);
+        t.insert(QStringLiteral("GridOvercutQuality.Quality"), intSetting(&Document::setQuality));
+        t.insert(QStringLiteral("FinalHeadPosition.Homeposition"),
+                 enumSetting({QStringLiteral("Startposition"), QStringLiteral("BehindTheJob"),
+                              QStringLiteral("LeftBesideTheJob")},
+                             {0, 1, 2}, [](Document& d, int v) {
+                                 d.setHomeposition(Document::Homeposition(v));
+                             }));
+        t.insert(QStringLiteral("FinalHeadPosition.Extraspace"), intSetting(&Document::setExtraspace));
+        t.insert(QStringLiteral("ObjectSelection.Selection"),
+                 enumSetting({QStringLiteral("LayerSelection"), QStringLiteral("ColorSelection")},
+                             {2, 3}, [](Document& d, int v) { d.setSelection(v); }));
+        t.insert(QStringLiteral("ObjectSelection.Segmentation"),
+                 boolSetting(&Document::setSegmentation));
+        t.insert(QStringLiteral("ObjectSelection.SegmentHeight"),
+                 intSetting(&Document::setSegmentHeight));
+        t.insert(QStringLiteral("ObjectSelection.StopBetweenLayers"),
+                 boolSetting(&Document::setStopBetweenLayers));
+        t.insert(QStringLiteral("ObjectSelection.DifferentCuttingParameter"),
+                 boolSetting(&Document::setDifferentCuttingParameter));
+        t.insert(QStringLiteral("ObjectSelection2.Selection"),
+                 enumSetting({QStringLiteral("AllObjects"), QStringLiteral("AISelectedObjects")},
+                             {0, 1}, [](Document& d, int v) { d.setSelection2(v); }));
+        t.insert(QStringLiteral("ObjectSelection2.UsePassermarks"),
+                 boolSetting(&Document::setUsePassermarks));
+        t.insert(QStringLiteral("ObjectSelection2.StartJobImmediatly"),
+                 boolSetting(&Document::setStartJobImmediatly));
+        t.insert(QStringLiteral("AdvancedFunctions.BladeInitializing"),
+                 boolSetting(&Document::setBladeInitializing));
+        return t;
+    }();
+    return table;
+}
+
+// ---- Presets ------------------------------------------------------------------------
+
+bool isNamed(const QString& wanted, const QString& name, const QMap<QString, QString>& names)
+{
+    if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+        return true;
+    for (const QString& n : names)
+        if (n.compare(wanted, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+Material* findMaterial(const KerfcraftPresets& p, const QString& key)
+{
+    int id = 0;
+    if (parseInt(key, id))
+        if (Material* m = p.materialById(id))
+            return m;
+    for (Material* m : p.materials())
+        if (isNamed(key, m->Name, m->Names))
+            return m;
+    return nullptr;
+}
+
+Blade* findBlade(const KerfcraftPresets& p, const QString& key)
+{
+    int id = 0;
+    if (parseInt(key, id))
+        if (Blade* b = p.bladeById(id))
+            return b;
+    for (Blade* b : p.blades())
+        if (isNamed(key, b->Name, b->Names))
+            return b;
+    return nullptr;
+}
+
+PlotterTemplate* findModel(const KerfcraftPresets& p, const QString& name)
+{
+    for (PlotterTemplate* t : p.plotterTemplates())
+        if (t->Name.compare(name, Qt::CaseInsensitive) == 0)
+            return t;
+    return nullptr;
+}
+
+// The user's presets file, else the one shipped beside the executable.
+QString presetsPath()
+{
+    const QString user = KerfcraftPresets::defaultPath();
+    if (QFileInfo(user).isFile())
+        return user;
+    const QString shipped = Environment::executableDir() + QStringLiteral("/KerfcraftPresets.xml");
+    return QFileInfo(shipped).isFile() ? shipped : QString();
+}
+
+bool inRange(int value, int min, int max) { return max <= 0 || (value >= min && value <= max); }
+
+} // namespace
+
+bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        QString inlineValue;
+        bool hasInline = false;
+        if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
+            const int eq = arg.indexOf(QLatin1Char('='));
+            inlineValue = arg.mid(eq + 1);
+            arg = arg.left(eq);
+            hasInline = true;
+        }
+        auto value = [&](QString& out) {
+            if (hasInline) {
+                out = inlineValue;
+                return true;
+            }
+            if (i + 1 >= args.size())
+                return fail(error, tr("Der Option %1 fehlt ein Wert.").arg(arg));
+            out = args[++i];
+            return true;
+        };
+        auto bad = [&](const QString& v) {
+            return fail(error, tr("Ungültiger Wert für %1: %2").arg(arg, v));
+        };
+        auto flag = [&]() {
+            if (hasInline)
+                return fail(error, tr("Die Option %1 nimmt keinen Wert.").arg(arg));
+            return true;
+        };
+        QString v;
+        if (arg == QLatin1String("-h") || arg == QLatin1String("--help")) {
+            o.help = true;
+        } else if (allowOutput && (arg == QLatin1String("-o") || arg == QLatin1String("--output"))) {
+            if (!value(v))
+                return false;
+            if (v.isEmpty())
+                return bad(v);
+            o.output = v;
+        } else if (arg == QLatin1String("--plotter")) {
+            if (!value(o.plotter))
+                return false;
+        } else if (arg == QLatin1String("--material")) {
+            if (!value(o.material))
+                return false;
+        } else if (arg == QLatin1String("--blade")) {
+            if (!value(o.blade))
+                return false;
+        } else if (arg == QLatin1String("--speed") || arg == QLatin1String("--force")
+                   || arg == QLatin1String("--passes")) {
+            int n = 0;
+            if (!value(v))
+                return false;
+            const int min = arg == QLatin1String("--passes") ? 1 : 0;
+            if (!parseInt(v, n) || n < min)
+                return bad(v);
+            (arg == QLatin1String("--speed") ? o.speed
+                                             : arg == QLatin1String("--force") ? o.force : o.passes) = n;
+        } else if (arg == QLatin1String("--blade-offset")) {
+            if (!value(v))
+                return false;
+            if (!parseDouble(v, o.bladeOffset))
+                return bad(v);
+            o.hasBladeOffset = true;
+        } else if (arg == QLatin1String("--offset-correction")) {
+            if (!value(v))
+                return false;
+            if (!parseDouble(v, o.offsetCorrection))
+                return bad(v);
+            o.hasOffsetCorrection = true;
+        } else if (arg == QLatin1String("--blade-init")) {
+            if (!flag())
+                return false;
+            o.bladeInit = true;
+        } else if (arg == QLatin1String("--use-plotter-settings")) {
+            if (!flag())
+                return false;
+            o.usePlotterSettings = true;
+        } else if (arg == QLatin1String("--progress")) {
+            if (!flag())
+                return false;
+            o.progress = true;
+        } else if (arg == QLatin1String("--set")) {
+            if (!value(v))
+                return false;
+            const int eq = v.indexOf(QLatin1Char('='));
+            if (eq <= 0)
+                return bad(v);
+            const QString name = v.left(eq).trimmed();
+            if (!settings().contains(name))
+                return fail(error, tr("Unbekannte Einstellung: %1").arg(name));
+            o.settings.append({name, v.mid(eq + 1)});
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return fail(error, tr("Unbekannte Option: %1").arg(args[i]));
+        } else if (o.input.isEmpty()) {
+            o.input = arg;
+        } else {
+            return fail(error, tr("Mehr als eine Eingabedatei angegeben: %1").arg(arg));
+        }
+    }
+    if (o.input.isEmpty() && !o.help)
+        return fail(error, tr("Keine Eingabedatei angegeben."));
+    return true;
+}
+
+QString usage(const QString& command, bool allowOutput)
+{
+    QString text = tr("Aufruf: kerfcraft-cli %1 DATEI%2 [OPTIONEN]\n\n")
+                       .arg(command, allowOutput ? QStringLiteral(" [-o ZIEL]") : QString());
+    text += tr("  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)\n"
+               "  --material NAME|ID        Material (Vorgabe: das erste)\n"
+               "  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)\n"
+               "  --speed N                 Geschwindigkeit in cm/s\n"
+               "  --force N                 Andruck in g\n"
+               "  --passes N                Durchgänge\n"
+               "  --blade-offset MM         Versatzkorrektur des Messers\n"
+               "  --offset-correction MM    zusätzliche Versatzkorrektur\n"
+               "  --blade-init              Messer-Initialisierung vor dem Auftrag\n"
+               "  --use-plotter-settings    Einstellungen des Plotters verwenden\n"
+               "  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90\n"
+               "  --progress                Fortschritt anzeigen\n");
+    return text;
+}
+
+bool applySetting(Document& doc, const QString& name, const QString& value, QString* error)
+{
+    const auto it = settings().constFind(name);
+    if (it == settings().constEnd())
+        return fail(error, tr("Unbekannte Einstellung: %1").arg(name));
+    const Setting& s = *it;
+    auto bad = [&] { return fail(error, tr("Ungültiger Wert für %1: %2").arg(name, value)); };
+    switch (s.kind) {
+    case Setting::Int: {
+        int v = 0;
+        if (!parseInt(value, v))
+            return bad();
+        s.setInt(doc, v);
+        return true;
+    }
+    case Setting::Bool: {
+        bool v = false;
+        if (!parseBool(value, v))
+            return bad();
+        s.setInt(doc, v ? 1 : 0);
+        return true;
+    }
+    case Setting::Double: {
+        double v = 0;
+        if (!parseDouble(value, v))
+            return bad();
+        s.setDouble(doc, v);
+        return true;
+    }
+    case Setting::Uuid: {
+        const QUuid u(value.trimmed());
+        if (u.isNull())
+            return bad();
+        s.setUuid(doc, u);
+        return true;
+    }
+    case Setting::Enum: {
+        int index = s.names.indexOf(value.trimmed());
+        int v = 0;
+        if (index < 0 && parseInt(value, v))
+            index = s.values.indexOf(v);
+        if (index < 0)
+            return bad();
+        s.setInt(doc, s.values[index]);
+        return true;
+    }
+    }
+    return bad();
+}
+
+bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& owner,
+             bool& deviceControl, QString* error)
+{
+    QString loadError;
+    if (!DrawingFile::load(doc, o.input, &loadError))
+        return fail(error, loadError);
+
+    KerfcraftPresets* presets = nullptr;
+    const QString path = presetsPath();
+    if (!path.isEmpty()) {
+        presets = new KerfcraftPresets(messages, path, &owner);
+        presets->load();
+    } else if (!o.plotter.isEmpty() || !o.material.isEmpty() || !o.blade.isEmpty()) {
+        return fail(error, tr("Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden."));
+    }
+
+    // Plotter model: decides the device-control strings and the ranges.
+    const PlotterTemplate* model = nullptr;
+    QString modelName = o.plotter;
+    if (presets) {
+        if (!o.plotter.isEmpty()) {
+            model = findModel(*presets, o.plotter);
+            if (!model)
+                return fail(error, tr("Unbekanntes Plottermodell: %1").arg(o.plotter));
+        } else if (!presets->plotterTemplates().isEmpty()) {
+            model = presets->plotterTemplates().first();
+        }
+        if (model)
+            modelName = model->Name;
+    }
+    deviceControl = Commands::deviceControlForModel(modelName);
+
+    // Material, then its blade unless one is named.
+    Material* material = nullptr;
+    if (presets) {
+        if (!o.material.isEmpty()) {
+            material = findMaterial(*presets, o.material);
+            if (!material)
+                return fail(error, tr("Unbekanntes Material: %1").arg(o.material));
+        } else if (!presets->materials().isEmpty()) {
+            material = presets->materials().first();
+        }
+    }
+    if (material) {
+        doc.setMaterial(material);
+        doc.setSpeed(material->Speed);
+        doc.setPressure(material->Force);
+        doc.setPasses(material->Passages);
+        doc.setPatternLength(material->PatternLength);
+    }
+    Blade* blade = nullptr;
+    if (presets) {
+        if (!o.blade.isEmpty()) {
+            blade = findBlade(*presets, o.blade);
+            if (!blade)
+                return fail(error, tr("Unbekanntes Messer: %1").arg(o.blade));
+        } else if (material && presets->bladeById(material->Blade)) {
+            blade = presets->bladeById(material->Blade);
+        } else if (!presets->blades().isEmpty()) {
+            blade = presets->blades().first();
+        }
+    }
+    if (o.hasBladeOffset) {
+        auto* own = new Blade;
+        own->setParent(&owner);
+        if (blade) {
+            own->Names = blade->Names;
+            own->ID = blade->ID;
+            own->Name = blade->Name;
+        }
+        own->OffsetCorrection = o.bladeOffset;
+        blade = own;
+    }
+    doc.setBlade(blade);
+    if (o.hasOffsetCorrection)
+        doc.setOffsetCorrection(o.offsetCorrection);
+
+    if (o.speed >= 0) {
+        if (model && !inRange(o.speed, model->MinCutSpeed, model->MaxCutSpeed))
+            return fail(error, tr("Die Geschwindigkeit %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).")
+                                   .arg(o.speed)
+                                   .arg(model->Name)
+                                   .arg(model->MinCutSpeed)
+                                   .arg(model->MaxCutSpeed));
+        doc.setSpeed(o.speed);
+    }
+    if (o.force >= 0) {
+        if (model && !inRange(o.force, model->MinCutForce, model->MaxCutForce))
+            return fail(error, tr("Der Andruck %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).")
+                                   .arg(o.force)
+                                   .arg(model->Name)
+                                   .arg(model->MinCutForce)
+                                   .arg(model->MaxCutForce));
+        doc.setPressure(o.force);
+    }
+    if (o.passes >= 0)
+        doc.setPasses(o.passes);
+
+    for (const auto& s : o.settings)
+        if (!applySetting(doc, s.first, s.second, error))
+            return false;
+
+    // The saved job's switch ticks the box; the option ticks it as well.
+    doc.setBladeInitialisation(o.bladeInit || doc.bladeInitializing());
+    if (o.usePlotterSettings)
+        doc.setUsePlotterSettings(true);
+    return true;
+}
+
+bool isTerminal(QTextStream& stream)
+{
+    const auto* file = qobject_cast<const QFile*>(stream.device());
+    return file && file->handle() >= 0 && ::isatty(file->handle());
+}
+
+void generate(Document& doc, BlockList& blocks, bool showProgress, QTextStream& err)
+{
+    PlotDataGenerator generator(doc);
+    // The debug channel gets a line per corner and per block: only when a
+    // log file was asked for.
+    generator.setDiagnostics(Environment::contains(QStringLiteral("KERFCRAFT_LOG")));
+    int lastPercent = -1;
+    if (showProgress)
+        generator.setProgress([&](int done, int total) {
+            const int percent = total > 0 ? int(qint64(done) * 100 / total) : 100;
+            if (percent == lastPercent)
+                return;
+            lastPercent = percent;
+            err << '\r' << tr("Plotdaten: %1 %").arg(percent);
+            err.flush();
+        });
+    generator.generate(blocks);
+    if (showProgress) {
+        err << '\n';
+        err.flush();
+    }
+}
+
+} // namespace PlotJob

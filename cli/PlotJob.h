@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+class BlockList;
+class Document;
+class QObject;
+class QTextStream;
+class UserMessages;
+
+// What `kerfcraft-cli plot` and `blocks` share: their options, and turning
+// an input drawing plus those options into a document ready for plot
+// generation. Every failure comes back as one German sentence.
+namespace PlotJob {
+
+struct Options {
+    QString input;
+    QString output;         // -o; empty: standard output
+    QString plotter;        // model name; empty: first model of the presets
+    QString material;       // name or ID; empty: first material
+    QString blade;          // name or ID; empty: the material's blade
+    int speed = -1;         // -1: from the material
+    int force = -1;
+    int passes = -1;
+    bool hasBladeOffset = false;
+    double bladeOffset = 0; // mm, replaces the blade's offset correction
+    bool hasOffsetCorrection = false;
+    double offsetCorrection = 0; // mm, the document's correction
+    bool bladeInit = false;
+    bool usePlotterSettings = false;
+    QList<QPair<QString, QString>> settings; // --set Element.Attribute=VALUE, in order
+    bool progress = false;
+    bool help = false;
+};
+
+// allowOutput: whether -o/--output is accepted.
+bool parse(const QStringList& args, bool allowOutput, Options& options, QString* error);
+
+// The options' help text (German).
+QString usage(const QString& command, bool allowOutput);
+
+// Loads the input and applies presets, job parameters and settings. The
+// presets file is the user's, or the shipped default beside the executable.
+// `owner` keeps objects the options create (a blade with a given offset).
+// deviceControl: whether the chosen plotter model takes the ESC strings.
+bool prepare(const Options& options, Document& doc, UserMessages& messages, QObject& owner,
+             bool& deviceControl, QString* error);
+
+// Sets one job setting by its job-file name ("Position.Rotation") from
+// text: numbers in decimal, booleans as 0/1/true/false, enumerations by
+// name or number.
+bool applySetting(Document& doc, const QString& name, const QString& value, QString* error);
+
+// True when the stream writes to a terminal (progress is shown only there).
+bool isTerminal(QTextStream& stream);
+
+// Generates the prepared job into `blocks`; with showProgress a percentage
+// on err, rewritten in place.
+void generate(Document& doc, BlockList& blocks, bool showProgress, QTextStream& err);
+
+} // namespace PlotJob
