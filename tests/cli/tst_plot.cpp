@@ -85,6 +85,8 @@ private slots:
     void initTestCase();
     void bytesAreTheGenerators_data();
     void bytesAreTheGenerators();
+    void streamStart_data();
+    void streamStart();
     void userPresetsComeFirst();
     void blocksListing();
     void badInput_data();
@@ -167,6 +169,43 @@ void TestCliPlot::bytesAreTheGenerators()
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), want);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("job.plt")});
+}
+
+void TestCliPlot::streamStart_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("blade initialisation")
+        << QStringList{"--blade-init", "--speed", "40", "--force", "120", "--plotter", "KL Cutter 30"}
+        << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;IN;VS40;FS120;AS0.2;");
+    QTest::newRow("saved blade initialisation")
+        << QStringList{"--set", "AdvancedFunctions.BladeInitializing=true"}
+        << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;IN;");
+    QTest::newRow("plotter's own settings") << QStringList{"--use-plotter-settings"}
+                                            << QByteArray("PU");
+    QTest::newRow("production quality, own blade offset")
+        << QStringList{"--set", "GridOvercutQuality.Quality=1", "--blade-offset", "0.175",
+                       "--plotter", "KL Sable 60"}
+        << QByteArray("AS0.7;TO0.175;SP1;\x1b.C1;16;1:");
+    QTest::newRow("progress is not shown off a terminal") << QStringList{"--progress"}
+                                                          << QByteArray("IN;");
+}
+
+// What the job-start options put at the front of the stream.
+void TestCliPlot::streamStart()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, start);
+    Run r;
+    runCli(r, cliPlot, QStringList{input()} + args);
+    QCOMPARE(r.rc, 0);
+    QCOMPARE(r.err, QString());
+    // Rows starting in the middle of the initialisation are looked for
+    // anywhere; the others must open the stream.
+    if (start.startsWith("AS"))
+        QVERIFY2(r.raw.contains(start), r.raw.constData());
+    else
+        QVERIFY2(r.raw.startsWith(start), r.raw.constData());
 }
 
 void TestCliPlot::userPresetsComeFirst()
