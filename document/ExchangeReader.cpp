@@ -38,7 +38,8 @@ public:
         if (i < 0 || i >= m_raw.size())
             return QStringView();
         const QString& s = m_raw.at(i);
-        return s.endsWith(QLatin1Char('\n')) ? QStringView(s).chopped(1) : QStringView(s);
+        const int n = s.size();
+        return QStringView(s.constData(), n > 0 && s.at(n - 1) == QLatin1Char('\n') ? n - 1 : n);
     }
 
 private:
