@@ -312,6 +312,7 @@ void TestExchangeReader::survivesHostileInput_data()
     for (char& c : garbage)
         c = char(rng.bounded(256));
     QTest::newRow("binary garbage") << garbage << 0 << 0;
+    QTest::newRow("empty file") << QByteArray() << 0 << 0;
 
     QByteArray text("KCEbene\nA\nKCObjekt\nKCStart\n");
     for (int i = 0; i < 300000; ++i)
@@ -423,6 +424,8 @@ void TestExchangeReader::setsImportDefaultsAndSignalsOnce()
     doc.setRight(40);
     doc.setBottom(50);
     doc.setUsePassermarks(true);
+    const int horz = doc.horzDistance(), vert = doc.vertDistance();
+    QVERIFY2(horz != vert, "needs two different gaps to see a copy");
 
     QSignalSpy changed(&doc, &Document::DataChanged);
     ExchangeReader::read(doc, kcj("KCEbene|Neu"));
@@ -431,8 +434,8 @@ void TestExchangeReader::setsImportDefaultsAndSignalsOnce()
     QCOMPARE(doc.layers().first()->name(), QStringLiteral("Neu"));
     QCOMPARE(doc.colors().size(), 0);
     QVERIFY(doc.sameDistance());
-    QCOMPARE(doc.horzDistance(), 3); // no copying of one gap into the other
-    QCOMPARE(doc.vertDistance(), 8);
+    QCOMPARE(doc.horzDistance(), horz); // switching SameDistance on copies no gap
+    QCOMPARE(doc.vertDistance(), vert);
     QCOMPARE(doc.right(), 5);
     QCOMPARE(doc.bottom(), 5);
     QVERIFY(!doc.usePassermarks());
