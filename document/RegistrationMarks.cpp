@@ -136,7 +136,8 @@ void Document::ReadAdobeIllustratorPasserMarks()
         }
     }
 
-    // y distances count upwards from the origin mark, as the plotter expects.
+    // The document's y points down; the mark y distance and offset are kept
+    // the way the host measures them, upwards.
     m_passerYDistance = -m_passerYDistance;
     m_passerYOffset = -m_passerYOffset;
     if (!m_marksFound)
