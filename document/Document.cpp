@@ -55,6 +55,14 @@ int Document::nodeCount() const
     return n;
 }
 
+void Document::applyExchangeImportDefaults()
+{
+    m_sameDistance = true;
+    m_right = 5;
+    m_bottom = 5;
+    m_usePassermarks = m_marksFound;
+}
+
 // ---------------------------------------------------------------------------
 // Extent
 
