@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
@@ -13,6 +14,10 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));
+    // Diagnostics would mix with the tool's own output; KERFCRAFT_DEBUG=1
+    // shows them, KERFCRAFT_LOG=path collects them in a file either way.
+    if (qEnvironmentVariableIntValue("KERFCRAFT_DEBUG") == 0)
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QFile rawOut;
     rawOut.open(stdout, QIODevice::WriteOnly);
     QTextStream out(&rawOut);
