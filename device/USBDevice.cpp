@@ -44,28 +44,30 @@ void USBDevice::offerDriver(int error)
 {
     // On Linux the "driver" libusb needs is the permission to open the
     // device node, which a udev rule grants.
-    const QString cause = error == UsbError::Access
+    const bool noPermission = error == UsbError::Access;
+    const QString cause = noPermission
         ? tr("Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den "
              "Plotter fehlt.")
         : tr("Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht "
              "installiert ist.");
     const QString remedy =
         tr("Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des "
-           "Herstellers 0x0F0B.\nDatei: %1\nInhalt: %2\nDanach den Plotter aus- und wieder "
-           "einstecken.")
+           "Herstellers 0x0F0B.\nDatei: %1\nInhalt: %2")
             .arg(udevRuleFile(), udevRule());
     if (!m_installer) {
         inform(cause + QStringLiteral("\n\n") + remedy + QStringLiteral("\n\n")
-               + tr("Bitte legen Sie die Regel als Administrator an (danach: udevadm control "
-                    "--reload-rules und udevadm trigger)."));
+               + tr("Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu "
+                    "(udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder "
+                    "ein."));
         return;
     }
-    const QString text = cause + QStringLiteral("\n\n") + remedy + QStringLiteral("\n\n")
-        + tr("Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.");
-    const UserMessages::Button answer =
-        m_messages.show(UserMessages::Icon::Question, QString(), text,
-                        UserMessages::Buttons(UserMessages::Yes) | UserMessages::No,
-                        UserMessages::No);
+    const QString question = noPermission
+        ? tr("Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.")
+        : tr("Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.");
+    const UserMessages::Button answer = m_messages.show(
+        UserMessages::Icon::Question, QString(),
+        cause + QStringLiteral("\n\n") + remedy + QStringLiteral("\n\n") + question,
+        UserMessages::Buttons(UserMessages::Yes) | UserMessages::No, UserMessages::No);
     if (answer == UserMessages::Yes)
         m_installer->installDriver(m_vendorId, m_productId);
 }

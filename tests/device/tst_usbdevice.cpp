@@ -166,6 +166,8 @@ void TestUsbDevice::open()
         QVERIFY(m.text.contains(QStringLiteral("/etc/udev/rules.d/70-kerfcraft.rules")));
         QVERIFY(m.text.contains(USBDevice::udevRule()));
         QVERIFY(m.text.contains(QStringLiteral("0x0F0B")));
+        if (withInstaller)
+            QVERIFY(m.text.endsWith(QStringLiteral("Danach erfolgt ein Neustart von Kerfcraft.")));
         QCOMPARE(m.icon, withInstaller ? UserMessages::Icon::Question
                                        : UserMessages::Icon::Information);
         QCOMPARE(m.buttons, withInstaller ? UserMessages::Buttons(UserMessages::Yes) | UserMessages::No
