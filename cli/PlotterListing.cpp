@@ -2,11 +2,16 @@
 
 #include "device/Plotter.h"
 #include "device/USBDevice.h"
+#include "presets/KerfcraftPresets.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-QList<PlotterTemplate*> cliPlotterModels() { return {}; }
+QList<PlotterTemplate*> cliPlotterModels()
+{
+    const KerfcraftPresets* presets = KerfcraftPresets::instance();
+    return presets ? presets->plotterTemplates() : QList<PlotterTemplate*>();
+}
 
 namespace {
 QString tr(const char* text) { return QCoreApplication::translate("cli", text); }

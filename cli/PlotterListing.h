@@ -6,9 +6,8 @@ class Plotter;
 class PlotterTemplate;
 class QTextStream;
 
-// The plotter models kerfcraft-cli matches connected plotters against: the
-// presets store's models once the store is part of the program; until then
-// none, and plotters are listed by the text they report.
+// The plotter models kerfcraft-cli matches connected plotters against: those
+// of the process-wide presets store (none when there is no store).
 QList<PlotterTemplate*> cliPlotterModels();
 
 // A plotter's place on the bus, model, reported device and firmware text,

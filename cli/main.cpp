@@ -1,5 +1,7 @@
 #include "cli/CliCommands.h"
+#include "cli/CliPresets.h"
 #include "cli/ConsoleMessages.h"
+#include "presets/KerfcraftPresets.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -27,6 +29,7 @@ int main(int argc, char** argv)
     out.setCodec("UTF-8");
     err.setCodec("UTF-8");
     ConsoleMessages messages;
+    const std::unique_ptr<KerfcraftPresets> presets = CliPresets::open(messages);
     CliIo io{out, err, rawOut, messages};
     return cliMain(QCoreApplication::arguments(), io);
 }
