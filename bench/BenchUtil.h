@@ -14,11 +14,12 @@ namespace Bench {
 // Peak resident set size of this process in MiB (VmHWM), 0 when unknown.
 inline double peakResidentMiB()
 {
-    // /proc files report size 0, so read them whole rather than by atEnd().
+    // /proc files report size 0, so atEnd() is true at once: read it whole.
     QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;
-    for (const QByteArray& line : f.readAll().split('\n'))
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    for (const QByteArray& line : lines)
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return 0;

@@ -1,10 +1,38 @@
 #include "cli/CliCommands.h"
+#include "cli/PlotterListing.h"
+
+#include "device/Plotterpool.h"
+#include "device/USBDevices.h"
+#include "device/UsbBackendFactory.h"
+#include "platform/Clock.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-int cliDevices(const QStringList&, CliIo& io)
+// Lists the connected plotters as the window finds them: one scan, every
+// plotter asked about itself and matched to a model.
+int cliDevices(const QStringList& args, CliIo& io)
 {
-    io.err << QCoreApplication::translate("cli", "Dieser Befehl ist noch nicht verfügbar.") << '\n';
-    return 2;
+    if (!args.isEmpty()) {
+        io.err << QCoreApplication::translate("cli", "Unbekannte Angabe: %1").arg(args.first())
+               << '\n';
+        return 2;
+    }
+    Clock& clock = Clock::system();
+    USBDevices devices(createUsbBackend(clock), io.messages);
+    Plotterpool pool(&devices, cliPlotterModels, clock, io.messages);
+    if (!devices.init()) {
+        io.err << QCoreApplication::translate("cli", "Der USB-Zugriff konnte nicht eingerichtet werden.")
+               << '\n';
+        return 2;
+    }
+    devices.rescan();
+    if (pool.count() == 0) {
+        io.out << QCoreApplication::translate("cli", "Kein Plotter gefunden.") << '\n';
+        return 0;
+    }
+    int number = 0;
+    for (Plotter* plotter : pool.plotters())
+        printPlotter(io.out, *plotter, ++number);
+    return 0;
 }

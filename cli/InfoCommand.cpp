@@ -1,10 +1,109 @@
 #include "cli/CliCommands.h"
 
+#include "document/Document.h"
+#include "document/DrawingFile.h"
+#include "document/KCLayer.h"
+#include "document/KCObject.h"
+
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
-int cliInfo(const QStringList&, CliIo& io)
+// kerfcraft-cli info FILE: what a drawing holds, in a stable text form
+// (tests compare it line by line). Lengths in mm with three decimals.
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
+
+QString mm(double v)
 {
-    io.err << QCoreApplication::translate("cli", "Dieser Befehl ist noch nicht verfügbar.") << '\n';
-    return 2;
+    QString s = QString::number(v, 'f', 3);
+    if (s == QLatin1String("-0.000"))
+        s.remove(0, 1);
+    return s;
+}
+
+QString yesNo(bool v) { return v ? tr("ja") : tr("nein"); }
+
+QString colorText(const QColor& c)
+{
+    if (!c.isValid())
+        return tr("keine");
+    if (c.spec() == QColor::Cmyk)
+        return QStringLiteral("cmyk(%1,%2,%3,%4)").arg(c.cyan()).arg(c.magenta()).arg(c.yellow()).arg(c.black());
+    return c.name(QColor::HexRgb);
+}
+
+void printLayers(const Document& doc, QTextStream& out)
+{
+    out << tr("Ebenen: %1").arg(doc.layers().size()) << '\n';
+    int layerNo = 0;
+    for (const KCLayer* layer : doc.layers()) {
+        out << tr("Ebene %1: \"%2\" (schneiden: %3)")
+                   .arg(++layerNo)
+                   .arg(layer->name(), yesNo(layer->cutEnabled()))
+            << '\n';
+        int objectNo = 0;
+        for (const KCObject* o : layer->objects()) {
+            int nodes = 0;
+            for (const KCSubPath& sp : o->subPaths())
+                nodes += sp.nodes().size();
+            out << "  "
+                << tr("Objekt %1: Farbe %2, Teilpfade %3, Knoten %4")
+                       .arg(++objectNo)
+                       .arg(colorText(o->color()))
+                       .arg(o->subPaths().size())
+                       .arg(nodes)
+                << '\n';
+        }
+    }
+}
+
+void printMarks(const Document& doc, QTextStream& out)
+{
+    const struct {
+        const char* label;
+        double value;
+    } values[] = {
+        {QT_TRANSLATE_NOOP("cli", "Ursprung X"), doc.passerXOrigin()},
+        {QT_TRANSLATE_NOOP("cli", "Breite X"), doc.passerXWidth()},
+        {QT_TRANSLATE_NOOP("cli", "Ursprung Y"), doc.passerYOrigin()},
+        {QT_TRANSLATE_NOOP("cli", "Versatz Y"), doc.passerOffsetY()},
+        {QT_TRANSLATE_NOOP("cli", "Länge"), doc.passerLength()},
+        {QT_TRANSLATE_NOOP("cli", "Strichstärke"), doc.passerThickness()},
+        {QT_TRANSLATE_NOOP("cli", "Abstand X"), doc.passerXDistance()},
+        {QT_TRANSLATE_NOOP("cli", "Abstand Y"), doc.passerYDistance()},
+        {QT_TRANSLATE_NOOP("cli", "Erste Marke X"), doc.passerXOffset()},
+        {QT_TRANSLATE_NOOP("cli", "Erste Marke Y"), doc.passerYOffset()},
+    };
+    out << tr("Passermarken:") << '\n';
+    for (const auto& v : values)
+        out << "  " << tr(v.label) << ": " << mm(v.value) << " mm\n";
+    out << "  " << tr("Marke 9: %1").arg(yesNo(doc.code9MarkFound())) << '\n';
+}
+
+} // namespace
+
+int cliInfo(const QStringList& args, CliIo& io)
+{
+    if (args.size() != 1) {
+        io.err << tr("Aufruf: kerfcraft-cli info DATEI") << '\n';
+        return 2;
+    }
+    Document doc;
+    QString error;
+    if (!DrawingFile::load(doc, args.first(), &error)) {
+        io.err << error << '\n';
+        return 2;
+    }
+    QTextStream& out = io.out;
+    out << tr("Datei: %1").arg(QFileInfo(args.first()).fileName()) << '\n';
+    printLayers(doc, out);
+    out << tr("Zeichnung: %1 x %2 mm").arg(mm(doc.drawingWidth()), mm(doc.drawingHeight())) << '\n';
+    out << tr("Auftragsgröße: %1 x %2 mm").arg(doc.jobWidth()).arg(doc.jobHeight()) << '\n';
+    if (doc.marksFound())
+        printMarks(doc, out);
+    out.flush();
+    return 0;
 }

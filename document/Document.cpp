@@ -55,6 +55,14 @@ int Document::nodeCount() const
     return n;
 }
 
+void Document::applyExchangeImportDefaults()
+{
+    m_sameDistance = true;
+    m_right = 5;
+    m_bottom = 5;
+    m_usePassermarks = m_marksFound;
+}
+
 // ---------------------------------------------------------------------------
 // Extent
 
@@ -179,6 +187,18 @@ void refineRange(const KCNode& n, const KCNode::PowerForm& f, double margin, int
     refineRange(n, f, margin, mid, jhi, b);
 }
 
+// Rounds an extent up to whole mm. Absurd extents (garbage coordinates, an
+// empty drawing's inverted bounds) are clamped instead of overflowing int.
+int wholeMillimetresUp(double v)
+{
+    const double up = std::ceil(v);
+    if (!(up > -1e9))
+        return -1000000000;
+    if (up > 1e9)
+        return 1000000000;
+    return static_cast<int>(up);
+}
+
 } // namespace
 
 double Document::minX() const { return extent(*this, Axis::MinX); }
@@ -235,8 +255,8 @@ void Document::updateDrawingExtent()
         m_drawingWidth -= m_passerThickness;
         m_drawingHeight -= m_passerThickness;
     }
-    m_naturalWidth = m_jobWidth = static_cast<int>(std::ceil(m_drawingWidth));
-    m_naturalHeight = m_jobHeight = static_cast<int>(std::ceil(m_drawingHeight));
+    m_naturalWidth = m_jobWidth = wholeMillimetresUp(m_drawingWidth);
+    m_naturalHeight = m_jobHeight = wholeMillimetresUp(m_drawingHeight);
     m_widthScale = m_heightScale = 100.0;
 }
 

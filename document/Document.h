@@ -62,6 +62,11 @@ public:
     // were found; natural and job size rounded up to whole mm, scales 100 %.
     void updateDrawingExtent();
     int nodeCount() const;
+    // Layout defaults of a freshly imported drawing: copies at the same
+    // distance, 5 mm from the right and bottom edges, registration marks
+    // used when found. Written straight into the fields, so the setters'
+    // layout rules carry nothing over from the previous drawing.
+    void applyExchangeImportDefaults();
 
     // Registration marks (RegistrationMarks.cpp): measures the marks on the
     // layer "KC-PassermarkenEbene" by their colour codes, and adds a colour

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QLineF>
+#include <QString>
+#include <QVector>
+
+// A picture of what a plotter stream cuts: the pen-down moves of its PU, PD,
+// PA and PR instructions drawn to scale, for looking at what the virtual
+// plotter received. Device-control strings ("\e." ... ":") and all other
+// instructions are skipped.
+namespace CutPicture {
+
+// The pen-down moves in millimetres. Stream coordinates are 1/40 mm with the
+// value along the feed first; here x is across the material and y along it.
+QVector<QLineF> cuts(const QByteArray& stream);
+
+// Black cuts on white: x to the right, the feed direction downwards, the
+// material's origin (0,0) always inside the picture, `margin` pixels round
+// it. A picture that would exceed maxSide pixels is drawn at a smaller scale.
+QImage render(const QByteArray& stream, double pixelsPerMm = 4.0, int margin = 8,
+              int maxSide = 8000);
+
+// PNG through a temporary file in the same folder, renamed over `path`.
+bool save(const QImage& image, const QString& path);
+
+} // namespace CutPicture

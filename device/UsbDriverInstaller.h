@@ -1,0 +1,12 @@
+#pragma once
+
+// Makes a plotter usable for libusb when opening it failed for lack of a
+// driver or of permission. On Linux this means the udev rule named by
+// USBDevice::udevRuleFile() with the content USBDevice::udevRule(); an
+// installer that writes it (and restarts the program) implements this.
+class UsbDriverInstaller
+{
+public:
+    virtual ~UsbDriverInstaller() = default;
+    virtual void installDriver(int vendorId, int productId) = 0;
+};
