@@ -1,5 +1,7 @@
 #include "cli/PlotJob.h"
 
+#include "cli/CliPresets.h"
+
 #include "document/Document.h"
 #include "document/DrawingFile.h"
 #include "platform/Environment.h"
@@ -224,16 +226,6 @@ PlotterTemplate* findModel(const KerfcraftPresets& p, const QString& name)
     return nullptr;
 }
 
-// The user's presets file, else the one shipped beside the executable.
-QString presetsPath()
-{
-    const QString user = KerfcraftPresets::defaultPath();
-    if (QFileInfo(user).isFile())
-        return user;
-    const QString shipped = Environment::executableDir() + QStringLiteral("/KerfcraftPresets.xml");
-    return QFileInfo(shipped).isFile() ? shipped : QString();
-}
-
 bool inRange(int value, int min, int max) { return max <= 0 || (value >= min && value <= max); }
 
 } // namespace
@@ -419,14 +411,18 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
     if (!DrawingFile::load(doc, o.input, &loadError))
         return fail(error, loadError);
 
-    KerfcraftPresets* presets = nullptr;
-    const QString path = presetsPath();
-    if (!path.isEmpty()) {
-        presets = new KerfcraftPresets(messages, path, &owner);
-        presets->load();
-    } else if (!o.plotter.isEmpty() || !o.material.isEmpty() || !o.blade.isEmpty()) {
-        return fail(error, tr("Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden."));
+    // The tool's process-wide store; without one (a test calling the
+    // command directly) the same file is read here.
+    KerfcraftPresets* presets = KerfcraftPresets::instance();
+    if (!presets) {
+        const QString path = CliPresets::chooseFile();
+        if (QFileInfo(path).isFile()) {
+            presets = new KerfcraftPresets(messages, path, &owner);
+            presets->load();
+        }
     }
+    if (!presets && (!o.plotter.isEmpty() || !o.material.isEmpty() || !o.blade.isEmpty()))
+        return fail(error, tr("Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden."));
 
     // Plotter model: decides the device-control strings and the ranges.
     const PlotterTemplate* model = nullptr;
@@ -530,9 +526,10 @@ bool isTerminal(QTextStream& stream)
 void generate(Document& doc, BlockList& blocks, bool showProgress, QTextStream& err)
 {
     PlotDataGenerator generator(doc);
-    // The debug channel gets a line per corner and per block: only when a
-    // log file was asked for.
-    generator.setDiagnostics(Environment::contains(QStringLiteral("KERFCRAFT_LOG")));
+    // The debug channel gets a line per corner and per block: only when
+    // diagnostics were asked for (a log file, or shown on stderr).
+    generator.setDiagnostics(Environment::contains(QStringLiteral("KERFCRAFT_LOG"))
+                             || qEnvironmentVariableIntValue("KERFCRAFT_DEBUG") != 0);
     int lastPercent = -1;
     if (showProgress)
         generator.setProgress([&](int done, int total) {

@@ -76,6 +76,23 @@ Defaults shippedDefaults()
     return d;
 }
 
+// The first shipped model that does (or does not) take the device-control
+// strings, with its speed range.
+struct Model {
+    QString name;
+    int maxSpeed = 0;
+};
+Model shippedModel(bool deviceControl)
+{
+    RecordingMessages m;
+    KerfcraftPresets p(m, TestPaths::bin(QStringLiteral("KerfcraftPresets.xml")));
+    p.load();
+    for (const PlotterTemplate* t : p.plotterTemplates())
+        if (Commands::deviceControlForModel(t->Name) == deviceControl)
+            return {t->Name, t->MaxCutSpeed};
+    return {};
+}
+
 } // namespace
 
 class TestCliPlot : public QObject
@@ -85,6 +102,7 @@ private slots:
     void initTestCase();
     void bytesAreTheGenerators_data();
     void bytesAreTheGenerators();
+    void handDerivedStream();
     void streamStart_data();
     void streamStart();
     void userPresetsComeFirst();
@@ -126,7 +144,7 @@ void TestCliPlot::bytesAreTheGenerators_data()
         << QStringList{"--speed=20", "--set=Position.Rotation=2"}
         << QVariantList{20, d.force, d.passes, d.bladeOffset, 2, 1, 0, dc};
     QTest::newRow("model without device control")
-        << QStringList{"--plotter", "kl cutter 30"}
+        << QStringList{"--plotter", shippedModel(false).name.toUpper()}
         << QVariantList{d.speed, d.force, d.passes, d.bladeOffset, 0, 1, 0, false};
 }
 
@@ -138,6 +156,7 @@ void TestCliPlot::bytesAreTheGenerators()
     Document doc;
     QString error;
     QVERIFY2(DrawingFile::load(doc, input(), &error), qPrintable(error));
+    QCOMPARE(doc.nodeCount(), 4);
     Blade blade;
     blade.OffsetCorrection = expect[3].toDouble();
     doc.setBlade(&blade);
@@ -171,13 +190,31 @@ void TestCliPlot::bytesAreTheGenerators()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("job.plt")});
 }
 
+// The 20 × 10 mm rectangle of the fixture at Right 5 / Bottom 5 (the
+// exchange import's position), not rotated: its corners (0,0), (20,0),
+// (20,10), (0,10) go to (25,15), (5,15), (5,5), (25,5) mm on the material.
+void TestCliPlot::handDerivedStream()
+{
+    Run r;
+    runCli(r, cliPlot,
+           {input(), QStringLiteral("--plotter"), shippedModel(true).name, QStringLiteral("--speed"),
+            QStringLiteral("40"), QStringLiteral("--force"), QStringLiteral("120"),
+            QStringLiteral("--passes"), QStringLiteral("1"), QStringLiteral("--blade-offset"),
+            QStringLiteral("0.25")});
+    QCOMPARE(r.rc, 0);
+    QCOMPARE(r.raw, QByteArray("IN;VS40;FS120;AS0.2;TO0.250;SP1;\x1b.C1;16;2:\x1b.C1;22;120:"
+                               "\x1b.C1;0;:PU600,1000;PD600,200;PD200,200;PD200,1000;PD600,1000;PU;"
+                               "PU;PU40,1;PU;"));
+}
+
 void TestCliPlot::streamStart_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QByteArray>("start");
     QTest::newRow("blade initialisation")
-        << QStringList{"--blade-init", "--speed", "40", "--force", "120", "--plotter", "KL Cutter 30"}
-        << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;IN;VS40;FS120;AS0.2;");
+        << QStringList{"--blade-init", "--speed", "20", "--force", "120", "--plotter",
+                       shippedModel(false).name}
+        << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;IN;VS20;FS120;AS0.2;");
     QTest::newRow("saved blade initialisation")
         << QStringList{"--set", "AdvancedFunctions.BladeInitializing=true"}
         << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;IN;");
@@ -185,7 +222,7 @@ void TestCliPlot::streamStart_data()
                                             << QByteArray("PU");
     QTest::newRow("production quality, own blade offset")
         << QStringList{"--set", "GridOvercutQuality.Quality=1", "--blade-offset", "0.175",
-                       "--plotter", "KL Sable 60"}
+                       "--plotter", shippedModel(true).name}
         << QByteArray("AS0.7;TO0.175;SP1;\x1b.C1;16;1:");
     QTest::newRow("progress is not shown off a terminal") << QStringList{"--progress"}
                                                           << QByteArray("IN;");
@@ -265,7 +302,9 @@ void TestCliPlot::badInput_data()
                                         << "Ungültiger Wert für --speed: schnell";
     QTest::newRow("no passes") << QStringList{in, "--passes", "0"} << "Ungültiger Wert für --passes: 0";
     QTest::newRow("speed beyond the model")
-        << QStringList{in, "--plotter", "KL Cutter 30", "--speed", "41"} << "außerhalb des Bereichs";
+        << QStringList{in, "--plotter", shippedModel(false).name, "--speed",
+                       QString::number(shippedModel(false).maxSpeed + 1)}
+        << "außerhalb des Bereichs";
     QTest::newRow("unknown setting") << QStringList{in, "--set", "Position.Tilt=3"}
                                      << "Unbekannte Einstellung: Position.Tilt";
     QTest::newRow("bad enumeration") << QStringList{in, "--set", "Position.Rotation=Right45"}
