@@ -1,4 +1,5 @@
 #include "support/DocumentCompare.h"
+#include "support/TestPaths.h"
 
 #include "document/Document.h"
 #include "document/JobFile.h"
@@ -476,6 +477,7 @@ class TestJobFile : public QObject
 private slots:
     void roundTrip_data();
     void roundTrip();
+    void sampleFileIsStable();
     void newDocumentKeepsSettings_data();
     void newDocumentKeepsSettings();
     void missingAttributeDefaults_data();
@@ -555,6 +557,19 @@ void TestJobFile::roundTrip()
     QCOMPARE(DocumentCompare::difference(original, loaded), QString());
     QVERIFY(loaded.jobSettings() == original.jobSettings());
     QCOMPARE(readAll(first).count("<Material/>"), materials);
+}
+
+void TestJobFile::sampleFileIsStable()
+{
+    // The committed sample, written by an earlier build: loading and saving
+    // it again must give the same bytes.
+    const QString sample = TestPaths::source(QStringLiteral("data/samples/beispiel.kcf"));
+    Document d;
+    QVERIFY(JobFile::load(d, sample));
+    QCOMPARE(d.nodeCount(), 31);
+    const QString path = m_dir.filePath(QStringLiteral("beispiel.kcf"));
+    QVERIFY(JobFile::save(d, path));
+    QCOMPARE(readAll(path), readAll(sample));
 }
 
 void TestJobFile::newDocumentKeepsSettings_data()

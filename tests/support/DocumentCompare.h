@@ -16,6 +16,21 @@
 // 1e-9 mm.
 namespace DocumentCompare {
 
+enum class Uids {
+    Equal,     // colour and material uids must be the same
+    Structure, // two imports of one file: fresh uids, but objects must refer
+               // to the same colour-table entries
+};
+
+// Index of the colour entry an object refers to (the last with its uid).
+inline int entryIndex(const Document& d, const QUuid& uid)
+{
+    for (int i = d.colors().size() - 1; i >= 0; --i)
+        if (d.colors()[i]->uid() == uid)
+            return i;
+    return -1;
+}
+
 inline QString describe(const KCNode& n)
 {
     QString s;
@@ -32,7 +47,7 @@ inline bool sameNode(const KCNode& a, const KCNode& b)
     return a.isCorner() == b.isCorner() && a.isLine() == b.isLine();
 }
 
-inline QString difference(const Document& a, const Document& b)
+inline QString difference(const Document& a, const Document& b, Uids uids = Uids::Equal)
 {
     if (a.layers().size() != b.layers().size())
         return QStringLiteral("layer count %1 vs %2").arg(a.layers().size()).arg(b.layers().size());
@@ -53,7 +68,8 @@ inline QString difference(const Document& a, const Document& b)
                 return ot + QStringLiteral(": selection or bounding box");
             if (oa.color() != ob.color())
                 return ot + QStringLiteral(": colour %1 vs %2").arg(oa.color().name(), ob.color().name());
-            if (oa.colorUid() != ob.colorUid())
+            if (uids == Uids::Equal ? oa.colorUid() != ob.colorUid()
+                                    : entryIndex(a, oa.colorUid()) != entryIndex(b, ob.colorUid()))
                 return ot + QStringLiteral(": colour uid");
             if (oa.subPaths().size() != ob.subPaths().size())
                 return ot + QStringLiteral(": sub-path count");
@@ -78,12 +94,15 @@ inline QString difference(const Document& a, const Document& b)
     for (int c = 0; c < a.colors().size(); ++c) {
         const KCObjectColor& ca = *a.colors()[c];
         const KCObjectColor& cb = *b.colors()[c];
-        if (ca.uid() != cb.uid() || ca.name() != cb.name() || ca.objectName() != cb.objectName()
+        if ((uids == Uids::Equal && ca.uid() != cb.uid()) || ca.name() != cb.name() || ca.objectName() != cb.objectName()
             || ca.color() != cb.color() || ca.isCmyk() != cb.isCmyk()
             || ca.cutEnabled() != cb.cutEnabled() || ca.usedByMarks() != cb.usedByMarks())
             return QStringLiteral("colour entry %1").arg(c);
     }
-    if (a.jobSettings() != b.jobSettings())
+    Document::JobSettings sb = b.jobSettings();
+    if (uids == Uids::Structure)
+        sb.materialUid = a.materialUid();
+    if (a.jobSettings() != sb)
         return QStringLiteral("job settings");
     if (std::abs(a.drawingWidth() - b.drawingWidth()) > 1e-9
         || std::abs(a.drawingHeight() - b.drawingHeight()) > 1e-9)
