@@ -98,19 +98,53 @@ int toInt(const QChar* text, int length)
     return toInt(QString(text, length));
 }
 
+namespace {
+
+// True when rounding the value to 17 significant digits may meet an exact
+// half: there the toolkit rounds up and to_chars rounds to even. A value
+// m·2^-k (m odd, k > 0) has exactly k decimal places, the last one a 5, so
+// it is a tie only with exactly 18 significant digits; the decimal exponent
+// from log10 may be one off, hence the margin. Integers below 2^53 have at
+// most 16 digits and never round.
+bool mayBeTie(double value)
+{
+    const double a = std::fabs(value);
+    if (a >= 9007199254740992.0) // 2^53: large integers, left to the toolkit
+        return true;
+    int e2;
+    const double f = std::frexp(a, &e2);
+    quint64 m = quint64(std::ldexp(f, 53));
+    int exp2 = e2 - 53;
+    while ((m & 1) == 0) {
+        m >>= 1;
+        ++exp2;
+    }
+    if (exp2 >= 0)
+        return false;
+    const int significant = int(std::floor(std::log10(a))) + 1 - exp2;
+    return significant >= 17 && significant <= 19;
+}
+
+int formatWithToolkit(double value, char* out)
+{
+    const QByteArray s = QString::number(value, 'g', 17).toLatin1();
+    std::memcpy(out, s.constData(), size_t(s.size()));
+    return s.size();
+}
+
+} // namespace
+
 int formatDouble(double value, char* out)
 {
     if (value == 0.0) { // QString drops the sign of -0.0
         out[0] = '0';
         return 1;
     }
-    if (!std::isfinite(value)) {
-        const QByteArray s = QString::number(value, 'g', 17).toLatin1();
-        std::memcpy(out, s.constData(), size_t(s.size()));
-        return s.size();
-    }
-    // Same digits and layout as printf("%.17g"): exponent form below 1e-4
-    // and from 1e17, at least two exponent digits, trailing zeros dropped.
+    if (!std::isfinite(value) || mayBeTie(value))
+        return formatWithToolkit(value, out);
+    // Same digits and layout as QString::number(v, 'g', 17) away from ties:
+    // exponent form below 1e-4 and from 1e17, at least two exponent digits,
+    // trailing zeros dropped.
     const auto r = std::to_chars(out, out + MaxDoubleLength, value, std::chars_format::general, 17);
     return int(r.ptr - out);
 }

@@ -24,9 +24,11 @@ namespace {
 
 inline bool isBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
 
+// Colons are left to QXmlStreamReader, which checks prefixed names even
+// without namespace processing.
 inline bool isNameStart(unsigned char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
 inline bool isNameChar(unsigned char c)
@@ -181,8 +183,8 @@ bool FastXmlElementReader::readName(Span& name)
     ++m_pos;
     while (m_pos < m_end && isNameChar(uchar(*m_pos)))
         ++m_pos;
-    // A non-ASCII byte inside a name is beyond this reader.
-    if (m_pos < m_end && uchar(*m_pos) >= 0x80)
+    // A non-ASCII byte or a colon inside a name is beyond this reader.
+    if (m_pos < m_end && (uchar(*m_pos) >= 0x80 || *m_pos == ':'))
         return false;
     name = Span{start, int(m_pos - start)};
     return true;
@@ -372,6 +374,14 @@ bool FastXmlElementReader::nameIs(QLatin1String name) const
 
 QString FastXmlElementReader::name() const { return QString::fromLatin1(m_name.begin, m_name.length); }
 
+int FastXmlElementReader::attributeCount() const { return m_attributes.size(); }
+
+QString FastXmlElementReader::attributeName(int index) const
+{
+    const Span& s = m_attributes[index].name;
+    return QString::fromLatin1(s.begin, s.length);
+}
+
 int FastXmlElementReader::attributeIndex(QLatin1String name) const
 {
     // Callers ask in the order the writer wrote, so start after the last hit.
@@ -482,6 +492,13 @@ XmlElementReader::Token QtXmlElementReader::next()
 bool QtXmlElementReader::nameIs(QLatin1String name) const { return m_reader.qualifiedName() == name; }
 
 QString QtXmlElementReader::name() const { return m_reader.qualifiedName().toString(); }
+
+int QtXmlElementReader::attributeCount() const { return m_attributes.size(); }
+
+QString QtXmlElementReader::attributeName(int index) const
+{
+    return m_attributes[index].qualifiedName().toString();
+}
 
 int QtXmlElementReader::attributeIndex(QLatin1String name) const
 {

@@ -30,6 +30,8 @@ public:
     virtual QString name() const = 0;
 
     // Attributes of the current start element; index -1 means missing.
+    virtual int attributeCount() const = 0;
+    virtual QString attributeName(int index) const = 0;
     virtual int attributeIndex(QLatin1String name) const = 0;
     virtual QString attributeText(int index) const = 0;
     virtual bool attributeIs(int index, QLatin1String text) const = 0;
@@ -57,6 +59,8 @@ public:
     Token next() override;
     bool nameIs(QLatin1String name) const override;
     QString name() const override;
+    int attributeCount() const override;
+    QString attributeName(int index) const override;
     int attributeIndex(QLatin1String name) const override;
     QString attributeText(int index) const override;
     bool attributeIs(int index, QLatin1String text) const override;
@@ -105,6 +109,8 @@ public:
     Token next() override;
     bool nameIs(QLatin1String name) const override;
     QString name() const override;
+    int attributeCount() const override;
+    QString attributeName(int index) const override;
     int attributeIndex(QLatin1String name) const override;
     QString attributeText(int index) const override;
     bool attributeIs(int index, QLatin1String text) const override;
