@@ -17,11 +17,10 @@ inline double peakResidentMiB()
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;
-    while (!f.atEnd()) {
-        const QByteArray line = f.readLine();
+    // /proc files report size 0, so atEnd() is true at once: read to EOF.
+    for (const QByteArray& line : f.readAll().split('\n'))
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
     return 0;
 }
 
