@@ -89,7 +89,7 @@ private:
 
     const char* m_pos;
     const char* m_end;
-    Token m_state;
+    Token m_state; // StartElement while reading, then EndDocument or Unsupported
     bool m_started = false;
     bool m_rootSeen = false;
     bool m_pendingEnd = false; // "<x/>": the end follows the start

@@ -163,7 +163,9 @@ void fillDrawing(Document& d, bool specialTexts)
     KCSubPath c;
     c.nodes() << curve(-5, -5, -2.5, 7.75, 3.1415926535897931, 2.718281828459045, 6, -1);
     o2->subPaths() << c;
-    l2->appendObject(); // an object without sub-paths and without a colour
+    KCObject* empty = l2->appendObject(); // an object without sub-paths
+    empty->setColor(cyan->color());
+    empty->setColorUid(cyan->uid());
 
     d.appendLayer()->setName(Document::MarksLayerName);
 }
