@@ -18,8 +18,8 @@ inline double peakResidentMiB()
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
         return 0;
-    const QList<QByteArray> lines = f.readAll().split('\n');
-    for (const QByteArray& line : lines)
+    // /proc files report size 0, so atEnd() is true at once: read to EOF.
+    for (const QByteArray& line : f.readAll().split('\n'))
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return 0;

@@ -1,10 +1,88 @@
 #include "cli/CliCommands.h"
 
+#include "document/Document.h"
+#include "document/DrawingFile.h"
+#include "document/JobFile.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
-int cliConvert(const QStringList&, CliIo& io)
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
+
+struct ConvertArgs {
+    QString input;
+    QString output;
+};
+
+// "IN -o OUT", options and the input in any order. False with a German
+// reason in error.
+bool parse(const QStringList& args, ConvertArgs& out, QString& error)
 {
-    io.err << QCoreApplication::translate("cli", "Dieser Befehl ist noch nicht verfügbar.") << '\n';
-    return 2;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("-o")) {
+            if (i + 1 >= args.size()) {
+                error = tr("Nach -o fehlt der Name der Zieldatei.");
+                return false;
+            }
+            if (!out.output.isEmpty()) {
+                error = tr("Die Option -o ist mehrfach angegeben.");
+                return false;
+            }
+            out.output = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            error = tr("Unbekannte Option: %1").arg(a);
+            return false;
+        } else if (out.input.isEmpty()) {
+            out.input = a;
+        } else {
+            error = tr("Mehr als eine Eingabedatei angegeben: %1").arg(a);
+            return false;
+        }
+    }
+    if (out.input.isEmpty()) {
+        error = tr("Keine Eingabedatei angegeben.");
+        return false;
+    }
+    if (out.output.isEmpty()) {
+        error = tr("Keine Zieldatei angegeben (-o ZIEL.kcf).");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int cliConvert(const QStringList& args, CliIo& io)
+{
+    ConvertArgs a;
+    QString error;
+    if (!parse(args, a, error)) {
+        io.err << error << '\n'
+               << tr("Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf") << '\n';
+        io.err.flush();
+        return 2;
+    }
+    Document doc;
+    if (!DrawingFile::load(doc, a.input, &error)) {
+        io.err << error << '\n';
+        io.err.flush();
+        return 2;
+    }
+    if (!JobFile::save(doc, a.output)) {
+        io.err << tr("Die Auftragsdatei %1 konnte nicht gespeichert werden.").arg(a.output) << '\n';
+        io.err.flush();
+        return 2;
+    }
+    io.out << tr("%1 gespeichert: %2 Ebenen, %3 Knoten, %4 x %5 mm.")
+                  .arg(a.output)
+                  .arg(doc.layers().size())
+                  .arg(doc.nodeCount())
+                  .arg(doc.naturalWidth())
+                  .arg(doc.naturalHeight())
+           << '\n';
+    io.out.flush();
+    return 0;
 }

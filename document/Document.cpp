@@ -187,13 +187,13 @@ void refineRange(const KCNode& n, const KCNode::PowerForm& f, double margin, int
     refineRange(n, f, margin, mid, jhi, b);
 }
 
-// Rounds an extent up to whole mm. Absurd extents (garbage coordinates, an
-// empty drawing's inverted bounds) are clamped instead of overflowing int.
+// Rounds an extent up to whole mm. An empty drawing's inverted bounds give
+// 0 and garbage coordinates are clamped instead of overflowing int.
 int wholeMillimetresUp(double v)
 {
     const double up = std::ceil(v);
-    if (!(up > -1e9))
-        return -1000000000;
+    if (!(up > 0))
+        return 0;
     if (up > 1e9)
         return 1000000000;
     return static_cast<int>(up);
@@ -249,12 +249,19 @@ void Document::updateDrawingExtent()
 {
     double left = minX(), right = maxX(), top = minY(), bottom = maxY();
     refineExtentByCurves(left, top, right, bottom);
-    m_drawingWidth = right - left;
-    m_drawingHeight = bottom - top;
+    double width = right - left;
+    double height = bottom - top;
     if (m_marksFound) {
-        m_drawingWidth -= m_passerThickness;
-        m_drawingHeight -= m_passerThickness;
+        width -= m_passerThickness;
+        height -= m_passerThickness;
     }
+    setDrawingSize(width, height);
+}
+
+void Document::setDrawingSize(double width, double height)
+{
+    m_drawingWidth = width;
+    m_drawingHeight = height;
     m_naturalWidth = m_jobWidth = wholeMillimetresUp(m_drawingWidth);
     m_naturalHeight = m_jobHeight = wholeMillimetresUp(m_drawingHeight);
     m_widthScale = m_heightScale = 100.0;
@@ -262,6 +269,115 @@ void Document::updateDrawingExtent()
 
 void Document::setNaturalWidth(double v) { change(m_naturalWidth, static_cast<int>(v)); }
 void Document::setNaturalHeight(double v) { change(m_naturalHeight, static_cast<int>(v)); }
+
+// ---------------------------------------------------------------------------
+// Job settings as a whole
+
+bool Document::JobSettings::operator==(const JobSettings& o) const
+{
+    return materialWidth == o.materialWidth && materialHeight == o.materialHeight
+        && materialUid == o.materialUid && jobWidth == o.jobWidth && jobHeight == o.jobHeight
+        && fitToMaterialSize == o.fitToMaterialSize && proportional == o.proportional
+        && right == o.right && bottom == o.bottom && location == o.location
+        && rotation == o.rotation && mirrored == o.mirrored && copiesCount == o.copiesCount
+        && copiesHorz == o.copiesHorz && copiesVert == o.copiesVert
+        && horzDistance == o.horzDistance && vertDistance == o.vertDistance
+        && autoPlacement == o.autoPlacement && sameDistance == o.sameDistance && grid == o.grid
+        && overcut == o.overcut && gridDistance == o.gridDistance
+        && overcutAngle == o.overcutAngle && overcutDistance == o.overcutDistance
+        && quality == o.quality && homeposition == o.homeposition
+        && extraspace == o.extraspace && selection == o.selection
+        && segmentation == o.segmentation && segmentHeight == o.segmentHeight
+        && stopBetweenLayers == o.stopBetweenLayers
+        && differentCuttingParameter == o.differentCuttingParameter
+        && selection2 == o.selection2 && usePassermarks == o.usePassermarks
+        && startJobImmediatly == o.startJobImmediatly && bladeInitializing == o.bladeInitializing;
+}
+
+Document::JobSettings Document::jobSettings() const
+{
+    JobSettings s;
+    s.materialWidth = m_materialWidth;
+    s.materialHeight = m_materialHeight;
+    s.materialUid = m_materialUid;
+    s.jobWidth = m_jobWidth;
+    s.jobHeight = m_jobHeight;
+    s.fitToMaterialSize = m_fitToMaterialSize;
+    s.proportional = m_proportional;
+    s.right = m_right;
+    s.bottom = m_bottom;
+    s.location = m_location;
+    s.rotation = m_rotation;
+    s.mirrored = m_mirrored;
+    s.copiesCount = m_copiesCount;
+    s.copiesHorz = m_copiesHorz;
+    s.copiesVert = m_copiesVert;
+    s.horzDistance = m_horzDistance;
+    s.vertDistance = m_vertDistance;
+    s.autoPlacement = m_autoPlacement;
+    s.sameDistance = m_sameDistance;
+    s.grid = m_grid;
+    s.overcut = m_overcut;
+    s.gridDistance = m_gridDistance;
+    s.overcutAngle = m_overcutAngle;
+    s.overcutDistance = m_overcutDistance;
+    s.quality = m_quality;
+    s.homeposition = m_homeposition;
+    s.extraspace = m_extraspace;
+    s.selection = m_selection;
+    s.segmentation = m_segmentation;
+    s.segmentHeight = m_segmentHeight;
+    s.stopBetweenLayers = m_stopBetweenLayers;
+    s.differentCuttingParameter = m_differentCuttingParameter;
+    s.selection2 = m_selection2;
+    s.usePassermarks = m_usePassermarks;
+    s.startJobImmediatly = m_startJobImmediatly;
+    s.bladeInitializing = m_bladeInitializing;
+    return s;
+}
+
+void Document::setJobSettings(const JobSettings& s)
+{
+    if (s == jobSettings())
+        return;
+    m_materialWidth = s.materialWidth;
+    m_materialHeight = s.materialHeight;
+    m_materialUid = s.materialUid;
+    m_jobWidth = s.jobWidth;
+    m_jobHeight = s.jobHeight;
+    m_fitToMaterialSize = s.fitToMaterialSize;
+    m_proportional = s.proportional;
+    m_right = s.right;
+    m_bottom = s.bottom;
+    m_location = s.location;
+    m_rotation = s.rotation;
+    m_mirrored = s.mirrored;
+    m_copiesCount = s.copiesCount;
+    m_copiesHorz = s.copiesHorz;
+    m_copiesVert = s.copiesVert;
+    m_horzDistance = s.horzDistance;
+    m_vertDistance = s.vertDistance;
+    m_autoPlacement = s.autoPlacement;
+    m_sameDistance = s.sameDistance;
+    m_grid = s.grid;
+    m_overcut = s.overcut;
+    m_gridDistance = s.gridDistance;
+    m_overcutAngle = s.overcutAngle;
+    m_overcutDistance = s.overcutDistance;
+    m_quality = s.quality;
+    m_homeposition = s.homeposition;
+    m_extraspace = s.extraspace;
+    m_selection = s.selection;
+    m_segmentation = s.segmentation;
+    m_segmentHeight = s.segmentHeight;
+    m_stopBetweenLayers = s.stopBetweenLayers;
+    m_differentCuttingParameter = s.differentCuttingParameter;
+    m_selection2 = s.selection2;
+    m_usePassermarks = s.usePassermarks;
+    m_startJobImmediatly = s.startJobImmediatly;
+    m_bladeInitializing = s.bladeInitializing;
+    emit DataChanged();
+}
 
 // ---------------------------------------------------------------------------
 // Setters with layout rules

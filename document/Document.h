@@ -31,6 +31,40 @@ public:
 
     static const QString MarksLayerName; // "KC-PassermarkenEbene", never cut
 
+    // The job settings saved in job files, as stored values. Readers assign
+    // them all at once through setJobSettings(), which bypasses the layout
+    // rules of the single setters (proportional size, saved position, gap
+    // coupling) so a file's values arrive exactly as written.
+    struct JobSettings {
+        int materialWidth = 100, materialHeight = 200;
+        QUuid materialUid;
+        int jobWidth = 0, jobHeight = 0;
+        bool fitToMaterialSize = false, proportional = true;
+        int right = 0, bottom = 0;
+        Location location = Manually;
+        Rotation rotation = NoRotation;
+        bool mirrored = false;
+        int copiesCount = 1, copiesHorz = 1, copiesVert = 1;
+        int horzDistance = 0, vertDistance = 0;
+        bool autoPlacement = false, sameDistance = true;
+        bool grid = false, overcut = false;
+        int gridDistance = 0, overcutAngle = 130;
+        double overcutDistance = 0.0;
+        int quality = 0;
+        Homeposition homeposition = Startposition;
+        int extraspace = 0;
+        int selection = LayerSelection;
+        bool segmentation = false;
+        int segmentHeight = 500;
+        bool stopBetweenLayers = false, differentCuttingParameter = false;
+        int selection2 = AllObjects;
+        bool usePassermarks = false, startJobImmediatly = false;
+        bool bladeInitializing = false;
+
+        bool operator==(const JobSettings& o) const;
+        bool operator!=(const JobSettings& o) const { return !(*this == o); }
+    };
+
     explicit Document(QObject* parent = nullptr);
     ~Document() override;
 
@@ -61,6 +95,10 @@ public:
     // drawingWidth/Height from the extent, less the mark thickness when marks
     // were found; natural and job size rounded up to whole mm, scales 100 %.
     void updateDrawingExtent();
+    // Sets the drawing size (mm) and from it the natural and job size, each
+    // rounded up to whole mm, with both scales at 100 %. No signal: importers
+    // emit once when they are done.
+    void setDrawingSize(double width, double height);
     int nodeCount() const;
     // Layout defaults of a freshly imported drawing: copies at the same
     // distance, 5 mm from the right and bottom edges, registration marks
@@ -151,6 +189,9 @@ public:
     void setPatternLength(int v);
 
     // ---- Job settings (saved in job files) -----------------------------------
+    JobSettings jobSettings() const;
+    // Assigns every field as given; emits DataChanged() once when any changed.
+    void setJobSettings(const JobSettings& s);
     // MaterialSize
     int materialWidth() const { return m_materialWidth; }   // mm across
     void setMaterialWidth(int v);

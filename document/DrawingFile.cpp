@@ -3,6 +3,8 @@
 #include "document/Document.h"
 #include "document/ExchangeReader.h"
 #include "document/ExchangeText.h"
+#include "document/JobFile.h"
+#include "document/SvgReader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,8 +40,17 @@ bool load(Document& doc, const QString& path, QString* error)
         ExchangeReader::read(doc, lines);
         return true;
     }
-    case Kind::Svg:
+    case Kind::Svg: {
+        QString text;
+        if (!ExchangeText::readWholeText(path, text))
+            return fail(QCoreApplication::translate("DrawingFile", "Die Datei %1 konnte nicht gelesen werden.").arg(path));
+        SvgReader::read(doc, text);
+        return true;
+    }
     case Kind::Kcf:
+        if (!JobFile::load(doc, path))
+            return fail(QCoreApplication::translate("DrawingFile", "Die Datei %1 ist keine lesbare Auftragsdatei.").arg(path));
+        return true;
     case Kind::Unknown:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "document/Document.h"
 #include "document/ExchangeReader.h"
+#include "document/SvgReader.h"
 
 void importExchangeText(Document& doc, const QStringList& texts, bool isSvg)
 {
@@ -9,7 +10,5 @@ void importExchangeText(Document& doc, const QStringList& texts, bool isSvg)
         ExchangeReader::read(doc, texts);
         return;
     }
-    // No SVG reader yet: an SVG drawing opens empty.
-    doc.clear();
-    doc.notifyChanged();
+    SvgReader::read(doc, texts.value(0));
 }

@@ -120,11 +120,14 @@ void DrawingWindow::fillColors()
 
 void DrawingWindow::fillExtent()
 {
-    const double left = m_document->minX();
-    const double right = m_document->maxX();
-    const double top = m_document->minY();
-    const double bottom = m_document->maxY();
-    // The document reports inverted bounds when no object counts.
+    double left = m_document->minX();
+    double right = m_document->maxX();
+    double top = m_document->minY();
+    double bottom = m_document->maxY();
+    // The same bounds the job size is made from: the end points of the
+    // counted objects, widened by every curve of the drawing.
+    m_document->refineExtentByCurves(left, top, right, bottom);
+    // Inverted bounds: the drawing has no segment at all.
     if (left > right || top > bottom)
         ui->lblAusdehnung->setText(tr("keine Objekte"));
     else

@@ -14,7 +14,7 @@ class TestDrawingWindow : public QObject
     Q_OBJECT
 private slots:
     void listsWhatTheDocumentHolds();
-    void svgImportClearsTheDocument();
+    void svgImportReplacesTheDrawing();
 };
 
 namespace {
@@ -78,7 +78,7 @@ void TestDrawingWindow::listsWhatTheDocumentHolds()
     QVERIFY(!extent->text().isEmpty());
 }
 
-void TestDrawingWindow::svgImportClearsTheDocument()
+void TestDrawingWindow::svgImportReplacesTheDrawing()
 {
     Document doc;
     doc.appendLayer()->setName("alt");
@@ -88,6 +88,15 @@ void TestDrawingWindow::svgImportClearsTheDocument()
     QVERIFY(doc.layers().isEmpty());
     QVERIFY(doc.colors().isEmpty());
     QVERIFY(changed.count() >= 1);
+
+    // A drawing replaces the old one: one layer, one object per fill colour.
+    importExchangeText(doc,
+                       {"<svg xmlns=\"http://www.w3.org/2000/svg\" inkscape:version=\"1.2\" "
+                        "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\">"
+                        "<path style=\"fill:#ff0000\" d=\"M 0,0 L 10,0 L 10,10 Z\"/></svg>"},
+                       true);
+    QCOMPARE(doc.layers().size(), 1);
+    QCOMPARE(doc.layers()[0]->objects().size(), 1);
 }
 
 QTEST_MAIN(TestDrawingWindow)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class Document;
+
+// The job file ("*.kcf"): the job settings and the whole drawing as XML
+// under the root "KerfcraftData".
+class JobFile
+{
+public:
+    JobFile() = delete;
+
+    // Writes the document to a temporary file beside path and renames it
+    // over path, so an existing file survives a failed save. False on any
+    // failure; no message is shown (the caller shows one).
+    static bool save(const Document& doc, const QString& path);
+
+    // Reads a job file into doc. The drawing is replaced and the settings
+    // the file holds are set as stored (settings it does not mention keep
+    // their values); then registration marks are measured, the colour table
+    // completed and the extent updated, and DataChanged() is emitted.
+    // A file that cannot be opened or is not well-formed XML leaves doc
+    // untouched; a well-formed file with another root element leaves the
+    // drawing and settings as they are but still updates the extent. Both
+    // return false.
+    static bool load(Document& doc, const QString& path);
+};
