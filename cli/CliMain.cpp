@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -6,7 +7,7 @@
 namespace {
 void usage(QTextStream& s)
 {
-    s << QCoreApplication::translate("cli",
+    s << Cli::tr(
              "Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]\n"
              "\n"
              "Befehle:\n"
@@ -46,7 +47,7 @@ int cliMain(const QStringList& arguments, CliIo& io)
     else if (command == QLatin1String("send"))
         rc = cliSend(rest, io);
     else {
-        io.err << QCoreApplication::translate("cli", "Unbekannter Befehl: %1").arg(command) << '\n';
+        io.err << Cli::tr("Unbekannter Befehl: %1").arg(command) << '\n';
         usage(io.err);
     }
     io.out.flush();

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 
 #include "document/Document.h"
 #include "document/DrawingFile.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
 
 struct ConvertArgs {
     QString input;
@@ -24,30 +24,30 @@ bool parse(const QStringList& args, ConvertArgs& out, QString& error)
         const QString& a = args[i];
         if (a == QLatin1String("-o")) {
             if (i + 1 >= args.size()) {
-                error = tr("Nach -o fehlt der Name der Zieldatei.");
+                error = Cli::tr("Nach -o fehlt der Name der Zieldatei.");
                 return false;
             }
             if (!out.output.isEmpty()) {
-                error = tr("Die Option -o ist mehrfach angegeben.");
+                error = Cli::tr("Die Option -o ist mehrfach angegeben.");
                 return false;
             }
             out.output = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            error = tr("Unbekannte Option: %1").arg(a);
+            error = Cli::tr("Unbekannte Option: %1").arg(a);
             return false;
         } else if (out.input.isEmpty()) {
             out.input = a;
         } else {
-            error = tr("Mehr als eine Eingabedatei angegeben: %1").arg(a);
+            error = Cli::tr("Mehr als eine Eingabedatei angegeben: %1").arg(a);
             return false;
         }
     }
     if (out.input.isEmpty()) {
-        error = tr("Keine Eingabedatei angegeben.");
+        error = Cli::tr("Keine Eingabedatei angegeben.");
         return false;
     }
     if (out.output.isEmpty()) {
-        error = tr("Keine Zieldatei angegeben (-o ZIEL.kcf).");
+        error = Cli::tr("Keine Zieldatei angegeben (-o ZIEL.kcf).");
         return false;
     }
     return true;
@@ -61,7 +61,7 @@ int cliConvert(const QStringList& args, CliIo& io)
     QString error;
     if (!parse(args, a, error)) {
         io.err << error << '\n'
-               << tr("Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf") << '\n';
+               << Cli::tr("Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf") << '\n';
         io.err.flush();
         return 2;
     }
@@ -72,11 +72,11 @@ int cliConvert(const QStringList& args, CliIo& io)
         return 2;
     }
     if (!JobFile::save(doc, a.output)) {
-        io.err << tr("Die Auftragsdatei %1 konnte nicht gespeichert werden.").arg(a.output) << '\n';
+        io.err << Cli::tr("Die Auftragsdatei %1 konnte nicht gespeichert werden.").arg(a.output) << '\n';
         io.err.flush();
         return 2;
     }
-    io.out << tr("%1 gespeichert: %2 Ebenen, %3 Knoten, %4 x %5 mm.")
+    io.out << Cli::tr("%1 gespeichert: %2 Ebenen, %3 Knoten, %4 x %5 mm.")
                   .arg(a.output)
                   .arg(doc.layers().size())
                   .arg(doc.nodeCount())

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 #include "cli/PlotterListing.h"
 
 #include "device/Plotterpool.h"
@@ -14,7 +15,7 @@
 int cliDevices(const QStringList& args, CliIo& io)
 {
     if (!args.isEmpty()) {
-        io.err << QCoreApplication::translate("cli", "Unbekannte Angabe: %1").arg(args.first())
+        io.err << Cli::tr("Unbekannte Angabe: %1").arg(args.first())
                << '\n';
         return 2;
     }
@@ -22,13 +23,13 @@ int cliDevices(const QStringList& args, CliIo& io)
     USBDevices devices(createUsbBackend(clock), io.messages);
     Plotterpool pool(&devices, cliPlotterModels, clock, io.messages);
     if (!devices.init()) {
-        io.err << QCoreApplication::translate("cli", "Der USB-Zugriff konnte nicht eingerichtet werden.")
+        io.err << Cli::tr("Der USB-Zugriff konnte nicht eingerichtet werden.")
                << '\n';
         return 2;
     }
     devices.rescan();
     if (pool.count() == 0) {
-        io.out << QCoreApplication::translate("cli", "Kein Plotter gefunden.") << '\n';
+        io.out << Cli::tr("Kein Plotter gefunden.") << '\n';
         return 0;
     }
     int number = 0;

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 
 #include "document/Document.h"
 #include "document/DrawingFile.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
 
 QString mm(double v)
 {
@@ -24,12 +24,12 @@ QString mm(double v)
     return s;
 }
 
-QString yesNo(bool v) { return v ? tr("ja") : tr("nein"); }
+QString yesNo(bool v) { return v ? Cli::tr("ja") : Cli::tr("nein"); }
 
 QString colorText(const QColor& c)
 {
     if (!c.isValid())
-        return tr("keine");
+        return Cli::tr("keine");
     if (c.spec() == QColor::Cmyk)
         return QStringLiteral("cmyk(%1,%2,%3,%4)").arg(c.cyan()).arg(c.magenta()).arg(c.yellow()).arg(c.black());
     return c.name(QColor::HexRgb);
@@ -37,10 +37,10 @@ QString colorText(const QColor& c)
 
 void printLayers(const Document& doc, QTextStream& out)
 {
-    out << tr("Ebenen: %1").arg(doc.layers().size()) << '\n';
+    out << Cli::tr("Ebenen: %1").arg(doc.layers().size()) << '\n';
     int layerNo = 0;
     for (const KCLayer* layer : doc.layers()) {
-        out << tr("Ebene %1: \"%2\" (schneiden: %3)")
+        out << Cli::tr("Ebene %1: \"%2\" (schneiden: %3)")
                    .arg(++layerNo)
                    .arg(layer->name(), yesNo(layer->cutEnabled()))
             << '\n';
@@ -50,7 +50,7 @@ void printLayers(const Document& doc, QTextStream& out)
             for (const KCSubPath& sp : o->subPaths())
                 nodes += sp.nodes().size();
             out << "  "
-                << tr("Objekt %1: Farbe %2, Teilpfade %3, Knoten %4")
+                << Cli::tr("Objekt %1: Farbe %2, Teilpfade %3, Knoten %4")
                        .arg(++objectNo)
                        .arg(colorText(o->color()))
                        .arg(o->subPaths().size())
@@ -77,10 +77,10 @@ void printMarks(const Document& doc, QTextStream& out)
         {QT_TRANSLATE_NOOP("cli", "Erste Marke X"), doc.passerXOffset()},
         {QT_TRANSLATE_NOOP("cli", "Erste Marke Y"), doc.passerYOffset()},
     };
-    out << tr("Passermarken:") << '\n';
+    out << Cli::tr("Passermarken:") << '\n';
     for (const auto& v : values)
-        out << "  " << tr(v.label) << ": " << mm(v.value) << " mm\n";
-    out << "  " << tr("Marke 9: %1").arg(yesNo(doc.code9MarkFound())) << '\n';
+        out << "  " << Cli::tr(v.label) << ": " << mm(v.value) << " mm\n";
+    out << "  " << Cli::tr("Marke 9: %1").arg(yesNo(doc.code9MarkFound())) << '\n';
 }
 
 } // namespace
@@ -88,7 +88,7 @@ void printMarks(const Document& doc, QTextStream& out)
 int cliInfo(const QStringList& args, CliIo& io)
 {
     if (args.size() != 1) {
-        io.err << tr("Aufruf: kerfcraft-cli info DATEI") << '\n';
+        io.err << Cli::tr("Aufruf: kerfcraft-cli info DATEI") << '\n';
         return 2;
     }
     Document doc;
@@ -98,10 +98,10 @@ int cliInfo(const QStringList& args, CliIo& io)
         return 2;
     }
     QTextStream& out = io.out;
-    out << tr("Datei: %1").arg(QFileInfo(args.first()).fileName()) << '\n';
+    out << Cli::tr("Datei: %1").arg(QFileInfo(args.first()).fileName()) << '\n';
     printLayers(doc, out);
-    out << tr("Zeichnung: %1 x %2 mm").arg(mm(doc.drawingWidth()), mm(doc.drawingHeight())) << '\n';
-    out << tr("Auftragsgröße: %1 x %2 mm").arg(doc.jobWidth()).arg(doc.jobHeight()) << '\n';
+    out << Cli::tr("Zeichnung: %1 x %2 mm").arg(mm(doc.drawingWidth()), mm(doc.drawingHeight())) << '\n';
+    out << Cli::tr("Auftragsgröße: %1 x %2 mm").arg(doc.jobWidth()).arg(doc.jobHeight()) << '\n';
     if (doc.marksFound())
         printMarks(doc, out);
     out.flush();

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 
 #include "cli/PlotJob.h"
 #include "document/Document.h"
@@ -46,7 +47,7 @@ int cliPlot(const QStringList& args, CliIo& io)
         ok = file.write(blocks.at(i).bytes()) == blocks.at(i).bytes().size();
     if (!ok || !file.commit()) {
         file.cancelWriting();
-        io.err << QCoreApplication::translate("cli", "Die Datei %1 konnte nicht geschrieben werden.")
+        io.err << Cli::tr("Die Datei %1 konnte nicht geschrieben werden.")
                       .arg(options.output)
                << '\n';
         return 2;

@@ -1,4 +1,5 @@
 #include "cli/PlotJob.h"
+#include "cli/CliTr.h"
 
 #include "cli/CliPresets.h"
 
@@ -30,7 +31,6 @@ namespace PlotJob {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
 
 bool fail(QString* error, const QString& text)
 {
@@ -248,16 +248,16 @@ bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error
                 return true;
             }
             if (i + 1 >= args.size())
-                return fail(error, tr("Der Option %1 fehlt ein Wert.").arg(arg));
+                return fail(error, Cli::tr("Der Option %1 fehlt ein Wert.").arg(arg));
             out = args[++i];
             return true;
         };
         auto bad = [&](const QString& v) {
-            return fail(error, tr("Ungültiger Wert für %1: %2").arg(arg, v));
+            return fail(error, Cli::tr("Ungültiger Wert für %1: %2").arg(arg, v));
         };
         auto flag = [&]() {
             if (hasInline)
-                return fail(error, tr("Die Option %1 nimmt keinen Wert.").arg(arg));
+                return fail(error, Cli::tr("Die Option %1 nimmt keinen Wert.").arg(arg));
             return true;
         };
         QString v;
@@ -320,26 +320,26 @@ bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error
                 return bad(v);
             const QString name = v.left(eq).trimmed();
             if (!settings().contains(name))
-                return fail(error, tr("Unbekannte Einstellung: %1").arg(name));
+                return fail(error, Cli::tr("Unbekannte Einstellung: %1").arg(name));
             o.settings.append({name, v.mid(eq + 1)});
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return fail(error, tr("Unbekannte Option: %1").arg(args[i]));
+            return fail(error, Cli::tr("Unbekannte Option: %1").arg(args[i]));
         } else if (o.input.isEmpty()) {
             o.input = arg;
         } else {
-            return fail(error, tr("Mehr als eine Eingabedatei angegeben: %1").arg(arg));
+            return fail(error, Cli::tr("Mehr als eine Eingabedatei angegeben: %1").arg(arg));
         }
     }
     if (o.input.isEmpty() && !o.help)
-        return fail(error, tr("Keine Eingabedatei angegeben."));
+        return fail(error, Cli::tr("Keine Eingabedatei angegeben."));
     return true;
 }
 
 QString usage(const QString& command, bool allowOutput)
 {
-    QString text = tr("Aufruf: kerfcraft-cli %1 DATEI%2 [OPTIONEN]\n\n")
+    QString text = Cli::tr("Aufruf: kerfcraft-cli %1 DATEI%2 [OPTIONEN]\n\n")
                        .arg(command, allowOutput ? QStringLiteral(" [-o ZIEL]") : QString());
-    text += tr("  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)\n"
+    text += Cli::tr("  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)\n"
                "  --material NAME|ID        Material (Vorgabe: das erste)\n"
                "  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)\n"
                "  --speed N                 Geschwindigkeit in cm/s\n"
@@ -358,9 +358,9 @@ bool applySetting(Document& doc, const QString& name, const QString& value, QStr
 {
     const auto it = settings().constFind(name);
     if (it == settings().constEnd())
-        return fail(error, tr("Unbekannte Einstellung: %1").arg(name));
+        return fail(error, Cli::tr("Unbekannte Einstellung: %1").arg(name));
     const Setting& s = *it;
-    auto bad = [&] { return fail(error, tr("Ungültiger Wert für %1: %2").arg(name, value)); };
+    auto bad = [&] { return fail(error, Cli::tr("Ungültiger Wert für %1: %2").arg(name, value)); };
     switch (s.kind) {
     case Setting::Int: {
         int v = 0;
@@ -422,7 +422,7 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
         }
     }
     if (!presets && (!o.plotter.isEmpty() || !o.material.isEmpty() || !o.blade.isEmpty()))
-        return fail(error, tr("Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden."));
+        return fail(error, Cli::tr("Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden."));
 
     // Plotter model: decides the device-control strings and the ranges.
     const PlotterTemplate* model = nullptr;
@@ -431,7 +431,7 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
         if (!o.plotter.isEmpty()) {
             model = findModel(*presets, o.plotter);
             if (!model)
-                return fail(error, tr("Unbekanntes Plottermodell: %1").arg(o.plotter));
+                return fail(error, Cli::tr("Unbekanntes Plottermodell: %1").arg(o.plotter));
         } else if (!presets->plotterTemplates().isEmpty()) {
             model = presets->plotterTemplates().first();
         }
@@ -446,7 +446,7 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
         if (!o.material.isEmpty()) {
             material = findMaterial(*presets, o.material);
             if (!material)
-                return fail(error, tr("Unbekanntes Material: %1").arg(o.material));
+                return fail(error, Cli::tr("Unbekanntes Material: %1").arg(o.material));
         } else if (!presets->materials().isEmpty()) {
             material = presets->materials().first();
         }
@@ -463,7 +463,7 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
         if (!o.blade.isEmpty()) {
             blade = findBlade(*presets, o.blade);
             if (!blade)
-                return fail(error, tr("Unbekanntes Messer: %1").arg(o.blade));
+                return fail(error, Cli::tr("Unbekanntes Messer: %1").arg(o.blade));
         } else if (material && presets->bladeById(material->Blade)) {
             blade = presets->bladeById(material->Blade);
         } else if (!presets->blades().isEmpty()) {
@@ -487,7 +487,7 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
 
     if (o.speed >= 0) {
         if (model && !inRange(o.speed, model->MinCutSpeed, model->MaxCutSpeed))
-            return fail(error, tr("Die Geschwindigkeit %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).")
+            return fail(error, Cli::tr("Die Geschwindigkeit %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).")
                                    .arg(o.speed)
                                    .arg(model->Name)
                                    .arg(model->MinCutSpeed)
@@ -496,7 +496,7 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
     }
     if (o.force >= 0) {
         if (model && !inRange(o.force, model->MinCutForce, model->MaxCutForce))
-            return fail(error, tr("Der Andruck %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).")
+            return fail(error, Cli::tr("Der Andruck %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).")
                                    .arg(o.force)
                                    .arg(model->Name)
                                    .arg(model->MinCutForce)
@@ -537,7 +537,7 @@ void generate(Document& doc, BlockList& blocks, bool showProgress, QTextStream& 
             if (percent == lastPercent)
                 return;
             lastPercent = percent;
-            err << '\r' << tr("Plotdaten: %1 %").arg(percent);
+            err << '\r' << Cli::tr("Plotdaten: %1 %").arg(percent);
             err.flush();
         });
     generator.generate(blocks);

@@ -1,4 +1,5 @@
 #include "cli/PlotterListing.h"
+#include "cli/CliTr.h"
 
 #include "device/Plotter.h"
 #include "device/USBDevice.h"
@@ -14,16 +15,15 @@ QList<PlotterTemplate*> cliPlotterModels()
 }
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
 
-QString onOff(bool on) { return on ? tr("Ein") : tr("Aus"); }
+QString onOff(bool on) { return on ? Cli::tr("Ein") : Cli::tr("Aus"); }
 
 QString mediaTypeName(int type)
 {
     switch (type) {
-    case Plotter::Roll: return tr("Rolle");
-    case Plotter::Sheet: return tr("Blatt");
-    case Plotter::Edge: return tr("Rand");
+    case Plotter::Roll: return Cli::tr("Rolle");
+    case Plotter::Sheet: return Cli::tr("Blatt");
+    case Plotter::Edge: return Cli::tr("Rand");
     }
     return QString::number(type);
 }
@@ -32,7 +32,7 @@ QString mediaTypeName(int type)
 void printPlotter(QTextStream& out, const Plotter& p, int number)
 {
     const USBDevice* d = p.device();
-    out << tr("Plotter %1: Bus %2, Adresse %3, USB %4:%5")
+    out << Cli::tr("Plotter %1: Bus %2, Adresse %3, USB %4:%5")
                .arg(number)
                .arg(d->busNumber(), 3, 10, QLatin1Char('0'))
                .arg(d->address(), 3, 10, QLatin1Char('0'))
@@ -43,15 +43,15 @@ void printPlotter(QTextStream& out, const Plotter& p, int number)
         out << "  " << qSetFieldWidth(18) << Qt::left << label + QLatin1Char(':') << qSetFieldWidth(0)
             << value << '\n';
     };
-    line(tr("Modell"), p.name().isEmpty() ? tr("(kein passendes Modell)") : p.name());
-    line(tr("Gerät"), p.deviceText());
-    line(tr("Firmware"), p.firmwareText());
-    line(tr("Medium"), tr("%1 x %2 mm").arg(p.mediaWidth()).arg(p.mediaHeight()));
-    line(tr("Geschwindigkeit"), tr("%1 cm/s").arg(p.speed()));
-    line(tr("Andruck"), tr("%1 g").arg(p.force()));
-    line(tr("Messerversatz"), QString::number(p.offset()));
-    line(tr("Qualität"), QString::number(p.quality()));
-    line(tr("Medium abrollen"), onOff(p.unrollMedium()));
-    line(tr("Kanten glätten"), onOff(p.edgeSmoothing()));
-    line(tr("Medientyp"), mediaTypeName(p.mediaType()));
+    line(Cli::tr("Modell"), p.name().isEmpty() ? Cli::tr("(kein passendes Modell)") : p.name());
+    line(Cli::tr("Gerät"), p.deviceText());
+    line(Cli::tr("Firmware"), p.firmwareText());
+    line(Cli::tr("Medium"), Cli::tr("%1 x %2 mm").arg(p.mediaWidth()).arg(p.mediaHeight()));
+    line(Cli::tr("Geschwindigkeit"), Cli::tr("%1 cm/s").arg(p.speed()));
+    line(Cli::tr("Andruck"), Cli::tr("%1 g").arg(p.force()));
+    line(Cli::tr("Messerversatz"), QString::number(p.offset()));
+    line(Cli::tr("Qualität"), QString::number(p.quality()));
+    line(Cli::tr("Medium abrollen"), onOff(p.unrollMedium()));
+    line(Cli::tr("Kanten glätten"), onOff(p.edgeSmoothing()));
+    line(Cli::tr("Medientyp"), mediaTypeName(p.mediaType()));
 }

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 #include "cli/PlotterListing.h"
 
 #include "device/Plotter.h"
@@ -13,7 +14,6 @@
 #include <QTextStream>
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
 
 // "BUS:ADDRESS", both decimal ("1:2" or "001:002").
 bool parseDevice(const QString& text, int& bus, int& address)
@@ -39,20 +39,20 @@ int cliQuery(const QStringList& args, CliIo& io)
         else if (args[i].startsWith(QLatin1String("--device=")))
             wanted = args[i].mid(9);
         else {
-            io.err << tr("Unbekannte Angabe: %1").arg(args[i]) << '\n';
+            io.err << Cli::tr("Unbekannte Angabe: %1").arg(args[i]) << '\n';
             return 2;
         }
     }
     int bus = 0, address = 0;
     if (!wanted.isNull() && !parseDevice(wanted, bus, address)) {
-        io.err << tr("Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)").arg(wanted) << '\n';
+        io.err << Cli::tr("Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)").arg(wanted) << '\n';
         return 2;
     }
 
     Clock& clock = Clock::system();
     USBDevices devices(createUsbBackend(clock), io.messages);
     if (!devices.init()) {
-        io.err << tr("Der USB-Zugriff konnte nicht eingerichtet werden.") << '\n';
+        io.err << Cli::tr("Der USB-Zugriff konnte nicht eingerichtet werden.") << '\n';
         return 2;
     }
     devices.rescan();
@@ -66,8 +66,8 @@ int cliQuery(const QStringList& args, CliIo& io)
         }
     }
     if (!chosen) {
-        io.err << (wanted.isNull() ? tr("Kein Plotter gefunden.")
-                                   : tr("Kein Plotter an Bus %1, Adresse %2 gefunden.")
+        io.err << (wanted.isNull() ? Cli::tr("Kein Plotter gefunden.")
+                                   : Cli::tr("Kein Plotter an Bus %1, Adresse %2 gefunden.")
                                          .arg(bus)
                                          .arg(address))
                << '\n';
