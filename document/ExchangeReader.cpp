@@ -314,11 +314,13 @@ void finishPaths(Document& doc, bool handleShift)
     for (KCLayer* layer : doc.layers())
         for (KCObject* o : layer->objects()) {
             QVector<KCSubPath>& paths = o->subPaths();
+            // A sub-path without any anchor breaks the format and is dropped.
+            // An open one of a single anchor is valid and stays, without
+            // segments: it is still the object's first sub-path, the one a
+            // registration mark is measured on.
+            paths.erase(std::remove_if(paths.begin(), paths.end(), empty), paths.end());
             for (KCSubPath& sp : paths)
                 buildSegments(sp, handleShift);
-            // Sub-paths without anchors, and open ones of a single anchor,
-            // have nothing to cut.
-            paths.erase(std::remove_if(paths.begin(), paths.end(), empty), paths.end());
         }
 }
 

@@ -18,8 +18,8 @@ class Document;
 //
 // Never fails: a line that refers to a layer, object or sub-path not yet
 // opened, or lacks numbers, is skipped; fields that do not parse read as 0;
-// sub-paths left without segments are dropped. Emits DataChanged() once at
-// the end.
+// sub-paths without any anchor are dropped (an open one of a single anchor
+// stays, with no segments). Emits DataChanged() once at the end.
 namespace ExchangeReader {
 void read(Document& doc, QStringList lines);
 }

@@ -425,6 +425,11 @@ QString FastXmlElementReader::decode(const Attribute& a) const
             ++p;
         }
     }
+    // fromUtf8() drops a leading U+FEFF as a byte-order mark; inside a value
+    // it is a character like any other.
+    static const char bom[] = "\xEF\xBB\xBF";
+    if (utf8.startsWith(bom))
+        return QChar(0xFEFF) + QString::fromUtf8(utf8.constData() + 3, utf8.size() - 3);
     return QString::fromUtf8(utf8);
 }
 

@@ -100,6 +100,8 @@ void TestXmlElementReader::readersAgree_data()
     QTest::newRow("name characters") << QByteArray("<a-b_c.d9 x.y=\"1\" _=\"\"/>") << "fast";
     QTest::newRow("quotes inside quotes") << QByteArray("<a v='sagt \"hallo\"' w=\"it's\"/>") << "fast";
     QTest::newRow("greater-than in value") << QByteArray("<a v=\"]]>\"/>") << "fast";
+    QTest::newRow("value starting with U+FEFF")
+        << QByteArray("<a v=\"\xEF\xBB\xBF" "1\" w=\"&#xFEFF;x\"/>") << "fast";
 
     QTest::newRow("comment") << QByteArray("<a><!-- x --></a>") << "fallback";
     QTest::newRow("processing instruction") << QByteArray("<?pi x?><a/>") << "fallback";
