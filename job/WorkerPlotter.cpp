@@ -65,7 +65,7 @@ void WorkerPlotter::work()
     while (!pipe().isFinished())
         clock().sleepMs(GenerationLookMs);
 
-    if (QFile::exists(m_lastCutPath))
+    if (!m_lastCutPath.isEmpty() && QFile::exists(m_lastCutPath))
         QFile::remove(m_lastCutPath);
 
     const qint64 total = pipe().bytesPushed();

@@ -42,7 +42,8 @@ public:
     // plotter may be null: the job is then generated and drained unsent.
     WorkerPlotter(Pipe& pipe, Plotter* plotter, Clock& clock, QObject* parent = nullptr);
 
-    // "lastcut.txt" in the toolkit's temporary folder.
+    // "lastcut.txt" in the toolkit's temporary folder; an empty path
+    // deletes nothing.
     static QString defaultLastCutPath();
     void setLastCutPath(const QString& path) { m_lastCutPath = path; }
 
