@@ -227,7 +227,7 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
 
     JobRunner runner(doc, plotter, clock);
     runner.setDiagnostics(Environment::contains(QStringLiteral("KERFCRAFT_LOG"))
-                          || qEnvironmentVariableIntValue("KERFCRAFT_DEBUG") != 0);
+                          || Environment::value(QStringLiteral("KERFCRAFT_DEBUG")).toInt() != 0);
     ProgressBar bar(io.err, PlotJob::isTerminal(io.err));
     QObject::connect(&runner, &JobRunner::progress, [&](double pos) { bar.show(pos); });
 

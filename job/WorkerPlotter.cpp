@@ -1,5 +1,6 @@
 #include "job/WorkerPlotter.h"
 
+#include "app/Logger.h"
 #include "device/Plotter.h"
 #include "job/Pipe.h"
 #include "platform/Clock.h"
@@ -101,7 +102,14 @@ void WorkerPlotter::work()
     clearCancel();
     if (m_plotter)
         m_plotter->close();
+    const bool failed = failedEarly || (m_plotter && !linkOk);
+    Logger::debug(QStringLiteral("Job ended: %1 of %2 bytes taken from the queue, cancelled %3, "
+                                 "link failed %4")
+                      .arg(sent)
+                      .arg(total)
+                      .arg(cancelled ? 1 : 0)
+                      .arg(failed ? 1 : 0));
     QMutexLocker lock(&m_resultMutex);
-    m_transportFailed = failedEarly || (m_plotter && !linkOk);
+    m_transportFailed = failed;
     m_stoppedByCancel = cancelled;
 }
