@@ -10,6 +10,7 @@
 class Clock;
 class Document;
 class Plotter;
+class Worker;
 class WorkerDocument;
 class WorkerPlotter;
 
@@ -73,7 +74,7 @@ private slots:
     void onPlotterFinished();
 
 private:
-    void join(QThread& thread);
+    void join(QThread& thread, const Worker& worker);
     void advance(double pos);
 
     Pipe m_pipe;

@@ -3,10 +3,11 @@
 #include "plot/BlockSink.h"
 
 #include <QByteArray>
-#include <QMutex>
 #include <QObject>
 #include <QQueue>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 class Block;
 
@@ -15,6 +16,9 @@ class Block;
 // written under the one mutex; a push or close wakes a reader blocked in
 // pop(). The pipe owns the blocks it holds and deletes each once it has
 // been read, and whatever is left when it is destroyed.
+// The standard mutex and condition variable are used rather than Qt's so
+// that the thread sanitizer sees the hand-over (Qt's contended paths live
+// in the uninstrumented library).
 class Pipe : public QObject, public BlockSink
 {
     Q_OBJECT
@@ -60,8 +64,8 @@ public:
     qint64 bytesPushed() const;
 
 private:
-    mutable QMutex m_mutex;
-    QWaitCondition m_changed;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
     QQueue<Block*> m_queue;
     // Blocks at the head of the queue already known to be within the
     // current group; the current group only grows, so nextGroup() never

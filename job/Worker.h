@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QMutex>
 #include <QObject>
 #include <QString>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 class Clock;
 class Pipe;
@@ -11,7 +12,8 @@ class Pipe;
 // Common base of the two job workers. A worker lives on a thread of its
 // own; process() runs its work there and emits finished() afterwards. The
 // continue and cancel flags are set from the GUI thread and read by the
-// worker, all under the worker's own mutex.
+// worker, all under the worker's own mutex (a standard one, which the
+// thread sanitizer can follow).
 class Worker : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,9 @@ public:
     // Stop as soon as the work allows.
     void setCancel();
     bool isCancelled() const;
+    // Whether process() has done its work and emitted finished(); a thread
+    // that saw true sees everything the worker did.
+    bool hasProcessed() const;
 
 signals:
     void finished();
@@ -47,8 +52,9 @@ protected:
 private:
     Pipe& m_pipe;
     Clock& m_clock;
-    mutable QMutex m_mutex;
-    QWaitCondition m_flagSet;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_flagSet;
     bool m_continue = false;
     bool m_cancel = false;
+    bool m_processed = false;
 };

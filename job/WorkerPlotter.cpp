@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QMutexLocker>
 
 WorkerPlotter::WorkerPlotter(Pipe& pipe, Plotter* plotter, Clock& clock, QObject* parent)
     : Worker(pipe, clock, parent), m_plotter(plotter), m_lastCutPath(defaultLastCutPath())
@@ -27,13 +26,13 @@ QString WorkerPlotter::defaultLastCutPath()
 
 bool WorkerPlotter::transportFailed() const
 {
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     return m_transportFailed;
 }
 
 bool WorkerPlotter::stoppedByCancel() const
 {
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     return m_stoppedByCancel;
 }
 
@@ -109,7 +108,7 @@ void WorkerPlotter::work()
                       .arg(total)
                       .arg(cancelled ? 1 : 0)
                       .arg(failed ? 1 : 0));
-    QMutexLocker lock(&m_resultMutex);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
     m_transportFailed = failed;
     m_stoppedByCancel = cancelled;
 }

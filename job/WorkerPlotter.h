@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <mutex>
+
 class Plotter;
 
 // The plotter side of a job. In order:
@@ -66,7 +68,7 @@ private:
     Plotter* m_plotter;
     QString m_lastCutPath;
     int m_lastStep = -1;
-    mutable QMutex m_resultMutex;
+    mutable std::mutex m_resultMutex;
     bool m_transportFailed = false;
     bool m_stoppedByCancel = false;
 };

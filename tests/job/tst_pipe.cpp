@@ -6,11 +6,12 @@
 #include "plot/Block.h"
 
 #include <QSignalSpy>
-#include <QThread>
 #include <QtTest>
 
-#include <atomic>
+#include <chrono>
+#include <future>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -146,17 +147,16 @@ void TestPipe::wakesBlockedReader()
     QFETCH(bool, byClose);
 
     Pipe pipe;
-    std::atomic<int> result{-1};
     QByteArray out;
-    std::unique_ptr<QThread> reader(QThread::create([&] { result = pipe.pop(out, 100) ? 1 : 0; }));
-    reader->start();
-    QVERIFY(!reader->wait(50)); // nothing queued, not closed: it waits
+    std::future<bool> reader = std::async(std::launch::async, [&] { return pipe.pop(out, 100); });
+    // Nothing queued, not closed: it waits.
+    QVERIFY(reader.wait_for(std::chrono::milliseconds(50)) == std::future_status::timeout);
     if (byClose)
         pipe.close();
     else
         pipe.push(block("PU7;"));
-    QVERIFY(reader->wait(5000));
-    QCOMPARE(result.load(), byClose ? 0 : 1);
+    QVERIFY(reader.wait_for(std::chrono::seconds(5)) == std::future_status::ready);
+    QCOMPARE(reader.get(), !byClose);
     QCOMPARE(out, byClose ? QByteArray() : QByteArray("PU7;"));
 }
 
@@ -171,20 +171,18 @@ void TestPipe::producerAndConsumer()
         want += "PU" + QByteArray::number(i) + ";";
     QByteArray got;
     int reads = 0;
-    std::unique_ptr<QThread> reader(QThread::create([&] {
+    std::thread reader([&] {
         while (pipe.pop(got, 10000000))
             ++reads;
-    }));
-    std::unique_ptr<QThread> writer(QThread::create([&] {
+    });
+    std::thread writer([&] {
         for (int i = 0; i < count; ++i)
             pipe.push(block("PU" + QByteArray::number(i) + ";", i / 1000));
         pipe.markFinished();
         pipe.close();
-    }));
-    reader->start();
-    writer->start();
-    QVERIFY(writer->wait(30000));
-    QVERIFY(reader->wait(30000));
+    });
+    writer.join();
+    reader.join();
     QCOMPARE(reads, count);
     QCOMPARE(got, want);
     QVERIFY(pipe.isFinished());
