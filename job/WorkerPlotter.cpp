@@ -60,7 +60,6 @@ void WorkerPlotter::reportProgress(qint64 sent, qint64 total)
 void WorkerPlotter::work()
 {
     bool linkOk = m_plotter && prepareLink();
-    const bool failedEarly = m_plotter && !linkOk;
 
     while (!pipe().isFinished())
         clock().sleepMs(GenerationLookMs);
@@ -101,7 +100,7 @@ void WorkerPlotter::work()
     clearCancel();
     if (m_plotter)
         m_plotter->close();
-    const bool failed = failedEarly || (m_plotter && !linkOk);
+    const bool failed = m_plotter && !linkOk;
     Logger::debug(QStringLiteral("Job ended: %1 of %2 bytes taken from the queue, cancelled %3, "
                                  "link failed %4")
                       .arg(sent)
