@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "cli/CliTr.h"
 #include "cli/SendCommand.h"
 
 #include "cli/PlotJob.h"
@@ -27,8 +28,6 @@
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("cli", text); }
-
 // "BUS:ADDRESS", both decimal ("1:2" or "001:002").
 bool parseDevice(const QString& text, int& bus, int& address)
 {
@@ -47,7 +46,7 @@ bool takeDevice(QStringList& args, QString& device, QString& error)
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--device")) {
             if (i + 1 >= args.size()) {
-                error = tr("Der Option %1 fehlt ein Wert.").arg(args[i]);
+                error = Cli::tr("Der Option %1 fehlt ein Wert.").arg(args[i]);
                 return false;
             }
             device = args[i + 1];
@@ -184,13 +183,13 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
     }
     if (options.help) {
         io.out << PlotJob::usage(QStringLiteral("send"), false)
-               << tr("  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse "
+               << Cli::tr("  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse "
                      "(Vorgabe: der erste)\n");
         return 0;
     }
     int bus = 0, address = 0;
     if (!wanted.isNull() && !parseDevice(wanted, bus, address)) {
-        io.err << tr("Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)").arg(wanted) << '\n';
+        io.err << Cli::tr("Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)").arg(wanted) << '\n';
         return 2;
     }
 
@@ -200,14 +199,14 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
     USBDevices devices(createUsbBackend(clock), io.messages);
     Plotterpool pool(&devices, cliPlotterModels, clock, io.messages);
     if (!devices.init()) {
-        io.err << tr("Der USB-Zugriff konnte nicht eingerichtet werden.") << '\n';
+        io.err << Cli::tr("Der USB-Zugriff konnte nicht eingerichtet werden.") << '\n';
         return 2;
     }
     devices.rescan();
     Plotter* plotter = findPlotter(pool, wanted, bus, address);
     if (!plotter) {
-        io.err << (wanted.isNull() ? tr("Kein Plotter gefunden.")
-                                   : tr("Kein Plotter an Bus %1, Adresse %2 gefunden.")
+        io.err << (wanted.isNull() ? Cli::tr("Kein Plotter gefunden.")
+                                   : Cli::tr("Kein Plotter an Bus %1, Adresse %2 gefunden.")
                                          .arg(bus)
                                          .arg(address))
                << '\n';
@@ -262,14 +261,14 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
     QObject::connect(&runner, &JobRunner::paused, [&] {
         bar.breakLine();
         paused = true;
-        io.err << tr("Pause nach %1; als Nächstes %2.").arg(groupText(doc, current), groupText(doc, next))
+        io.err << Cli::tr("Pause nach %1; als Nächstes %2.").arg(groupText(doc, current), groupText(doc, next))
                << '\n';
         if (console.inputIsTerminal && input && input->isEnabled()) {
-            io.err << tr("Weiter mit der Eingabetaste (\"Weiter ->\"), Abbruch mit Strg+C.") << '\n';
+            io.err << Cli::tr("Weiter mit der Eingabetaste (\"Weiter ->\"), Abbruch mit Strg+C.") << '\n';
             io.err.flush();
             return;
         }
-        io.err << tr("Die Eingabe ist kein Terminal: es geht sofort weiter.") << '\n';
+        io.err << Cli::tr("Die Eingabe ist kein Terminal: es geht sofort weiter.") << '\n';
         io.err.flush();
         goOn();
     });
@@ -278,7 +277,7 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
     if (console.catchInterrupt)
         interrupt = std::make_unique<InterruptWatch>([&] {
             bar.breakLine();
-            io.err << tr("Abbruch: der Auftrag endet nach dem laufenden Block.") << '\n';
+            io.err << Cli::tr("Abbruch: der Auftrag endet nach dem laufenden Block.") << '\n';
             io.err.flush();
             runner.cancel();
         });
@@ -293,10 +292,10 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
     if (runner.transportFailed())
         return 2; // the transport has told the user
     if (runner.cancelled()) {
-        io.err << tr("Auftrag abgebrochen.") << '\n';
+        io.err << Cli::tr("Auftrag abgebrochen.") << '\n';
         return 1;
     }
-    io.out << tr("Auftrag an %1 gesendet.").arg(plotter->name().isEmpty() ? plotter->deviceText()
+    io.out << Cli::tr("Auftrag an %1 gesendet.").arg(plotter->name().isEmpty() ? plotter->deviceText()
                                                                            : plotter->name())
            << '\n';
     return 0;

@@ -279,6 +279,35 @@ Befehle:
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause nach %1; als Nächstes %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weiter mit der Eingabetaste (&quot;Weiter -&gt;&quot;), Abbruch mit Strg+C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist kein Terminal: es geht sofort weiter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbruch: der Auftrag endet nach dem laufenden Block.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag abgebrochen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag an %1 gesendet.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>
@@ -495,6 +524,49 @@ entfernen und Inkscape neu starten !!!<byte value="xd"/>
     </message>
 </context>
 <context>
+    <name>StatusDialog</name>
+    <message>
+        <source>Kerfcraft - Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktueller Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plotdaten werden erzeugt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelle Ebene/Farbe:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nächste Ebene/Farbe:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weiter -&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(CMYK %1, %2, %3, %4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(RGB %1, %2, %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbe %1: %2 %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ebene %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>USBDevice</name>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
@@ -549,10 +621,6 @@ Error: %1</source>
 </context>
 <context>
     <name>cli</name>
-    <message>
-        <source>Dieser Befehl ist noch nicht verfügbar.</source>
-        <translation>Dieser Befehl ist noch nicht verfügbar.</translation>
-    </message>
     <message>
         <source>Ursprung X</source>
         <translation type="unfinished"></translation>
