@@ -66,16 +66,16 @@ void printMarks(const Document& doc, QTextStream& out)
         const char* label;
         double value;
     } values[] = {
-        {QT_TRANSLATE_NOOP("cli", "Ursprung X"), doc.passerXOrigin()},
-        {QT_TRANSLATE_NOOP("cli", "Breite X"), doc.passerXWidth()},
-        {QT_TRANSLATE_NOOP("cli", "Ursprung Y"), doc.passerYOrigin()},
-        {QT_TRANSLATE_NOOP("cli", "Versatz Y"), doc.passerOffsetY()},
-        {QT_TRANSLATE_NOOP("cli", "Länge"), doc.passerLength()},
-        {QT_TRANSLATE_NOOP("cli", "Strichstärke"), doc.passerThickness()},
-        {QT_TRANSLATE_NOOP("cli", "Abstand X"), doc.passerXDistance()},
-        {QT_TRANSLATE_NOOP("cli", "Abstand Y"), doc.passerYDistance()},
-        {QT_TRANSLATE_NOOP("cli", "Erste Marke X"), doc.passerXOffset()},
-        {QT_TRANSLATE_NOOP("cli", "Erste Marke Y"), doc.passerYOffset()},
+        {QT_TRANSLATE_NOOP("Cli", "Ursprung X"), doc.passerXOrigin()},
+        {QT_TRANSLATE_NOOP("Cli", "Breite X"), doc.passerXWidth()},
+        {QT_TRANSLATE_NOOP("Cli", "Ursprung Y"), doc.passerYOrigin()},
+        {QT_TRANSLATE_NOOP("Cli", "Versatz Y"), doc.passerOffsetY()},
+        {QT_TRANSLATE_NOOP("Cli", "Länge"), doc.passerLength()},
+        {QT_TRANSLATE_NOOP("Cli", "Strichstärke"), doc.passerThickness()},
+        {QT_TRANSLATE_NOOP("Cli", "Abstand X"), doc.passerXDistance()},
+        {QT_TRANSLATE_NOOP("Cli", "Abstand Y"), doc.passerYDistance()},
+        {QT_TRANSLATE_NOOP("Cli", "Erste Marke X"), doc.passerXOffset()},
+        {QT_TRANSLATE_NOOP("Cli", "Erste Marke Y"), doc.passerYOffset()},
     };
     out << Cli::tr("Passermarken:") << '\n';
     for (const auto& v : values)

@@ -5,109 +5,111 @@
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach -o fehlt der Name der Zieldatei.</translation>
     </message>
     <message>
         <source>Die Option -o ist mehrfach angegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option -o ist mehrfach angegeben.</translation>
     </message>
     <message>
         <source>Unbekannte Option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option: %1</translation>
     </message>
     <message>
         <source>Mehr als eine Eingabedatei angegeben: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als eine Eingabedatei angegeben: %1</translation>
     </message>
     <message>
         <source>Keine Eingabedatei angegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Eingabedatei angegeben.</translation>
     </message>
     <message>
         <source>Keine Zieldatei angegeben (-o ZIEL.kcf).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zieldatei angegeben (-o ZIEL.kcf).</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf</translation>
     </message>
     <message>
         <source>Die Auftragsdatei %1 konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auftragsdatei %1 konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>%1 gespeichert: %2 Ebenen, %3 Knoten, %4 x %5 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert: %2 Ebenen, %3 Knoten, %4 x %5 mm.</translation>
     </message>
     <message>
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Ebenen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebenen: %1</translation>
     </message>
     <message>
-        <source>Ebene %1: &quot;%2&quot; (schneiden: %3)</source>
-        <translation type="unfinished"></translation>
+        <source>Ebene %1: "%2" (schneiden: %3)</source>
+        <translation>Ebene %1: "%2" (schneiden: %3)</translation>
     </message>
     <message>
         <source>Objekt %1: Farbe %2, Teilpfade %3, Knoten %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1: Farbe %2, Teilpfade %3, Knoten %4</translation>
     </message>
     <message>
         <source>Passermarken:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passermarken:</translation>
     </message>
     <message>
         <source>Marke 9: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke 9: %1</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli info DATEI</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kerfcraft-cli info DATEI</translation>
     </message>
     <message>
         <source>Datei: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei: %1</translation>
     </message>
     <message>
         <source>Zeichnung: %1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnung: %1 x %2 mm</translation>
     </message>
     <message>
         <source>Auftragsgröße: %1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsgröße: %1 x %2 mm</translation>
     </message>
     <message>
         <source>Der Option %1 fehlt ein Wert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Option %1 fehlt ein Wert.</translation>
     </message>
     <message>
         <source>Ungültiger Wert für %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Wert für %1: %2</translation>
     </message>
     <message>
         <source>Die Option %1 nimmt keinen Wert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Option %1 nimmt keinen Wert.</translation>
     </message>
     <message>
         <source>Unbekannte Einstellung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Einstellung: %1</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli %1 DATEI%2 [OPTIONEN]
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kerfcraft-cli %1 DATEI%2 [OPTIONEN]
+
+</translation>
     </message>
     <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
@@ -123,147 +125,159 @@
   --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
   --progress                Fortschritt anzeigen
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
+  --material NAME|ID        Material (Vorgabe: das erste)
+  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
+  --speed N                 Geschwindigkeit in cm/s
+  --force N                 Andruck in g
+  --passes N                Durchgänge
+  --blade-offset MM         Versatzkorrektur des Messers
+  --offset-correction MM    zusätzliche Versatzkorrektur
+  --blade-init              Messer-Initialisierung vor dem Auftrag
+  --use-plotter-settings    Einstellungen des Plotters verwenden
+  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
+  --progress                Fortschritt anzeigen
+</translation>
     </message>
     <message>
         <source>Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden.</translation>
     </message>
     <message>
         <source>Unbekanntes Plottermodell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Plottermodell: %1</translation>
     </message>
     <message>
         <source>Unbekanntes Material: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Material: %1</translation>
     </message>
     <message>
         <source>Unbekanntes Messer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Messer: %1</translation>
     </message>
     <message>
         <source>Die Geschwindigkeit %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Geschwindigkeit %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</translation>
     </message>
     <message>
         <source>Der Andruck %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Andruck %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</translation>
     </message>
     <message>
         <source>Plotdaten: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Plotdaten: %1 %</translation>
     </message>
     <message>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Rolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolle</translation>
     </message>
     <message>
         <source>Blatt</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt</translation>
     </message>
     <message>
         <source>Rand</source>
-        <translation type="unfinished"></translation>
+        <translation>Rand</translation>
     </message>
     <message>
         <source>Plotter %1: Bus %2, Adresse %3, USB %4:%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Plotter %1: Bus %2, Adresse %3, USB %4:%5</translation>
     </message>
     <message>
         <source>Modell</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>(kein passendes Modell)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein passendes Modell)</translation>
     </message>
     <message>
         <source>Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>%1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 mm</translation>
     </message>
     <message>
         <source>Geschwindigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>%1 cm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cm/s</translation>
     </message>
     <message>
         <source>Andruck</source>
-        <translation type="unfinished"></translation>
+        <translation>Andruck</translation>
     </message>
     <message>
         <source>%1 g</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 g</translation>
     </message>
     <message>
         <source>Messerversatz</source>
-        <translation type="unfinished"></translation>
+        <translation>Messerversatz</translation>
     </message>
     <message>
         <source>Qualität</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität</translation>
     </message>
     <message>
         <source>Medium abrollen</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium abrollen</translation>
     </message>
     <message>
         <source>Kanten glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanten glätten</translation>
     </message>
     <message>
         <source>Medientyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Medientyp</translation>
     </message>
     <message>
         <source>Unbekannte Angabe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Angabe: %1</translation>
     </message>
     <message>
         <source>Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)</translation>
     </message>
     <message>
         <source>Der USB-Zugriff konnte nicht eingerichtet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der USB-Zugriff konnte nicht eingerichtet werden.</translation>
     </message>
     <message>
         <source>Kein Plotter gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Plotter gefunden.</translation>
     </message>
     <message>
         <source>Kein Plotter an Bus %1, Adresse %2 gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Plotter an Bus %1, Adresse %2 gefunden.</translation>
     </message>
     <message>
         <source>Unbekannter Befehl: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl: %1</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -277,389 +291,403 @@ Befehle:
   query [--device BUS:ADR]   einen Plotter abfragen
   send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
+
+Befehle:
+  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
+  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
+  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
+  blocks DATEI               Plotterdaten blockweise anzeigen
+  devices                    angeschlossene Plotter auflisten
+  query [--device BUS:ADR]   einen Plotter abfragen
+  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+</translation>
     </message>
     <message>
         <source>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
+</translation>
     </message>
     <message>
         <source>Pause nach %1; als Nächstes %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause nach %1; als Nächstes %2.</translation>
     </message>
     <message>
-        <source>Weiter mit der Eingabetaste (&quot;Weiter -&gt;&quot;), Abbruch mit Strg+C.</source>
-        <translation type="unfinished"></translation>
+        <source>Weiter mit der Eingabetaste ("Weiter -&gt;"), Abbruch mit Strg+C.</source>
+        <translation>Weiter mit der Eingabetaste ("Weiter -&gt;"), Abbruch mit Strg+C.</translation>
     </message>
     <message>
         <source>Die Eingabe ist kein Terminal: es geht sofort weiter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Eingabe ist kein Terminal: es geht sofort weiter.</translation>
     </message>
     <message>
         <source>Abbruch: der Auftrag endet nach dem laufenden Block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbruch: der Auftrag endet nach dem laufenden Block.</translation>
     </message>
     <message>
         <source>Auftrag abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag abgebrochen.</translation>
     </message>
     <message>
         <source>Auftrag an %1 gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag an %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Ursprung X</source>
+        <translation>Ursprung X</translation>
+    </message>
+    <message>
+        <source>Breite X</source>
+        <translation>Breite X</translation>
+    </message>
+    <message>
+        <source>Ursprung Y</source>
+        <translation>Ursprung Y</translation>
+    </message>
+    <message>
+        <source>Versatz Y</source>
+        <translation>Versatz Y</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Strichstärke</translation>
+    </message>
+    <message>
+        <source>Abstand X</source>
+        <translation>Abstand X</translation>
+    </message>
+    <message>
+        <source>Abstand Y</source>
+        <translation>Abstand Y</translation>
+    </message>
+    <message>
+        <source>Erste Marke X</source>
+        <translation>Erste Marke X</translation>
+    </message>
+    <message>
+        <source>Erste Marke Y</source>
+        <translation>Erste Marke Y</translation>
     </message>
 </context>
 <context>
     <name>DrawingFile</name>
     <message>
         <source>Die Datei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine lesbare Auftragsdatei.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine lesbare Auftragsdatei.</translation>
     </message>
     <message>
         <source>Das Dateiformat von %1 wird nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dateiformat von %1 wird nicht unterstützt.</translation>
     </message>
 </context>
 <context>
     <name>DrawingWindow</name>
     <message>
         <source>Ebenen und Objekte</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebenen und Objekte</translation>
     </message>
     <message>
         <source>Ebene / Objekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene / Objekt</translation>
     </message>
     <message>
         <source>Schneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneiden</translation>
     </message>
     <message>
         <source>Teilpfade</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilpfade</translation>
     </message>
     <message>
         <source>Knoten</source>
-        <translation type="unfinished"></translation>
+        <translation>Knoten</translation>
     </message>
     <message>
         <source>Farbtabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtabelle</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Zeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnung</translation>
     </message>
     <message>
         <source>Ausdehnung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdehnung:</translation>
     </message>
     <message>
         <source>Größe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Materialien</source>
-        <translation type="unfinished"></translation>
+        <translation>Materialien</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>Geschwindigkeit (cm/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit (cm/s)</translation>
     </message>
     <message>
         <source>Andruck (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Andruck (g)</translation>
     </message>
     <message>
         <source>Durchgänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchgänge</translation>
     </message>
     <message>
         <source>Messer</source>
-        <translation type="unfinished"></translation>
+        <translation>Messer</translation>
     </message>
     <message>
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Objekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt %1</translation>
     </message>
     <message>
         <source>CMYK %1 %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>CMYK %1 %2 %3 %4</translation>
     </message>
     <message>
         <source>RGB %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB %1 %2 %3</translation>
     </message>
     <message>
         <source>keine Objekte</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Objekte</translation>
     </message>
     <message>
         <source>X %1 … %2 mm, Y %3 … %4 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>X %1 … %2 mm, Y %3 … %4 mm</translation>
     </message>
     <message>
         <source>%1 × %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 mm</translation>
     </message>
 </context>
 <context>
     <name>ExchangeFileLocator</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Die Übertragungsdatei konnte nicht gefunden werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übertragungsdatei konnte nicht gefunden werden.</translation>
     </message>
 </context>
 <context>
     <name>InkscapeCheck</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Die Inkspace-Einstellungsdatei konnte nicht gefunden werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Inkspace-Einstellungsdatei konnte nicht gefunden werden</translation>
     </message>
     <message>
         <source>Die Inkspace-Einstellungsdatei konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Inkspace-Einstellungsdatei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Hinweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
-        <source>Sie müssen bei Inkscape 0.91 unter &apos;Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe&apos; <byte value="xd"/>
-die Einstellung für Pfad-Zeichenkettenformat auf &apos;Absolut&apos; setzen und Inkscape neu starten !!!<byte value="xd"/>
-<byte value="xd"/>
-Sie müssen bei Inkscape 0.47+0.48 unter &apos;Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe&apos; <byte value="xd"/>
-das Häckchen bei <byte value="xd"/>
-&apos;relative Koordinaten erlauben&apos; <byte value="xd"/>
-entfernen und Inkscape neu starten !!!<byte value="xd"/>
+        <source>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' <byte value="xd" />
+die Einstellung für Pfad-Zeichenkettenformat auf 'Absolut' setzen und Inkscape neu starten !!!<byte value="xd" />
+<byte value="xd" />
+Sie müssen bei Inkscape 0.47+0.48 unter 'Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe' <byte value="xd" />
+das Häckchen bei <byte value="xd" />
+'relative Koordinaten erlauben' <byte value="xd" />
+entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' </translation>
     </message>
 </context>
 <context>
     <name>KerfcraftPresets</name>
     <message>
         <source>Dateifehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateifehler</translation>
     </message>
     <message>
-        <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd"/>
+        <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Der Plotter lieferte keine Daten.</translation>
     </message>
 </context>
 <context>
     <name>PresetsFile</name>
     <message>
         <source>Hinweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
-        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd"/>
+        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: </translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Material konnte nicht hinzugefügt werden.</translation>
     </message>
     <message>
-        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd"/>
+        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: </translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funktion ist noch nicht verfügbar.</translation>
     </message>
 </context>
 <context>
     <name>StatusDialog</name>
     <message>
         <source>Kerfcraft - Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerfcraft - Status</translation>
     </message>
     <message>
         <source>Aktueller Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Job</translation>
     </message>
     <message>
         <source>Plotdaten werden erzeugt</source>
-        <translation type="unfinished"></translation>
+        <translation>Plotdaten werden erzeugt</translation>
     </message>
     <message>
         <source>Aktuelle Ebene/Farbe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Ebene/Farbe:</translation>
     </message>
     <message>
         <source>Nächste Ebene/Farbe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Ebene/Farbe:</translation>
     </message>
     <message>
         <source>Weiter -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter -&gt;</translation>
     </message>
     <message>
         <source>(CMYK %1, %2, %3, %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>(CMYK %1, %2, %3, %4)</translation>
     </message>
     <message>
         <source>(RGB %1, %2, %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(RGB %1, %2, %3)</translation>
     </message>
     <message>
         <source>Farbe %1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe %1: %2 %3</translation>
     </message>
     <message>
         <source>Ebene %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebene %1: %2</translation>
     </message>
 </context>
 <context>
     <name>USBDevice</name>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</translation>
     </message>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</translation>
     </message>
     <message>
         <source>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
 Datei: %1
 Inhalt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
+Datei: %1
+Inhalt: %2</translation>
     </message>
     <message>
         <source>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</translation>
     </message>
     <message>
         <source>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
     </message>
     <message>
         <source>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
     </message>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden.
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät konnte nicht geöffnet werden.
+Error: %1</translation>
     </message>
     <message>
         <source>Das Gerät(Interface) konnte nicht geöffnet werden.
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät(Interface) konnte nicht geöffnet werden.
+Error: %1</translation>
     </message>
     <message>
         <source>Es konnten keine Informationen zu dem Gerät ermittelt werden.(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Informationen zu dem Gerät ermittelt werden.(%1)</translation>
     </message>
     <message>
         <source>Es konnten keine Daten zum Gerät gesendet werden.
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Daten zum Gerät gesendet werden.
+Error: %1</translation>
     </message>
     <message>
         <source>Es konnten keine Daten zum Gerät gesendet werden (2).
 Error: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>cli</name>
-    <message>
-        <source>Ursprung X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Breite X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ursprung Y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Versatz Y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Länge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Strichstärke</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abstand X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abstand Y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Erste Marke X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Erste Marke Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnten keine Daten zum Gerät gesendet werden (2).
+Error: %1</translation>
     </message>
 </context>
 </TS>

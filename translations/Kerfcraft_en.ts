@@ -5,109 +5,111 @@
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
-        <translation type="unfinished"></translation>
+        <translation>The target file name is missing after -o.</translation>
     </message>
     <message>
         <source>Die Option -o ist mehrfach angegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>The option -o is given more than once.</translation>
     </message>
     <message>
         <source>Unbekannte Option: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown option: %1</translation>
     </message>
     <message>
         <source>Mehr als eine Eingabedatei angegeben: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>More than one input file given: %1</translation>
     </message>
     <message>
         <source>Keine Eingabedatei angegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>No input file given.</translation>
     </message>
     <message>
         <source>Keine Zieldatei angegeben (-o ZIEL.kcf).</source>
-        <translation type="unfinished"></translation>
+        <translation>No target file given (-o TARGET.kcf).</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kerfcraft-cli convert FILE -o TARGET.kcf</translation>
     </message>
     <message>
         <source>Die Auftragsdatei %1 konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The job file %1 could not be saved.</translation>
     </message>
     <message>
         <source>%1 gespeichert: %2 Ebenen, %3 Knoten, %4 x %5 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 saved: %2 layers, %3 nodes, %4 x %5 mm.</translation>
     </message>
     <message>
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Ebenen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Layers: %1</translation>
     </message>
     <message>
-        <source>Ebene %1: &quot;%2&quot; (schneiden: %3)</source>
-        <translation type="unfinished"></translation>
+        <source>Ebene %1: "%2" (schneiden: %3)</source>
+        <translation>Layer %1: "%2" (cut: %3)</translation>
     </message>
     <message>
         <source>Objekt %1: Farbe %2, Teilpfade %3, Knoten %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Object %1: colour %2, sub-paths %3, nodes %4</translation>
     </message>
     <message>
         <source>Passermarken:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registration marks:</translation>
     </message>
     <message>
         <source>Marke 9: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark 9: %1</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli info DATEI</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kerfcraft-cli info FILE</translation>
     </message>
     <message>
         <source>Datei: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File: %1</translation>
     </message>
     <message>
         <source>Zeichnung: %1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Drawing: %1 x %2 mm</translation>
     </message>
     <message>
         <source>Auftragsgröße: %1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>Job size: %1 x %2 mm</translation>
     </message>
     <message>
         <source>Der Option %1 fehlt ein Wert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The option %1 needs a value.</translation>
     </message>
     <message>
         <source>Ungültiger Wert für %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid value for %1: %2</translation>
     </message>
     <message>
         <source>Die Option %1 nimmt keinen Wert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The option %1 takes no value.</translation>
     </message>
     <message>
         <source>Unbekannte Einstellung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown setting: %1</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli %1 DATEI%2 [OPTIONEN]
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kerfcraft-cli %1 FILE%2 [OPTIONS]
+
+</translation>
     </message>
     <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
@@ -123,147 +125,159 @@
   --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
   --progress                Fortschritt anzeigen
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --plotter NAME            plotter model (default: the first of the presets)
+  --material NAME|ID        material (default: the first)
+  --blade NAME|ID           blade (default: the material's blade)
+  --speed N                 speed in cm/s
+  --force N                 force in g
+  --passes N                passes
+  --blade-offset MM         offset correction of the blade
+  --offset-correction MM    additional offset correction
+  --blade-init              blade initialisation before the job
+  --use-plotter-settings    use the plotter's own settings
+  --set Element.Attribute=VALUE  job setting, e.g. Position.Rotation=Right90
+  --progress                show progress
+</translation>
     </message>
     <message>
         <source>Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The presets (KerfcraftPresets.xml) were not found.</translation>
     </message>
     <message>
         <source>Unbekanntes Plottermodell: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown plotter model: %1</translation>
     </message>
     <message>
         <source>Unbekanntes Material: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown material: %1</translation>
     </message>
     <message>
         <source>Unbekanntes Messer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown blade: %1</translation>
     </message>
     <message>
         <source>Die Geschwindigkeit %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>The speed %1 is outside the range of %2 (%3 to %4).</translation>
     </message>
     <message>
         <source>Der Andruck %1 liegt außerhalb des Bereichs von %2 (%3 bis %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>The force %1 is outside the range of %2 (%3 to %4).</translation>
     </message>
     <message>
         <source>Plotdaten: %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Plot data: %1 %</translation>
     </message>
     <message>
         <source>Ein</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Rolle</source>
-        <translation type="unfinished"></translation>
+        <translation>Roll</translation>
     </message>
     <message>
         <source>Blatt</source>
-        <translation type="unfinished"></translation>
+        <translation>Sheet</translation>
     </message>
     <message>
         <source>Rand</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge</translation>
     </message>
     <message>
         <source>Plotter %1: Bus %2, Adresse %3, USB %4:%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Plotter %1: bus %2, address %3, USB %4:%5</translation>
     </message>
     <message>
         <source>Modell</source>
-        <translation type="unfinished"></translation>
+        <translation>Model</translation>
     </message>
     <message>
         <source>(kein passendes Modell)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no matching model)</translation>
     </message>
     <message>
         <source>Gerät</source>
-        <translation type="unfinished"></translation>
+        <translation>Device</translation>
     </message>
     <message>
         <source>Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>%1 x %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 mm</translation>
     </message>
     <message>
         <source>Geschwindigkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>%1 cm/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cm/s</translation>
     </message>
     <message>
         <source>Andruck</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>%1 g</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 g</translation>
     </message>
     <message>
         <source>Messerversatz</source>
-        <translation type="unfinished"></translation>
+        <translation>Blade offset</translation>
     </message>
     <message>
         <source>Qualität</source>
-        <translation type="unfinished"></translation>
+        <translation>Quality</translation>
     </message>
     <message>
         <source>Medium abrollen</source>
-        <translation type="unfinished"></translation>
+        <translation>Unroll medium</translation>
     </message>
     <message>
         <source>Kanten glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edge smoothing</translation>
     </message>
     <message>
         <source>Medientyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Media type</translation>
     </message>
     <message>
         <source>Unbekannte Angabe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown argument: %1</translation>
     </message>
     <message>
         <source>Ungültige Geräteangabe: %1 (erwartet BUS:ADRESSE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid device: %1 (expected BUS:ADDRESS)</translation>
     </message>
     <message>
         <source>Der USB-Zugriff konnte nicht eingerichtet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>USB access could not be set up.</translation>
     </message>
     <message>
         <source>Kein Plotter gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No plotter found.</translation>
     </message>
     <message>
         <source>Kein Plotter an Bus %1, Adresse %2 gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No plotter found at bus %1, address %2.</translation>
     </message>
     <message>
         <source>Unbekannter Befehl: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown command: %1</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be written.</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -277,389 +291,403 @@ Befehle:
   query [--device BUS:ADR]   einen Plotter abfragen
   send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage: kerfcraft-cli COMMAND [OPTIONS]
+
+Commands:
+  info FILE                  layers, objects, colours and extent of a drawing
+  convert FILE -o TARGET.kcf save a drawing as a job file
+  plot FILE [-o TARGET]      generate the plot data
+  blocks FILE                show the plot data block by block
+  devices                    list connected plotters
+  query [--device BUS:ADR]   ask one plotter
+  send FILE [--device BUS:ADR]  send a job to a plotter
+</translation>
     </message>
     <message>
         <source>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  --device BUS:ADR          the plotter at this USB bus and address (default: the first)
+</translation>
     </message>
     <message>
         <source>Pause nach %1; als Nächstes %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause after %1; next: %2.</translation>
     </message>
     <message>
-        <source>Weiter mit der Eingabetaste (&quot;Weiter -&gt;&quot;), Abbruch mit Strg+C.</source>
-        <translation type="unfinished"></translation>
+        <source>Weiter mit der Eingabetaste ("Weiter -&gt;"), Abbruch mit Strg+C.</source>
+        <translation>Press Enter to continue ("Next -&gt;"), Ctrl+C to cancel.</translation>
     </message>
     <message>
         <source>Die Eingabe ist kein Terminal: es geht sofort weiter.</source>
-        <translation type="unfinished"></translation>
+        <translation>The input is not a terminal: continuing at once.</translation>
     </message>
     <message>
         <source>Abbruch: der Auftrag endet nach dem laufenden Block.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled: the job ends after the current block.</translation>
     </message>
     <message>
         <source>Auftrag abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Job cancelled.</translation>
     </message>
     <message>
         <source>Auftrag an %1 gesendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Job sent to %1.</translation>
+    </message>
+    <message>
+        <source>Ursprung X</source>
+        <translation>Origin X</translation>
+    </message>
+    <message>
+        <source>Breite X</source>
+        <translation>Width X</translation>
+    </message>
+    <message>
+        <source>Ursprung Y</source>
+        <translation>Origin Y</translation>
+    </message>
+    <message>
+        <source>Versatz Y</source>
+        <translation>Offset Y</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Line thickness</translation>
+    </message>
+    <message>
+        <source>Abstand X</source>
+        <translation>Distance X</translation>
+    </message>
+    <message>
+        <source>Abstand Y</source>
+        <translation>Distance Y</translation>
+    </message>
+    <message>
+        <source>Erste Marke X</source>
+        <translation>First mark X</translation>
+    </message>
+    <message>
+        <source>Erste Marke Y</source>
+        <translation>First mark Y</translation>
     </message>
 </context>
 <context>
     <name>DrawingFile</name>
     <message>
         <source>Die Datei %1 wurde nicht gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 was not found.</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be read.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine lesbare Auftragsdatei.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is not a readable job file.</translation>
     </message>
     <message>
         <source>Das Dateiformat von %1 wird nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file format of %1 is not supported.</translation>
     </message>
 </context>
 <context>
     <name>DrawingWindow</name>
     <message>
         <source>Ebenen und Objekte</source>
-        <translation type="unfinished"></translation>
+        <translation>Layers and objects</translation>
     </message>
     <message>
         <source>Ebene / Objekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer / object</translation>
     </message>
     <message>
         <source>Schneiden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut</translation>
     </message>
     <message>
         <source>Teilpfade</source>
-        <translation type="unfinished"></translation>
+        <translation>Sub-paths</translation>
     </message>
     <message>
         <source>Knoten</source>
-        <translation type="unfinished"></translation>
+        <translation>Nodes</translation>
     </message>
     <message>
         <source>Farbtabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour table</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Zeichnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Drawing</translation>
     </message>
     <message>
         <source>Ausdehnung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Extent:</translation>
     </message>
     <message>
         <source>Größe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Size:</translation>
     </message>
     <message>
         <source>Materialien</source>
-        <translation type="unfinished"></translation>
+        <translation>Materials</translation>
     </message>
     <message>
         <source>Material</source>
-        <translation type="unfinished"></translation>
+        <translation>Material</translation>
     </message>
     <message>
         <source>Geschwindigkeit (cm/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Speed (cm/s)</translation>
     </message>
     <message>
         <source>Andruck (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Force (g)</translation>
     </message>
     <message>
         <source>Durchgänge</source>
-        <translation type="unfinished"></translation>
+        <translation>Passes</translation>
     </message>
     <message>
         <source>Messer</source>
-        <translation type="unfinished"></translation>
+        <translation>Blade</translation>
     </message>
     <message>
         <source>ja</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Objekt %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Object %1</translation>
     </message>
     <message>
         <source>CMYK %1 %2 %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>CMYK %1 %2 %3 %4</translation>
     </message>
     <message>
         <source>RGB %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB %1 %2 %3</translation>
     </message>
     <message>
         <source>keine Objekte</source>
-        <translation type="unfinished"></translation>
+        <translation>no objects</translation>
     </message>
     <message>
         <source>X %1 … %2 mm, Y %3 … %4 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>X %1 … %2 mm, Y %3 … %4 mm</translation>
     </message>
     <message>
         <source>%1 × %2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 mm</translation>
     </message>
 </context>
 <context>
     <name>ExchangeFileLocator</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Die Übertragungsdatei konnte nicht gefunden werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The transfer file could not be found.</translation>
     </message>
 </context>
 <context>
     <name>InkscapeCheck</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Die Inkspace-Einstellungsdatei konnte nicht gefunden werden</source>
-        <translation type="unfinished"></translation>
+        <translation>The Inkscape preferences file could not be found</translation>
     </message>
     <message>
         <source>Die Inkspace-Einstellungsdatei konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The Inkscape preferences file could not be read.</translation>
     </message>
     <message>
         <source>Hinweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
-        <source>Sie müssen bei Inkscape 0.91 unter &apos;Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe&apos; <byte value="xd"/>
-die Einstellung für Pfad-Zeichenkettenformat auf &apos;Absolut&apos; setzen und Inkscape neu starten !!!<byte value="xd"/>
-<byte value="xd"/>
-Sie müssen bei Inkscape 0.47+0.48 unter &apos;Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe&apos; <byte value="xd"/>
-das Häckchen bei <byte value="xd"/>
-&apos;relative Koordinaten erlauben&apos; <byte value="xd"/>
-entfernen und Inkscape neu starten !!!<byte value="xd"/>
+        <source>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' <byte value="xd" />
+die Einstellung für Pfad-Zeichenkettenformat auf 'Absolut' setzen und Inkscape neu starten !!!<byte value="xd" />
+<byte value="xd" />
+Sie müssen bei Inkscape 0.47+0.48 unter 'Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe' <byte value="xd" />
+das Häckchen bei <byte value="xd" />
+'relative Koordinaten erlauben' <byte value="xd" />
+entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation type="unfinished"></translation>
+        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' </translation>
     </message>
 </context>
 <context>
     <name>KerfcraftPresets</name>
     <message>
         <source>Dateifehler</source>
-        <translation type="unfinished"></translation>
+        <translation>File error</translation>
     </message>
     <message>
-        <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd"/>
+        <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation type="unfinished"></translation>
+        <translation>The presets file could not be opened.</translation>
     </message>
 </context>
 <context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: the plotter returned no data.</translation>
     </message>
 </context>
 <context>
     <name>PresetsFile</name>
     <message>
         <source>Hinweis</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
-        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd"/>
+        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The material could not be added because the presets file could not be opened. Path: </translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The material could not be added.</translation>
     </message>
     <message>
-        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd"/>
+        <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>This function is not available yet.</translation>
     </message>
 </context>
 <context>
     <name>StatusDialog</name>
     <message>
         <source>Kerfcraft - Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerfcraft - Status</translation>
     </message>
     <message>
         <source>Aktueller Job</source>
-        <translation type="unfinished"></translation>
+        <translation>Current job</translation>
     </message>
     <message>
         <source>Plotdaten werden erzeugt</source>
-        <translation type="unfinished"></translation>
+        <translation>Generating plot data</translation>
     </message>
     <message>
         <source>Aktuelle Ebene/Farbe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current layer/colour:</translation>
     </message>
     <message>
         <source>Nächste Ebene/Farbe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Next layer/colour:</translation>
     </message>
     <message>
         <source>Weiter -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Next -&gt;</translation>
     </message>
     <message>
         <source>(CMYK %1, %2, %3, %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>(CMYK %1, %2, %3, %4)</translation>
     </message>
     <message>
         <source>(RGB %1, %2, %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(RGB %1, %2, %3)</translation>
     </message>
     <message>
         <source>Farbe %1: %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour %1: %2 %3</translation>
     </message>
     <message>
         <source>Ebene %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer %1: %2</translation>
     </message>
 </context>
 <context>
     <name>USBDevice</name>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device could not be opened because permission to access the plotter is missing.</translation>
     </message>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</source>
-        <translation type="unfinished"></translation>
+        <translation>The device could not be opened because the required driver is not installed yet.</translation>
     </message>
     <message>
         <source>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
 Datei: %1
 Inhalt: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Remedy: a udev rule gives the logged-in user access to plotters of vendor 0x0F0B.
+File: %1
+Content: %2</translation>
     </message>
     <message>
         <source>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please create the file as administrator, reload the rules (udevadm control --reload-rules) and unplug and replug the plotter.</translation>
     </message>
     <message>
         <source>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>Install the rule now? Kerfcraft restarts afterwards.</translation>
     </message>
     <message>
         <source>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation type="unfinished"></translation>
+        <translation>Install the driver now? Kerfcraft restarts afterwards.</translation>
     </message>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden.
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The device could not be opened.
+Error: %1</translation>
     </message>
     <message>
         <source>Das Gerät(Interface) konnte nicht geöffnet werden.
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The device (interface) could not be opened.
+Error: %1</translation>
     </message>
     <message>
         <source>Es konnten keine Informationen zu dem Gerät ermittelt werden.(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No information about the device could be obtained. (%1)</translation>
     </message>
     <message>
         <source>Es konnten keine Daten zum Gerät gesendet werden.
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No data could be sent to the device.
+Error: %1</translation>
     </message>
     <message>
         <source>Es konnten keine Daten zum Gerät gesendet werden (2).
 Error: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>cli</name>
-    <message>
-        <source>Ursprung X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Breite X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ursprung Y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Versatz Y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Länge</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Strichstärke</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abstand X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abstand Y</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Erste Marke X</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Erste Marke Y</source>
-        <translation type="unfinished"></translation>
+        <translation>No data could be sent to the device (2).
+Error: %1</translation>
     </message>
 </context>
 </TS>

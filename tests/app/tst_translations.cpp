@@ -16,8 +16,8 @@ private slots:
 
 namespace {
 // A text the English translation is known to carry.
-const char* const Context = "cli";
-const char* const German = "Dieser Befehl ist noch nicht verfügbar.";
+const char* const Context = "StatusDialog";
+const char* const German = "Plotdaten werden erzeugt";
 
 QString current() { return QCoreApplication::translate(Context, German); }
 } // namespace
