@@ -5,6 +5,8 @@
 #include "app/ExchangeFileLocator.h"
 #include "app/InkscapeCheck.h"
 #include "app/Translations.h"
+#include "device/UsbBackendFactory.h"
+#include "device/UsbBackend.h"
 #include "document/ExchangeText.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
@@ -39,9 +41,10 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input)
+int showWindow(const WindowInput& input, UserMessages& messages)
 {
     DrawingWindow window(input.texts, input.isSvg);
+    window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system());
     window.show();
     return QApplication::exec();
 }
@@ -125,14 +128,14 @@ int run(int argc, char** argv, Translations& translations)
         const WindowInput input =
             prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
                            Clock::system(), messages);
-        return input.openWindow ? showWindow(input) : input.exitCode;
+        return input.openWindow ? showWindow(input, messages) : input.exitCode;
     }
     case CommandLine::Mode::Plain:
         break;
     }
     WindowInput plain;
     plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain);
+    return showWindow(plain, messages);
 }
 
 } // namespace Startup

@@ -495,6 +495,30 @@ Befehle:
         <source>%1 × %2 mm</source>
         <translation>%1 × %2 mm</translation>
     </message>
+    <message>
+        <source>Ausgabegerät</source>
+        <translation>Ausgabegerät</translation>
+    </message>
+    <message>
+        <source>Neu suchen</source>
+        <translation>Neu suchen</translation>
+    </message>
+    <message>
+        <source>Plotten</source>
+        <translation>Plotten</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zuerst einen Plotter aus.</source>
+        <translation>Bitte wählen Sie zuerst einen Plotter aus.</translation>
+    </message>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeFileLocator</name>

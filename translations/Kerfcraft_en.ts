@@ -495,6 +495,30 @@ Commands:
         <source>%1 × %2 mm</source>
         <translation>%1 × %2 mm</translation>
     </message>
+    <message>
+        <source>Ausgabegerät</source>
+        <translation>Output device</translation>
+    </message>
+    <message>
+        <source>Neu suchen</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Plotten</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie zuerst einen Plotter aus.</source>
+        <translation>Please choose a plotter first.</translation>
+    </message>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeFileLocator</name>

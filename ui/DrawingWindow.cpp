@@ -7,11 +7,19 @@
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
+#include "device/Plotter.h"
+#include "device/Plotterpool.h"
+#include "device/USBDevices.h"
+#include "app/UserMessages.h"
+#include "job/StatusDialog.h"
+#include "plot/JobLayout.h"
+#include "platform/Clock.h"
 #include "presets/Blade.h"
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "presets/PresetNames.h"
 
+#include <QMutexLocker>
 #include <QPainter>
 #include <QPixmap>
 
@@ -47,9 +55,22 @@ DrawingWindow::DrawingWindow(const QStringList& texts, bool isSvg, QWidget* pare
       m_document(new Document(this))
 {
     ui->setupUi(this);
+    setWindowIcon(QIcon(QStringLiteral(":/KerfcraftIcons/kerfcraft.svg")));
     connect(m_document, &Document::DataChanged, this, &DrawingWindow::onDocumentDataChanged);
     importExchangeText(*m_document, texts, isSvg);
     fillMaterials();
+    connect(ui->twMaterialien, &QTreeWidget::currentItemChanged, this,
+            &DrawingWindow::onMaterialItemChanged);
+    if (ui->twMaterialien->topLevelItemCount() > 0)
+        ui->twMaterialien->setCurrentItem(ui->twMaterialien->topLevelItem(0));
+    ui->gbAusgabegeraet->setEnabled(false);
+    m_plotterTimer.setSingleShot(true);
+    m_plotterTimer.setInterval(1000);
+    connect(&m_plotterTimer, &QTimer::timeout, this, &DrawingWindow::UpdatePlotterInfos);
+    connect(ui->btnRescan, &QPushButton::clicked, this, &DrawingWindow::onBtnRescanClicked);
+    connect(ui->btnPlotten, &QPushButton::clicked, this, &DrawingWindow::onBtnPlottenClicked);
+    connect(ui->cbAusgabegeraet, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DrawingWindow::onCbAusgabegeraetIndexChanged);
     onDocumentDataChanged(); // in case the import had nothing to report
 }
 
@@ -154,6 +175,133 @@ void DrawingWindow::fillMaterials()
         item->setText(3, QString::number(m->Passages));
         const Blade* blade = presets->bladeById(m->Blade);
         item->setText(4, blade ? blade->Name : QString());
+        item->setData(0, Qt::UserRole, m->ID);
     }
     tree->resizeColumnToContents(0);
+}
+
+void DrawingWindow::onMaterialItemChanged(QTreeWidgetItem* current)
+{
+    const KerfcraftPresets* presets = KerfcraftPresets::instance();
+    if (!current || !presets)
+        return;
+    applyMaterial(presets->materialById(current->data(0, Qt::UserRole).toInt()));
+}
+
+void DrawingWindow::applyMaterial(Material* material)
+{
+    const KerfcraftPresets* presets = KerfcraftPresets::instance();
+    if (!material || !presets)
+        return;
+    m_document->setMaterial(material);
+    m_document->setSpeed(material->Speed);
+    m_document->setPressure(material->Force);
+    m_document->setPasses(material->Passages);
+    m_document->setPatternLength(material->PatternLength);
+    m_document->setBlade(presets->bladeById(material->Blade));
+}
+
+void DrawingWindow::attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages,
+                                  Clock& clock)
+{
+    m_messages = &messages;
+    m_clock = &clock;
+    m_devices = new USBDevices(std::move(backend), messages, this);
+    m_pool = new Plotterpool(
+        m_devices,
+        [] {
+            const KerfcraftPresets* presets = KerfcraftPresets::instance();
+            return presets ? presets->plotterTemplates() : QList<PlotterTemplate*>();
+        },
+        clock, messages, this);
+    connect(m_pool, &Plotterpool::PlotterAdded, this, &DrawingWindow::onPlotterAdded);
+    connect(m_pool, &Plotterpool::PlotterRemoved, this, &DrawingWindow::onPlotterRemoved);
+    ui->gbAusgabegeraet->setEnabled(true);
+    if (isVisible())
+        onBtnRescanClicked();
+}
+
+void DrawingWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_devices && !m_scannedOnce) {
+        m_scannedOnce = true;
+        QTimer::singleShot(100, this, &DrawingWindow::onBtnRescanClicked);
+    }
+}
+
+void DrawingWindow::onBtnRescanClicked()
+{
+    if (!m_devices)
+        return;
+    m_scannedOnce = true;
+    if (!m_devicesReady)
+        m_devicesReady = m_devices->init();
+    if (m_devicesReady)
+        m_devices->rescan();
+}
+
+void DrawingWindow::onPlotterAdded(Plotter* plotter)
+{
+    QMutexLocker lock(&m_plotterQueueMutex);
+    m_addedPlotters.append(plotter);
+    m_plotterTimer.start();
+}
+
+void DrawingWindow::onPlotterRemoved(Plotter* plotter)
+{
+    QMutexLocker lock(&m_plotterQueueMutex);
+    m_removedPlotters.append(plotter);
+    m_plotterTimer.start();
+}
+
+void DrawingWindow::UpdatePlotterInfos()
+{
+    QList<Plotter*> added, removed;
+    {
+        QMutexLocker lock(&m_plotterQueueMutex);
+        added.swap(m_addedPlotters);
+        removed.swap(m_removedPlotters);
+    }
+    for (Plotter* p : removed) {
+        const int i = m_listedPlotters.indexOf(p);
+        if (i >= 0) {
+            m_listedPlotters.removeAt(i);
+            ui->cbAusgabegeraet->removeItem(i);
+        }
+    }
+    for (Plotter* p : added) {
+        if (m_listedPlotters.contains(p))
+            continue;
+        m_listedPlotters.append(p);
+        ui->cbAusgabegeraet->addItem(p->name().isEmpty() ? p->deviceText() : p->name(), p->id());
+    }
+}
+
+void DrawingWindow::onCbAusgabegeraetIndexChanged(int index)
+{
+    m_currentPlotter = m_listedPlotters.value(index, nullptr);
+    // The loaded medium is the material the job is laid out on.
+    if (m_currentPlotter && m_currentPlotter->mediaWidth() > 0
+        && m_currentPlotter->mediaHeight() > 0) {
+        m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
+        m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
+    }
+}
+
+void DrawingWindow::onBtnPlottenClicked()
+{
+    if (!m_currentPlotter || !m_messages || !m_clock) {
+        if (m_messages)
+            m_messages->information(tr("Hinweis"), tr("Bitte wählen Sie zuerst einen Plotter aus."));
+        return;
+    }
+    if (JobLayout(*m_document).exceedsMaterialWidth()) {
+        m_messages->warning(tr("Hinweis"),
+                            tr("Das Dokument ist größer als das eingelegte Medium des Plotters! "
+                               "Bitte passen Sie die Größe des Dokumentes an."));
+        return;
+    }
+    StatusDialog dialog(*m_document, m_currentPlotter, *m_clock, this);
+    dialog.exec();
 }

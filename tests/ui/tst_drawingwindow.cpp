@@ -3,7 +3,16 @@
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
+#include "device/Plotter.h"
+#include "device/SimulatedUsbBus.h"
+#include "device/VirtualPlotter.h"
 #include "ui/DrawingWindow.h"
+
+#include "support/FakeClock.h"
+#include "support/RecordingMessages.h"
+
+#include <QComboBox>
+#include <QThread>
 
 #include <QLabel>
 #include <QTreeWidget>
@@ -15,6 +24,7 @@ class TestDrawingWindow : public QObject
 private slots:
     void listsWhatTheDocumentHolds();
     void svgImportReplacesTheDrawing();
+    void plotterAppearsAndAJobReachesIt();
 };
 
 namespace {
@@ -97,6 +107,39 @@ void TestDrawingWindow::svgImportReplacesTheDrawing()
                        true);
     QCOMPARE(doc.layers().size(), 1);
     QCOMPARE(doc.layers()[0]->objects().size(), 1);
+}
+
+// The whole path a newcomer takes with ./run: the virtual plotter shows up
+// in the device list, its medium becomes the material, and "Plotten" runs
+// the job through the status dialog until the plotter has the final block.
+void TestDrawingWindow::plotterAppearsAndAJobReachesIt()
+{
+    const QStringList kcj{"KCEbene\n", "Schrift\n", "KCObjekt\n", "KCFuellfarbe\n", "RGB\n",
+                          "0 0 0\n", "KCStart\n", "KCGeschlossen\n", "ja\n", "L 0 0 0 0\n",
+                          "L 40 0 40 0\n", "L 40 20 40 20\n", "KCEnde\n"};
+    FakeClock clock;
+    clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
+    auto bus = std::make_shared<SimulatedUsbBus>(clock);
+    auto plotter = std::make_shared<VirtualPlotter>(VirtualPlotterModel());
+    bus->plug(plotter);
+    RecordingMessages messages;
+
+    DrawingWindow w(kcj, false);
+    w.attachDevices(bus, messages, clock);
+    QVERIFY(QMetaObject::invokeMethod(&w, "onBtnRescanClicked"));
+    QVERIFY(QMetaObject::invokeMethod(&w, "UpdatePlotterInfos"));
+    auto* devices = w.findChild<QComboBox*>("cbAusgabegeraet");
+    QCOMPARE(devices->count(), 1);
+    QVERIFY(w.currentPlotter());
+    QCOMPARE(w.document().materialWidth(), VirtualPlotterModel().mediaWidthMm);
+    QCOMPARE(w.document().materialHeight(), VirtualPlotterModel().mediaHeightMm);
+
+    plotter->clearReceived();
+    QVERIFY(QMetaObject::invokeMethod(&w, "onBtnPlottenClicked"));
+    const QByteArray got = plotter->received();
+    QVERIFY2(got.endsWith("PU;"), got.right(40).constData());
+    QVERIFY(got.contains("PD"));
+    QCOMPARE(messages.count(), 0);
 }
 
 QTEST_MAIN(TestDrawingWindow)
