@@ -118,6 +118,7 @@ int run(int argc, char** argv, Translations& translations)
     // Registration-mark mode talks to the host in German only.
     translations.load(Environment::executableDir(),
                       commandLine.mode() != CommandLine::Mode::RegistrationMarks);
+    translations.select(settings.value(QStringLiteral("Language"), QStringLiteral("German")).toString());
 
     switch (commandLine.mode()) {
     case CommandLine::Mode::RegistrationMarks:

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 #include <QTranslator>
 
 Translations::Translations() = default;
@@ -38,4 +39,24 @@ QTranslator* Translations::translator(const QString& fileName) const
 {
     const auto it = m_translators.find(fileName);
     return it == m_translators.end() ? nullptr : it->second.get();
+}
+
+QString Translations::languageName(const QString& fileName)
+{
+    const int first = fileName.indexOf(QLatin1Char('_'));
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString code = fileName.mid(first + 1, dot > first ? dot - first - 1 : -1);
+    return QLocale::languageToString(QLocale(code).language());
+}
+
+bool Translations::select(const QString& language)
+{
+    for (const auto& entry : m_translators) {
+        if (languageName(entry.first) != language)
+            continue;
+        QCoreApplication::removeTranslator(entry.second.get());
+        QCoreApplication::installTranslator(entry.second.get());
+        return true;
+    }
+    return false;
 }

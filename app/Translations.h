@@ -29,6 +29,15 @@ public:
     QStringList fileNames() const;                          // sorted
     QTranslator* translator(const QString& fileName) const; // null if absent
 
+    // The language a translation file stands for, as the toolkit names it
+    // ("Kerfcraft_en.qm" -> "English").
+    static QString languageName(const QString& fileName);
+    // Puts the translator of the file whose language name is `language` in
+    // front of the others; false when none was loaded for it. Start-up
+    // selects the saved "Language" setting this way (German by default),
+    // since with every file installed the last one listed would win.
+    bool select(const QString& language);
+
 private:
     std::map<QString, std::unique_ptr<QTranslator>> m_translators;
 };

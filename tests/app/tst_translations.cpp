@@ -12,6 +12,8 @@ class TestTranslations : public QObject
 private slots:
     void onlyLoadedFilesAreKept_data();
     void onlyLoadedFilesAreKept();
+    void selectedLanguageWins_data();
+    void selectedLanguageWins();
 };
 
 namespace {
@@ -76,6 +78,31 @@ void TestTranslations::onlyLoadedFilesAreKept()
     }
     // Destroying the table takes its translators out of the application.
     QCOMPARE(current(), german);
+}
+
+// Both shipped files are installed at start; whichever is listed last
+// would win. The saved language must decide instead.
+void TestTranslations::selectedLanguageWins_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("German") << "German" << true << false;
+    QTest::newRow("English") << "English" << true << true;
+}
+
+void TestTranslations::selectedLanguageWins()
+{
+    QFETCH(QString, language);
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(TestPaths::bin("Kerfcraft_de.qm"), dir.filePath("Kerfcraft_de.qm")));
+    QVERIFY(QFile::copy(TestPaths::bin("Kerfcraft_en.qm"), dir.filePath("Kerfcraft_en.qm")));
+    Translations table;
+    table.load(dir.path(), true);
+    QCOMPARE(Translations::languageName("Kerfcraft_en.qm"), QStringLiteral("English"));
+    QVERIFY(!table.select(QStringLiteral("Klingon")));
+    QTEST(table.select(language), "found");
+    QTEST(current() != QString::fromUtf8(German), "english");
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
