@@ -280,8 +280,9 @@ const QMap<QString, Case>& cases()
          }}},
         // Marks with Left90 and automatic placement (4 columns, 6 copies:
         // D3 2;4), two passes of the single copy, device control. The start
-        // offset does not move a job placed by its marks; the origin's
-        // across value is 0.3f + 0.1f.
+        // offset does not move a job placed by its marks. The origin's
+        // across value 0.3f + -0.2f lies just above 0.1 mm (4 units at the
+        // edge of the job); summed in double it would fall just below (3).
         {"marks_left90_auto",
          {[](Document& d) {
               lPath(d);
@@ -290,7 +291,7 @@ const QMap<QString, Case>& cases()
               d.setUsePassermarks(true);
               d.setPasserThickness(0.6);
               d.setPasserOffsetY(-3.3);
-              d.setPasserXCorrection(0.1);
+              d.setPasserXCorrection(-0.2);
               d.setPasserYCorrection(-0.2);
               d.setPasserXOffset(7.5);
               d.setPasserYOffset(9.25);
