@@ -29,6 +29,6 @@ int Block::read(QByteArray& out, int limit)
     if (last < 0)
         return -1;
     out.append(m_bytes.constData(), last + 1);
-    m_bytes.clear();
+    m_bytes.remove(0, last + 1);
     return last + 1;
 }

@@ -41,7 +41,7 @@ public:
     // Moves the whole commands among the first `limit` bytes (up to and
     // including the last ";" there) to the end of `out` and returns their
     // count; -1, moving nothing, when there is no ";" within the limit.
-    // The block is empty afterwards.
+    // Whatever lies beyond stays in the block for the next read.
     int read(QByteArray& out, int limit);
 
 private:

@@ -102,6 +102,7 @@ private slots:
     void initTestCase();
     void bytesAreTheGenerators_data();
     void bytesAreTheGenerators();
+    void handDerivedStream_data();
     void handDerivedStream();
     void streamStart_data();
     void streamStart();
@@ -190,21 +191,60 @@ void TestCliPlot::bytesAreTheGenerators()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("job.plt")});
 }
 
-// The 20 × 10 mm rectangle of the fixture at Right 5 / Bottom 5 (the
-// exchange import's position), not rotated: its corners (0,0), (20,0),
-// (20,10), (0,10) go to (25,15), (5,15), (5,5), (25,5) mm on the material.
+void TestCliPlot::handDerivedStream_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("expected");
+    // The 20 × 10 mm rectangle of the fixture at Right 5 / Bottom 5 (the
+    // exchange import's position), not rotated: its corners (0,0), (20,0),
+    // (20,10), (0,10) go to (25,15), (5,15), (5,5), (25,5) mm on the material.
+    QTest::newRow("rectangle")
+        << QStringList{"--plotter", shippedModel(true).name, "--speed", "40", "--force", "120",
+                       "--passes", "1", "--blade-offset", "0.25"}
+        << QByteArray("IN;VS40;FS120;AS0.2;TO0.250;SP1;\x1b.C1;16;2:\x1b.C1;22;120:"
+                      "\x1b.C1;0;:PU600,1000;PD600,200;PD200,200;PD200,1000;PD600,1000;PU;"
+                      "PU;PU40,1;PU;");
+    // Settings by their job-file names: Left90 mirrored (X = y, Y = x), 2 × 2
+    // copies with the import's equal gaps of 3 (steps 15 across, 25 along),
+    // frame margin 1, overcut 0.5 mm at every corner, end beside the job at
+    // 2 mm past its far end (52 mm) and at its widest x (32 mm). Tool offset
+    // 0.35 mm has no blade code and the model takes no device control.
+    QTest::newRow("rectangle, settings")
+        << QStringList{"--plotter", shippedModel(false).name, "--speed", "40", "--force", "120",
+                       "--passes", "1", "--blade-offset", "0.3", "--offset-correction", "0.05",
+                       "--set", "Position.Rotation=Left90", "--set", "Position.Mirrored=1",
+                       "--set", "Copies.Horz=2", "--set", "Copies.Vert=2",
+                       "--set", "Copies.HorzDistance=3", "--set", "GridOvercutQuality.Grid=1",
+                       "--set", "GridOvercutQuality.GridDistance=1",
+                       "--set", "GridOvercutQuality.Overcut=1",
+                       "--set", "GridOvercutQuality.OvercutDistance=0.5",
+                       "--set", "FinalHeadPosition.Homeposition=LeftBesideTheJob",
+                       "--set", "FinalHeadPosition.Extraspace=2"}
+        << QByteArray("IN;VS40;FS120;AS0.2;TO0.350;SP1;PU200,200;PD200,680;PD1080,680;PD1080,200;"
+                      "PD200,200;PU220,240;PD240,240;PD1040,240;PD1060,240;PU1040,220;PD1040,240;"
+                      "PD1040,640;PD1040,660;PU1060,640;PD1040,640;PD240,640;PD220,640;PU240,660;"
+                      "PD240,640;PD240,240;PD240,220;PU240,240;PU;PU200,800;PD200,1280;"
+                      "PD1080,1280;PD1080,800;PD200,800;PU220,840;PD240,840;PD1040,840;"
+                      "PD1060,840;PU1040,820;PD1040,840;PD1040,1240;PD1040,1260;PU1060,1240;"
+                      "PD1040,1240;PD240,1240;PD220,1240;PU240,1260;PD240,1240;PD240,840;"
+                      "PD240,820;PU240,840;PU;PU1200,200;PD1200,680;PD2080,680;PD2080,200;"
+                      "PD1200,200;PU1220,240;PD1240,240;PD2040,240;PD2060,240;PU2040,220;"
+                      "PD2040,240;PD2040,640;PD2040,660;PU2060,640;PD2040,640;PD1240,640;"
+                      "PD1220,640;PU1240,660;PD1240,640;PD1240,240;PD1240,220;PU1240,240;PU;"
+                      "PU1200,800;PD1200,1280;PD2080,1280;PD2080,800;PD1200,800;PU1220,840;"
+                      "PD1240,840;PD2040,840;PD2060,840;PU2040,820;PD2040,840;PD2040,1240;"
+                      "PD2040,1260;PU2060,1240;PD2040,1240;PD1240,1240;PD1220,1240;PU1240,1260;"
+                      "PD1240,1240;PD1240,840;PD1240,820;PU1240,840;PU;PU;PU2160,1280;PU;");
+}
+
 void TestCliPlot::handDerivedStream()
 {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, expected);
     Run r;
-    runCli(r, cliPlot,
-           {input(), QStringLiteral("--plotter"), shippedModel(true).name, QStringLiteral("--speed"),
-            QStringLiteral("40"), QStringLiteral("--force"), QStringLiteral("120"),
-            QStringLiteral("--passes"), QStringLiteral("1"), QStringLiteral("--blade-offset"),
-            QStringLiteral("0.25")});
+    runCli(r, cliPlot, QStringList{input()} + args);
     QCOMPARE(r.rc, 0);
-    QCOMPARE(r.raw, QByteArray("IN;VS40;FS120;AS0.2;TO0.250;SP1;\x1b.C1;16;2:\x1b.C1;22;120:"
-                               "\x1b.C1;0;:PU600,1000;PD600,200;PD200,200;PD200,1000;PD600,1000;PU;"
-                               "PU;PU40,1;PU;"));
+    QCOMPARE(r.raw, expected);
 }
 
 void TestCliPlot::streamStart_data()

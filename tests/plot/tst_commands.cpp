@@ -200,14 +200,16 @@ void TestCommands::blockRead_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("moved");
     QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("left"); // what the block still holds
     QTest::newRow("whole") << QByteArray("PU1,1;PD2,2;PU;") << 10000000 << 15
-                           << QByteArray("PU1,1;PD2,2;PU;");
+                           << QByteArray("PU1,1;PD2,2;PU;") << QByteArray();
     QTest::newRow("cut at last ; within limit") << QByteArray("PU1,1;PD2,2;PU;") << 11 << 6
-                                                << QByteArray("PU1,1;");
+                                                << QByteArray("PU1,1;") << QByteArray("PD2,2;PU;");
     QTest::newRow("limit on the ;") << QByteArray("PU1,1;PD2,2;PU;") << 12 << 12
-                                    << QByteArray("PU1,1;PD2,2;");
-    QTest::newRow("no ; within limit") << QByteArray("PU1,1;PD2,2;PU;") << 5 << -1 << QByteArray();
-    QTest::newRow("zero limit") << QByteArray("PU;") << 0 << -1 << QByteArray();
+                                    << QByteArray("PU1,1;PD2,2;") << QByteArray("PU;");
+    QTest::newRow("no ; within limit") << QByteArray("PU1,1;PD2,2;PU;") << 5 << -1 << QByteArray()
+                                       << QByteArray("PU1,1;PD2,2;PU;");
+    QTest::newRow("zero limit") << QByteArray("PU;") << 0 << -1 << QByteArray() << QByteArray("PU;");
 }
 
 void TestCommands::blockRead()
@@ -216,10 +218,16 @@ void TestCommands::blockRead()
     QFETCH(int, limit);
     QFETCH(int, moved);
     QFETCH(QByteArray, out);
+    QFETCH(QByteArray, left);
     Block b(bytes, false, Block::Index{});
     QByteArray got("x");
     QCOMPARE(b.read(got, limit), moved);
     QCOMPARE(got, "x" + out);
+    // Nothing is lost: the rest comes out with the next read.
+    QCOMPARE(b.bytes(), left);
+    if (!left.isEmpty())
+        QCOMPARE(b.read(got, 10000000), left.size());
+    QCOMPARE(got, "x" + bytes);
 }
 
 void TestCommands::latin1()

@@ -230,6 +230,165 @@ const QMap<QString, Case>& cases()
               d.setHorzDistance(5);
           },
           false, false}},
+        // Left90 mirrored across B = 10 (so X = y, Y = x), 2 × 2 copies with
+        // gaps 3 across / 4 along, frame margin 1: steps 15 / 26, frames
+        // 12 × 22; the head ends beside the job at (32, 53 + 2).
+        {"left90_mirror_copies_frame",
+         {[](Document& d) {
+             lPath(d);
+             d.setRotation(Document::Left90);
+             d.setMirrored(true);
+             d.setCopiesHorz(2);
+             d.setCopiesVert(2);
+             d.setSameDistance(false);
+             d.setHorzDistance(3);
+             d.setVertDistance(4);
+             d.setGrid(true);
+             d.setGridDistance(1);
+             d.setHomeposition(Document::LeftBesideTheJob);
+             d.setExtraspace(2);
+         }}},
+        // By colours with pauses, two rows, a frame and windows of 15 over a
+        // total length of 26: two windows (5 … 20, 20 … 36). The frame is
+        // due again in every window but only for the first copy; the colour
+        // that is not cut is skipped, and layer B is cut although its own
+        // cut flag is off.
+        {"colours_segments_pause",
+         {[](Document& d) {
+             baseSettings(d);
+             const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 255, 0);
+             for (const QColor& c : {red, blue, green}) {
+                 KCObjectColor* e = d.appendColor();
+                 e->setColor(c);
+                 e->setCutEnabled(c != blue);
+             }
+             KCLayer* a = addLayer(d, QStringLiteral("A"));
+             KCLayer* b = addLayer(d, QStringLiteral("B"), false);
+             addPolyline(a, {{0, 0}, {10, 0}})->setColor(red);
+             addPolyline(b, {{0, 8}, {10, 8}})->setColor(green);
+             addPolyline(b, {{0, 4}, {10, 4}})->setColor(red);
+             setDrawingSize(d, 10, 10);
+             d.setRotation(Document::HalfRotation);
+             d.setSelection(Document::ColorSelection);
+             d.setStopBetweenLayers(true);
+             d.setSegmentation(true);
+             d.setSegmentHeight(15);
+             d.setCopiesVert(2);
+             d.setHorzDistance(2);
+             d.setGrid(true);
+             d.setGridDistance(1);
+         }}},
+        // Marks with Left90 and automatic placement (4 columns, 6 copies:
+        // D3 2;4), two passes of the single copy, device control. The start
+        // offset does not move a job placed by its marks. The origin's
+        // across value 0.3f + -0.2f lies just above 0.1 mm (4 units at the
+        // edge of the job); summed in double it would fall just below (3).
+        {"marks_left90_auto",
+         {[](Document& d) {
+              lPath(d);
+              d.setRotation(Document::Left90);
+              d.setMarksFound(true);
+              d.setUsePassermarks(true);
+              d.setPasserThickness(0.6);
+              d.setPasserOffsetY(-3.3);
+              d.setPasserXCorrection(-0.2);
+              d.setPasserYCorrection(-0.2);
+              d.setPasserXOffset(7.5);
+              d.setPasserYOffset(9.25);
+              d.setPasserXDistance(150.33); // 6013.2 units, truncated
+              d.setPasserYDistance(210.71);
+              d.setPasserLength(15.5);
+              d.setAutoPlacement(true);
+              d.setCopiesCount(6);
+              d.setHorzDistance(5);
+              d.setPasses(2);
+              d.setStartOffset(10.0);
+          },
+          true, false}},
+        // A 9.5 × 3.75 drawing at 150 % (job 15 × 6), AutoPlacement with
+        // Count 5 on a 60 mm material: available 40, pitch 17, three
+        // columns, two rows, the second holding two copies. The steps use
+        // the exact extent (16.25 / 7.625), the fit the whole-mm width.
+        // Production quality; the head ends behind the job plus 7 mm.
+        {"half_auto5_behind",
+         {[](Document& d) {
+             baseSettings(d);
+             addPolyline(addLayer(d, QStringLiteral("E")), {{0, 0}, {9.5, 0}, {9.5, 3.75}});
+             setDrawingSize(d, 9.5, 3.75);
+             d.setJobWidth(15);
+             d.setRotation(Document::HalfRotation);
+             d.setMaterialWidth(60);
+             d.setAutoPlacement(true);
+             d.setCopiesCount(5);
+             d.setHorzDistance(2);
+             d.setHomeposition(Document::BehindTheJob);
+             d.setExtraspace(7);
+             d.setQuality(1);
+         }}},
+        // Centred (x0 = 43, y0 = Bottom), pauses between two layers, frame margin 2 cut
+        // for every layer and pass, overcut on: the frame is cut without
+        // overcut, the objects with lead-in and extension.
+        {"layers_centred_frame_overcut",
+         {[](Document& d) {
+             baseSettings(d);
+             addPolyline(addLayer(d, QStringLiteral("A")), {{0, 0}, {10, 0}});
+             addPolyline(addLayer(d, QStringLiteral("B")), {{0, 10}, {10, 10}});
+             setDrawingSize(d, 10, 10);
+             d.setLocation(Document::HorizontalCentered); // sets Bottom aside (0) …
+             d.setBottom(5);                                // … which still counts here
+             d.setStopBetweenLayers(true);
+             d.setGrid(true);
+             d.setGridDistance(2);
+             d.setPasses(2);
+             d.setOvercut(true);
+             d.setOvercutDistance(1.0);
+             d.setOvercutAngle(130);
+             d.setHomeposition(Document::LeftBesideTheJob);
+         }}},
+        // Overcut on a closed path that starts with a line: the curve in the
+        // middle gets the corner rule at its first chord; a second, open
+        // sub-path starting with a curve gets a lead-in.
+        {"curve_mid_overcut",
+         {[](Document& d) {
+             baseSettings(d);
+             KCObject* o = addLayer(d, QStringLiteral("Kurve"))->appendObject();
+             KCSubPath closed;
+             closed.setIsClosed(true);
+             closed.nodes().append(lineNode({0, 0}, {10, 0}));
+             closed.nodes().append(curveNode({10, 0}, {10, 5.5}, {5.5, 10}, {0, 10}));
+             closed.nodes().append(lineNode({0, 10}, {0, 0}));
+             o->subPaths().append(closed);
+             KCSubPath open;
+             open.nodes().append(curveNode({3, 3}, {5, 3}, {7, 5}, {7, 7}));
+             o->subPaths().append(open);
+             setDrawingSize(d, 10, 10);
+             d.setRotation(Document::HalfRotation);
+             d.setOvercut(true);
+             d.setOvercutDistance(1.0);
+             d.setOvercutAngle(130);
+         }}},
+        // Free scale 200 % × 100 %: the bow takes 62 chords (the larger
+        // factor). Right90 at BottomLeft (x0 = 100 - 10) and 10 mm start
+        // offset; the curve ends on the material edge (written 3999, but
+        // the end position beside the job uses the unlimited 4000).
+        {"scaled_curve_right90",
+         {[](Document& d) {
+             baseSettings(d);
+             KCObject* o = addLayer(d, QStringLiteral("Kurve"))->appendObject();
+             KCSubPath sp;
+             sp.nodes().append(curveNode(C0, C1, C2, C3));
+             sp.nodes().append(lineNode(C3, {10, 0}));
+             o->subPaths().append(sp);
+             setDrawingSize(d, 10, 10);
+             d.setProportional(false);
+             d.setJobWidth(20);
+             d.setRotation(Document::Right90);
+             d.setLocation(Document::BottomLeft);
+             d.setStartOffset(10.0);
+             d.setQuality(1);
+             d.setHomeposition(Document::LeftBesideTheJob);
+             d.setExtraspace(3);
+         }}},
         // 26 m along: coordinates from one million on take the exponent form.
         {"exponent_26m",
          {[](Document& d) {
@@ -311,6 +470,17 @@ void TestPlotGolden::blockIndexes_data()
                                    "n0,0,2,1,0 f";
     QTest::newRow("marks_grid") << "marks_grid" << "n0,0,0,0,0 f";
     QTest::newRow("segments") << "segments" << "n0,0,0,0,0 n0,0,0,0,0 f";
+    QTest::newRow("left90_mirror_copies_frame")
+        << "left90_mirror_copies_frame" << "n0,0,0,0,0 n0,0,1,0,0 n0,0,0,1,0 n0,0,1,1,0 f";
+    QTest::newRow("colours_segments_pause")
+        << "colours_segments_pause"
+        << "n0,0,0,0,0 n0,1,0,0,1 n0,0,0,1,0 n0,1,0,1,1 n0,0,0,0,0 n0,1,0,0,1 n0,0,0,1,0 "
+           "n0,1,0,1,1 p0,2 n2,1,0,0,0 n2,1,0,1,0 n2,1,0,0,0 n2,1,0,1,0 f";
+    QTest::newRow("marks_left90_auto") << "marks_left90_auto" << "n0,0,0,0,0 n0,0,0,0,0 f";
+    QTest::newRow("half_auto5_behind")
+        << "half_auto5_behind" << "n0,0,0,0,0 n0,0,1,0,0 n0,0,2,0,0 n0,0,0,1,0 n0,0,1,1,0 f";
+    QTest::newRow("layers_centred_frame_overcut")
+        << "layers_centred_frame_overcut" << "n0,0,0,0,0 n0,0,0,0,0 p0,1 n1,1,0,0,0 n1,1,0,0,0 f";
 }
 
 void TestPlotGolden::blockIndexes()
