@@ -40,7 +40,7 @@ private slots:
         QTest::newRow("absolute") << prefs("<group id=\"svgoutput\" pathstring_format=\"0\"/>") << go;
         QTest::newRow("relative") << prefs("<group id=\"svgoutput\" pathstring_format=\"2\"/>") << QStringList{kHint};
         QTest::newRow("any absolute format wins")
-            << prefs("<group pathstring_format=\"1\"/><group><group pathstring_format=\"0\"/></group>") << go;
+            << prefs("<group><group pathstring_format=\"0\"/></group><group pathstring_format=\"1\"/>") << go;
         QTest::newRow("old setting ignored when a format exists")
             << prefs("<group pathstring_format=\"1\"/><group allowrelativecoordinates=\"0\"/>") << QStringList{kHint};
         QTest::newRow("old setting absolute") << prefs("<group allowrelativecoordinates=\"0\"/>") << go;
@@ -70,23 +70,25 @@ private slots:
     // Windows-style folder below the home folder serves when only it exists.
     void preferencesLocation_data()
     {
-        QTest::addColumn<QString>("present"); // below the temporary folder, "" for none
+        QTest::addColumn<QStringList>("present"); // below the temporary folder
         QTest::addColumn<QString>("expected");
-        QTest::newRow("XDG file") << "xdg/inkscape/preferences.xml" << "xdg/inkscape/preferences.xml";
-        QTest::newRow("Windows-style fallback") << "home/AppData/Roaming/inkscape/preferences.xml"
-                                                << "home/AppData/Roaming/inkscape/preferences.xml";
-        QTest::newRow("neither: XDG path") << "" << "xdg/inkscape/preferences.xml";
+
+        const QString xdg = "xdg/inkscape/preferences.xml";
+        const QString windows = "home/AppData/Roaming/inkscape/preferences.xml";
+        QTest::newRow("XDG file first") << QStringList{xdg, windows} << xdg;
+        QTest::newRow("Windows-style fallback") << QStringList{windows} << windows;
+        QTest::newRow("neither: XDG path") << QStringList() << xdg;
     }
 
     void preferencesLocation()
     {
-        QFETCH(QString, present);
+        QFETCH(QStringList, present);
         QFETCH(QString, expected);
         QTemporaryDir dir;
         qputenv("HOME", QFile::encodeName(dir.filePath("home")));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("xdg")));
-        if (!present.isEmpty())
-            QVERIFY(TestFiles::write(dir.filePath(present)));
+        for (const QString& file : present)
+            QVERIFY(TestFiles::write(dir.filePath(file)));
         QCOMPARE(InkscapeCheck::preferencesPath(), dir.filePath(expected));
     }
 };

@@ -51,6 +51,7 @@ private slots:
         QTest::addColumn<QString>("result"); // started, finished, exit code
 
         QTest::newRow("exit 3") << "sh" << QStringList{"-c", "exit 3"} << 5000 << false << "1 1 3";
+        QTest::newRow("killed by a signal") << "sh" << QStringList{"-c", "kill -9 $$"} << 5000 << false << "1 1 -1";
         QTest::newRow("time-out kills") << "sh" << QStringList{"-c", "exec sleep 5"} << 200 << false << "1 0 -1";
         QTest::newRow("missing program") << "/nonexistent/kc-helper" << QStringList() << 2000 << false << "0 0 -1";
         // As root the elevated form starts the program directly, without pkexec.

@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(window.document().layers()[0]->objects().size(), 1);
         importExchangeText(window.document(), {svg}, true);
         QCOMPARE(window.document().layers().size(), 1);
-        QCOMPARE(window.findChild<QTreeWidget*>("twEbenen")->topLevelItemCount(), 1);
+        QCOMPARE(window.document().layers()[0]->objects().size(), 1);
     }
 
     // The whole path a newcomer takes with ./run: the virtual plotter shows up
