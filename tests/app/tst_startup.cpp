@@ -35,9 +35,6 @@ private slots:
             << QStringList{"CorelDraw 2020\n", "KCEbene\n", "Ebene 1\n", "12.5 7.25\n", "\n", "Größe\n"} << QString();
         QTest::newRow("svg whole text") << "kcxfer.svg" << kSvg << kAbsolute << "svg window" << QStringList{svg} << "";
         QTest::newRow("svg, Inkscape relative") << "kcxfer.svg" << kSvg << kRelative << "0" << QStringList() << hint;
-        QTest::newRow("svg, no Inkscape preferences")
-            << "kcxfer.svg" << kSvg << QByteArray() << "svg window" << QStringList{svg}
-            << "Information|Die Inkspace-Einstellungsdatei konnte nicht gefunden werden";
         QTest::newRow("no exchange file") << "" << QByteArray() << kAbsolute << "-1" << QStringList()
                                           << "Information|Die Übertragungsdatei konnte nicht gefunden werden.";
         QTest::newRow("upper-case suffix") << "kcxfer.KCJ" << QByteArray("KCEbene") << kAbsolute << "0"

@@ -19,65 +19,49 @@ class TestTranslations : public QObject
 {
     Q_OBJECT
 private slots:
-    void onlyLoadedFilesAreKept_data()
+    // Both shipped files are installed at start and the last one listed
+    // would win; the saved language must decide instead.
+    void load_data()
     {
-        QTest::addColumn<QStringList>("files"); // "name=kind": "good" (the built English file) or "garbage"
-        QTest::addColumn<bool>("install");
+        QTest::addColumn<QStringList>("files"); // "Kerfcraft_xx.qm" is garbage
+        QTest::addColumn<bool>("install");      // false in registration-mark mode
+        QTest::addColumn<QString>("select");
         QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<bool>("english");
 
-        QTest::newRow("good and garbage") << QStringList{"Kerfcraft_en.qm=good", "Kerfcraft_xx.qm=garbage"} << true
-                                          << QStringList{"Kerfcraft_en.qm"};
-        QTest::newRow("registration-mark mode keeps none") << QStringList{"Kerfcraft_en.qm=good"} << false
-                                                           << QStringList();
-        QTest::newRow("other names ignored") << QStringList{"Other_en.qm=good", "Kerfcraft_en.ts=good"} << true
-                                             << QStringList();
+        const QStringList shipped{"Kerfcraft_de.qm", "Kerfcraft_en.qm"};
+        QTest::newRow("broken file leaves no entry") << QStringList{"Kerfcraft_en.qm", "Kerfcraft_xx.qm", "Other_en.qm"}
+                                                     << true << "" << QStringList{"Kerfcraft_en.qm"} << true;
+        QTest::newRow("registration-mark mode keeps none") << shipped << false << "" << QStringList() << false;
+        QTest::newRow("German selected") << shipped << true << "German" << shipped << false;
+        QTest::newRow("English selected") << shipped << true << "English" << shipped << true;
     }
 
-    void onlyLoadedFilesAreKept()
+    void load()
     {
         QFETCH(QStringList, files);
         QFETCH(bool, install);
-        QFETCH(QStringList, kept);
+        QFETCH(QString, select);
 
         QTemporaryDir dir;
-        for (const QString& entry : files) {
-            const QString path = dir.filePath(entry.section('=', 0, 0));
-            QVERIFY(entry.endsWith("=good") ? QFile::copy(TestPaths::bin("Kerfcraft_en.qm"), path)
-                                            : TestFiles::write(path, QByteArray(512, '\x5a')));
+        for (const QString& name : files) {
+            const QString path = dir.filePath(name);
+            if (name == "Kerfcraft_xx.qm")
+                QVERIFY(TestFiles::write(path, QByteArray(512, '\x5a')));
+            else // the shipped file of that name, English under any other
+                QVERIFY(QFile::copy(TestPaths::bin(name.startsWith("Kerfcraft_") ? name : "Kerfcraft_en.qm"), path));
         }
         QVERIFY(!english());
         {
             Translations table;
             table.load(dir.path(), install);
-            QCOMPARE(table.fileNames(), kept);
-            QVERIFY(!table.translator("Kerfcraft_xx.qm"));
-            QCOMPARE(english(), !kept.isEmpty());
+            QTEST(table.fileNames(), "kept");
+            QVERIFY(!table.select("Klingon"));
+            QCOMPARE(table.select(select), !select.isEmpty());
+            QTEST(english(), "english");
         }
         // Destroying the table takes its translators out of the application.
         QVERIFY(!english());
-    }
-
-    // Both shipped files are installed at start and the last one listed would
-    // win; the saved language must decide instead.
-    void selectedLanguageWins_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<bool>("english");
-        QTest::newRow("German") << "German" << false;
-        QTest::newRow("English") << "English" << true;
-    }
-
-    void selectedLanguageWins()
-    {
-        QFETCH(QString, language);
-        QTemporaryDir dir;
-        for (const QString name : {"Kerfcraft_de.qm", "Kerfcraft_en.qm"})
-            QVERIFY(QFile::copy(TestPaths::bin(name), dir.filePath(name)));
-        Translations table;
-        table.load(dir.path(), true);
-        QVERIFY(!table.select(QStringLiteral("Klingon")));
-        QVERIFY(table.select(language));
-        QTEST(english(), "english");
     }
 };
 
