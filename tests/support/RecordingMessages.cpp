@@ -22,6 +22,14 @@ QList<RecordingMessages::Message> RecordingMessages::messages() const
     return m_messages;
 }
 
+QStringList RecordingMessages::lines() const
+{
+    QStringList out;
+    for (const Message& m : messages())
+        out << m.title + QLatin1Char('|') + m.text;
+    return out;
+}
+
 int RecordingMessages::count() const
 {
     QMutexLocker lock(&m_mutex);
