@@ -1,25 +1,68 @@
 // The rules that keep job size, scale, position and copies consistent, and
-// the layout derived from them.
+// the layout derived from them. Each row runs setter words on a fresh
+// document (PlotFixtures::applySettings) and reads values back by name.
 
 #include "document/Document.h"
 #include "plot/JobLayout.h"
+#include "plot/PlotFixtures.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-// A loaded drawing of w × h mm at 100 %.
-void drawing(Document& d, double w, double h)
+using Get = std::function<double(const Document&)>;
+
+double headX(const Document& d)
 {
-    d.setDrawingWidth(w);
-    d.setDrawingHeight(h);
-    d.setNaturalWidth(w);
-    d.setNaturalHeight(h);
-    d.setProportional(false);
-    d.setJobWidth(int(w));
-    d.setJobHeight(int(h));
-    d.setProportional(true);
+    double x, y;
+    HeadTransform(d, JobLayout(d)).apply(8, 2, x, y);
+    return x;
+}
+
+double headY(const Document& d)
+{
+    double x, y;
+    HeadTransform(d, JobLayout(d)).apply(8, 2, x, y);
+    return y;
+}
+
+const QMap<QString, Get>& getters()
+{
+    static const QMap<QString, Get> all = {
+        {"jobW", [](const Document& d) { return d.jobWidth(); }},
+        {"jobH", [](const Document& d) { return d.jobHeight(); }},
+        {"wscale", [](const Document& d) { return d.widthScale(); }},
+        {"hscale", [](const Document& d) { return d.heightScale(); }},
+        {"naturalW", [](const Document& d) { return d.naturalWidth(); }},
+        {"right", [](const Document& d) { return d.right(); }},
+        {"bottom", [](const Document& d) { return d.bottom(); }},
+        {"gap", [](const Document& d) { return d.horzDistance(); }},
+        {"vgap", [](const Document& d) { return d.vertDistance(); }},
+        {"columns", [](const Document& d) { return JobLayout(d).columns(); }},
+        {"rowCount", [](const Document& d) { return JobLayout(d).rows(); }},
+        {"limit", [](const Document& d) { return JobLayout(d).copyLimit(); }},
+        {"totalW", [](const Document& d) { return JobLayout(d).totalWidth(); }},
+        {"x0", [](const Document& d) { return JobLayout(d).originX(); }},
+        {"y0", [](const Document& d) { return JobLayout(d).originY(); }},
+        {"y0+10", [](const Document& d) { return JobLayout(d).firstOriginY(10.0); }},
+        {"stepX", [](const Document& d) { return JobLayout(d).stepX(); }},
+        {"stepY", [](const Document& d) { return JobLayout(d).stepY(); }},
+        {"frameW", [](const Document& d) { return JobLayout(d).frameWidth(); }},
+        {"frameL", [](const Document& d) { return JobLayout(d).frameLength(); }},
+        {"scaledW", [](const Document& d) { return JobLayout(d).scaledWidth(); }},
+        {"scaledH", [](const Document& d) { return JobLayout(d).scaledHeight(); }},
+        {"headX", headX},
+        {"headY", headY},
+        {"exceeds", [](const Document& d) { return double(JobLayout(d).exceedsMaterialWidth()); }},
+        {"length", [](const Document& d) { return JobLayout(d).totalLength(); }},
+        {"windows", [](const Document& d) { return JobLayout(d).windowCount(); }},
+        {"w0start", [](const Document& d) { return JobLayout(d).window(0).startMm; }},
+        {"w0len", [](const Document& d) { return JobLayout(d).window(0).lengthMm; }},
+        {"w2start", [](const Document& d) { return JobLayout(d).window(2).startMm; }},
+        {"w2len", [](const Document& d) { return JobLayout(d).window(2).lengthMm; }},
+    };
+    return all;
 }
 
 } // namespace
@@ -28,336 +71,123 @@ class TestLayoutRules : public QObject
 {
     Q_OBJECT
 private slots:
-    void jobSize_data();
-    void jobSize();
-    void setterSignals();
-    void location_data();
-    void location();
-    void distances();
-    void copyGrid_data();
-    void copyGrid();
-    void origin_data();
-    void origin();
-    void transform_data();
-    void transform();
-    void penUnits_data();
-    void penUnits();
-    void widthCheck_data();
-    void widthCheck();
-    void segmentWindows();
+    void rules_data();
+    void rules();
 };
 
-void TestLayoutRules::jobSize_data()
+void TestLayoutRules::rules_data()
 {
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<bool>("proportional");
-    QTest::addColumn<int>("jobW");
-    QTest::addColumn<int>("jobH");
-    QTest::addColumn<double>("scaleW");
-    QTest::addColumn<double>("scaleH");
-    // Drawing 100 × 50.
-    QTest::newRow("width 150 proportional") << "width" << 150.0 << true << 150 << 75 << 150.0 << 150.0;
-    QTest::newRow("width 0 stores 1") << "width" << 0.0 << true << 1 << 0 << 1.0 << 1.0;
-    QTest::newRow("width -5 stores 1") << "width" << -5.0 << false << 1 << 50 << 1.0 << 100.0;
-    QTest::newRow("height 20 proportional") << "height" << 20.0 << true << 40 << 20 << 40.0 << 40.0;
-    QTest::newRow("height 20 free") << "height" << 20.0 << false << 100 << 20 << 100.0 << 40.0;
-    QTest::newRow("width scale 33 %") << "wscale" << 33.0 << true << 33 << 16 << 33.0 << 33.0;
-    QTest::newRow("height scale 150 %") << "hscale" << 150.0 << true << 150 << 75 << 150.0 << 150.0;
-}
+    QTest::addColumn<QSizeF>("drawing"); // loaded at 100 %, proportional
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expect");
+    QTest::addColumn<int>("changes"); // DataChanged signals; -1: not counted
+    const QSizeF wide(100, 50), grid(90, 40), small(40, 20);
 
-void TestLayoutRules::jobSize()
-{
-    QFETCH(QString, op);
-    QFETCH(double, value);
-    QFETCH(bool, proportional);
-    QFETCH(int, jobW);
-    QFETCH(int, jobH);
-    QFETCH(double, scaleW);
-    QFETCH(double, scaleH);
-    Document d;
-    drawing(d, 100, 50);
-    d.setProportional(proportional);
-    if (op == QLatin1String("width"))
-        d.setJobWidth(int(value));
-    else if (op == QLatin1String("height"))
-        d.setJobHeight(int(value));
-    else if (op == QLatin1String("wscale"))
-        d.setWidthScale(value);
-    else
-        d.setHeightScale(value);
-    QCOMPARE(d.jobWidth(), jobW);
-    QCOMPARE(d.jobHeight(), jobH);
-    QCOMPARE(d.widthScale(), scaleW);
-    QCOMPARE(d.heightScale(), scaleH);
-}
+    QTest::newRow("width 150 proportional") << wide << "jobW=150" << "jobH=75 hscale=150" << 1;
+    QTest::newRow("width 0 stores 1") << wide << "jobW=0" << "jobW=1 jobH=0 wscale=1 hscale=1" << -1;
+    QTest::newRow("width -5 stores 1") << wide << "prop=0 jobW=-5" << "jobW=1 jobH=50 hscale=100" << -1;
+    QTest::newRow("height 20 proportional") << wide << "jobH=20" << "jobW=40 wscale=40" << -1;
+    QTest::newRow("height 20 free") << wide << "prop=0 jobH=20" << "jobW=100 wscale=100 hscale=40" << -1;
+    QTest::newRow("width scale 33 %") << wide << "wscale=33" << "jobW=33 jobH=16 hscale=33" << -1;
+    QTest::newRow("height scale 150 %") << wide << "hscale=150" << "jobW=150 jobH=75 wscale=150" << -1;
+    // Proportional switched on recomputes the height from the width.
+    QTest::newRow("proportional again")
+        << wide << "jobW=50 prop=0 jobH=10 prop=1" << "jobH=25 hscale=50" << -1;
+    QTest::newRow("current values and clamped ones signal nothing")
+        << wide << "jobW=100 right=0 gap=0 loc=0 right=-3" << "right=0" << 0;
+    QTest::newRow("drawing size truncated to whole mm") << wide << "naturalW=99.9" << "naturalW=99" << -1;
 
-void TestLayoutRules::setterSignals()
-{
-    Document d;
-    drawing(d, 100, 50);
-    QSignalSpy spy(&d, &Document::DataChanged);
-    d.setJobWidth(100); // current value
-    d.setRight(0);
-    d.setHorzDistance(0);
-    d.setLocation(Document::Manually);
-    QCOMPARE(spy.count(), 0);
-    d.setRight(-3); // stored as 0: no change
-    QCOMPARE(spy.count(), 0);
-    d.setJobWidth(50);
-    QCOMPARE(spy.count(), 1);
-    // Switching Proportional on recomputes the height from the width.
-    d.setProportional(false);
-    d.setJobHeight(10);
-    d.setProportional(true);
-    QCOMPARE(d.jobHeight(), 25);
-    QCOMPARE(d.heightScale(), 50.0);
-    // The drawing size is truncated to whole millimetres.
-    d.setNaturalWidth(99.9);
-    QCOMPARE(d.naturalWidth(), 99);
-}
+    QTest::newRow("manual -> bottom-left -> manual")
+        << wide << "right=20 bottom=30 loc=2 loc=0" << "right=20 bottom=30" << -1;
+    QTest::newRow("manual -> right -> left -> manual")
+        << wide << "right=20 bottom=30 loc=1 loc=2 loc=0" << "right=0 bottom=0" << -1;
+    QTest::newRow("manual -> centred") << wide << "right=20 bottom=30 loc=3" << "right=0 bottom=0" << -1;
+    QTest::newRow("centred twice -> manual")
+        << wide << "right=20 bottom=30 loc=3 loc=3 loc=0" << "right=20 bottom=30" << -1;
 
-void TestLayoutRules::location_data()
-{
-    QTest::addColumn<QList<int>>("sequence");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("bottom");
-    QTest::newRow("manual -> bottom-left -> manual") << QList<int>{2, 0} << 20 << 30;
-    QTest::newRow("manual -> right -> left -> manual") << QList<int>{1, 2, 0} << 0 << 0;
-    QTest::newRow("manual -> centred") << QList<int>{3} << 0 << 0;
-    QTest::newRow("centred twice -> manual") << QList<int>{3, 3, 0} << 20 << 30;
-}
+    QTest::newRow("same gaps by default") << wide << "gap=7" << "vgap=7" << -1;
+    QTest::newRow("negative gap") << wide << "gap=7 vgap=-2" << "gap=0 vgap=0" << -1;
+    // On any change the across gap takes the along gap.
+    QTest::newRow("same gaps switched on") << wide << "same=0 gap=4 vgap=9 same=1" << "gap=9" << -1;
+    QTest::newRow("same gaps switched off")
+        << wide << "same=0 gap=4 vgap=9 same=1 vgap=3 same=0" << "gap=3" << -1;
 
-void TestLayoutRules::location()
-{
-    QFETCH(QList<int>, sequence);
-    QFETCH(int, right);
-    QFETCH(int, bottom);
-    Document d;
-    d.setRight(20);
-    d.setBottom(30);
-    for (int v : sequence)
-        d.setLocation(Document::Location(v));
-    QCOMPARE(d.right(), right);
-    QCOMPARE(d.bottom(), bottom);
-}
-
-void TestLayoutRules::distances()
-{
-    Document d;
-    QVERIFY(d.sameDistance());
-    d.setHorzDistance(7);
-    QCOMPARE(d.vertDistance(), 7);
-    d.setVertDistance(-2);
-    QCOMPARE(d.horzDistance(), 0);
-    QCOMPARE(d.vertDistance(), 0);
-    d.setSameDistance(false);
-    d.setHorzDistance(4);
-    d.setVertDistance(9);
-    QCOMPARE(d.horzDistance(), 4);
-    d.setSameDistance(true); // on any change the across gap takes the along gap
-    QCOMPARE(d.horzDistance(), 9);
-    d.setVertDistance(3);
-    d.setSameDistance(false);
-    QCOMPARE(d.horzDistance(), 3);
-}
-
-void TestLayoutRules::copyGrid_data()
-{
-    QTest::addColumn<bool>("autoPlacement");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("rotation");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<double>("totalWidth");
     // Material 300 wide, job 90 × 40, no gap, no frame, Right 0.
-    QTest::newRow("auto 7") << true << 7 << 0 << 3 << 3 << 7 << 270.0;
-    QTest::newRow("auto 6: last row empty") << true << 6 << 0 << 3 << 3 << 6 << 270.0;
-    QTest::newRow("auto 2: one row") << true << 2 << 0 << 2 << 1 << 2 << 180.0;
+    QTest::newRow("auto 7")
+        << grid << "matW=300 auto count=7 cols=2 rows=4" << "columns=3 rowCount=3 limit=7 totalW=270" << -1;
+    QTest::newRow("auto 6: last row empty")
+        << grid << "matW=300 auto count=6 cols=2 rows=4" << "columns=3 rowCount=3 limit=6" << -1;
+    QTest::newRow("auto 2: one row")
+        << grid << "matW=300 auto count=2 cols=2 rows=4" << "columns=2 rowCount=1 totalW=180" << -1;
     // Rotated: columns still fitted by the job width, footprint by its height.
-    QTest::newRow("auto 7 rotated") << true << 7 << 1 << 3 << 3 << 7 << 120.0;
-    QTest::newRow("manual 2 x 4") << false << 7 << 0 << 2 << 4 << JobLayout::NoCopyLimit << 180.0;
-}
+    QTest::newRow("auto 7 rotated")
+        << grid << "matW=300 auto count=7 cols=2 rows=4 rot=1" << "columns=3 rowCount=3 totalW=120" << -1;
+    QTest::newRow("manual 2 x 4")
+        << grid << "matW=300 count=7 cols=2 rows=4" << "columns=2 rowCount=4 limit=9999999 totalW=180" << -1;
 
-void TestLayoutRules::copyGrid()
-{
-    QFETCH(bool, autoPlacement);
-    QFETCH(int, count);
-    QFETCH(int, rotation);
-    QFETCH(int, columns);
-    QFETCH(int, rows);
-    QFETCH(int, limit);
-    QFETCH(double, totalWidth);
-    Document d;
-    drawing(d, 90, 40);
-    d.setMaterialWidth(300);
-    d.setAutoPlacement(autoPlacement);
-    d.setCopiesCount(count);
-    d.setCopiesHorz(2);
-    d.setCopiesVert(4);
-    d.setRotation(Document::Rotation(rotation));
-    const JobLayout l(d);
-    QCOMPARE(l.columns(), columns);
-    QCOMPARE(l.rows(), rows);
-    QCOMPARE(l.copyLimit(), limit);
-    QCOMPARE(l.totalWidth(), totalWidth);
-}
-
-void TestLayoutRules::origin_data()
-{
-    QTest::addColumn<int>("location");
-    QTest::addColumn<int>("horz");
-    QTest::addColumn<double>("x0");
-    QTest::addColumn<double>("y0");
     // Material 100 wide, job 40 × 20, frame margin 2, gap 4, Right 7, Bottom 9.
-    QTest::newRow("manual") << 0 << 1 << 7.0 << 9.0;
-    QTest::newRow("bottom-right") << 1 << 1 << 0.0 << 0.0;
-    QTest::newRow("bottom-left") << 2 << 2 << 100.0 - 92.0 << 0.0;
-    QTest::newRow("centred") << 3 << 1 << (100.0 - 44.0) * 0.5 << 0.0;
-    QTest::newRow("centred, wider than the material") << 3 << 3 << (100.0 - 140.0) * 0.5 << 0.0;
-}
-
-void TestLayoutRules::origin()
-{
-    QFETCH(int, location);
-    QFETCH(int, horz);
-    QFETCH(double, x0);
-    QFETCH(double, y0);
-    Document d;
-    drawing(d, 40, 20);
-    d.setGrid(true);
-    d.setGridDistance(2);
-    d.setHorzDistance(4);
-    d.setRight(7);
-    d.setBottom(9);
-    d.setCopiesHorz(horz);
-    d.setLocation(Document::Location(location));
-    const JobLayout l(d);
-    QCOMPARE(l.originX(), x0);
-    QCOMPARE(l.originY(), y0);
-    QCOMPARE(l.firstOriginY(10.0), y0 + 10.0);
     // Steps use the exact extent plus the frame on both sides.
-    QCOMPARE(l.stepX(), 4 + 40 + 4.0);
-    QCOMPARE(l.stepY(), 4 + 20 + 4.0);
-    QCOMPARE(l.frameWidth(), 44.0);
-    QCOMPARE(l.frameLength(), 24.0);
-}
+    const QString origin = QStringLiteral("grid=2 gap=4 right=7 bottom=9 ");
+    QTest::newRow("manual")
+        << small << origin + "loc=0"
+        << "x0=7 y0=9 y0+10=19 stepX=48 stepY=28 frameW=44 frameL=24" << -1;
+    QTest::newRow("bottom-right") << small << origin + "loc=1" << "x0=0 y0=0 y0+10=10" << -1;
+    QTest::newRow("bottom-left") << small << origin + "cols=2 loc=2" << "x0=8 y0=0" << -1;
+    QTest::newRow("centred") << small << origin + "loc=3" << "x0=28 y0=0" << -1;
+    QTest::newRow("centred, wider than the material") << small << origin + "cols=3 loc=3" << "x0=-20" << -1;
 
-void TestLayoutRules::transform_data()
-{
-    QTest::addColumn<int>("rotation");
-    QTest::addColumn<bool>("mirrored");
-    QTest::addColumn<bool>("fcm");
-    QTest::addColumn<QPointF>("head");
     // Drawing 40 × 20 at 50 %: A = 20, B = 10; the point (8, 2) scales to (4, 1).
-    QTest::newRow("none") << 0 << false << false << QPointF(16, 9);
-    QTest::newRow("right90") << 1 << false << false << QPointF(1, 16);
-    QTest::newRow("left90") << 2 << false << false << QPointF(9, 4);
-    QTest::newRow("half") << 3 << false << false << QPointF(4, 1);
-    QTest::newRow("none mirrored") << 0 << true << false << QPointF(4, 9);
-    QTest::newRow("right90 mirrored across B") << 1 << true << false << QPointF(9, 16);
-    QTest::newRow("fcm none") << 0 << false << true << QPointF(4, 1);
-    QTest::newRow("fcm right90") << 1 << false << true << QPointF(9, 4);
-    QTest::newRow("fcm left90") << 2 << false << true << QPointF(1, 16);
-    QTest::newRow("fcm half") << 3 << false << true << QPointF(16, 9);
-    QTest::newRow("fcm left90 mirrored") << 2 << true << true << QPointF(9, 16);
-}
+    QTest::newRow("none") << small << "jobW=20" << "scaledW=20 scaledH=10 headX=16 headY=9" << -1;
+    QTest::newRow("right90") << small << "jobW=20 rot=1" << "headX=1 headY=16" << -1;
+    QTest::newRow("left90") << small << "jobW=20 rot=2" << "headX=9 headY=4" << -1;
+    QTest::newRow("half") << small << "jobW=20 rot=3" << "headX=4 headY=1" << -1;
+    QTest::newRow("none mirrored") << small << "jobW=20 mirror" << "headX=4 headY=9" << -1;
+    QTest::newRow("right90 mirrored across B") << small << "jobW=20 rot=1 mirror" << "headX=9 headY=16" << -1;
+    QTest::newRow("fcm none") << small << "jobW=20 fcm" << "headX=4 headY=1" << -1;
+    QTest::newRow("fcm right90") << small << "jobW=20 fcm rot=1" << "headX=9 headY=4" << -1;
+    QTest::newRow("fcm left90") << small << "jobW=20 fcm rot=2" << "headX=1 headY=16" << -1;
+    QTest::newRow("fcm half") << small << "jobW=20 fcm rot=3" << "headX=16 headY=9" << -1;
+    QTest::newRow("fcm left90 mirrored") << small << "jobW=20 fcm rot=2 mirror" << "headX=9 headY=16" << -1;
 
-void TestLayoutRules::transform()
-{
-    QFETCH(int, rotation);
-    QFETCH(bool, mirrored);
-    QFETCH(bool, fcm);
-    QFETCH(QPointF, head);
-    Document d;
-    drawing(d, 40, 20);
-    d.setJobWidth(20);
-    d.setRotation(Document::Rotation(rotation));
-    d.setMirrored(mirrored);
-    d.setFcmOutput(fcm);
-    const JobLayout l(d);
-    QCOMPARE(l.scaledWidth(), 20.0);
-    QCOMPARE(l.scaledHeight(), 10.0);
-    double x, y;
-    HeadTransform(d, l).apply(8, 2, x, y);
-    QCOMPARE(QPointF(x, y), head);
-}
-
-void TestLayoutRules::penUnits_data()
-{
-    QTest::addColumn<double>("mm");
-    QTest::addColumn<double>("units");
-    QTest::newRow("0.0 mm") << 0.0 << 1.0;
-    QTest::newRow("0.02 mm") << 0.02 << 1.0;
-    QTest::newRow("-0.02 mm") << -0.02 << 1.0;
-    QTest::newRow("-1.0 mm") << -1.0 << -40.0;
-    QTest::newRow("12.5 mm") << 12.5 << 500.0;
-    QTest::newRow("beyond the material") << 150.0 << 3999.0;
-    QTest::newRow("exactly at the edge") << 100.0 << 3999.0;
-}
-
-void TestLayoutRules::penUnits()
-{
-    QFETCH(double, mm);
-    QFETCH(double, units);
-    QCOMPARE(PlotterUnits::penCoordinate(mm, 100), units);
-}
-
-void TestLayoutRules::widthCheck_data()
-{
-    QTest::addColumn<int>("jobWidth");
-    QTest::addColumn<int>("right");
-    QTest::addColumn<int>("horz");
-    QTest::addColumn<int>("grid");
-    QTest::addColumn<int>("rotation");
-    QTest::addColumn<bool>("exceeds");
     // Material 100 wide, drawing 100 × 50 (proportional).
-    QTest::newRow("exactly the material width") << 100 << 0 << 1 << 0 << 0 << true;
-    QTest::newRow("one less") << 99 << 0 << 1 << 0 << 0 << false;
-    QTest::newRow("Right counts") << 90 << 10 << 1 << 0 << 0 << true;
-    QTest::newRow("two columns and a gap") << 48 << 0 << 2 << 0 << 0 << false; // 48 + 3 + 48
-    QTest::newRow("frame counts") << 48 << 0 << 2 << 1 << 0 << true;
-    QTest::newRow("rotated uses the height") << 180 << 0 << 1 << 0 << 1 << false;
+    QTest::newRow("exactly the material width") << wide << "jobW=100 right=0" << "exceeds=1" << -1;
+    QTest::newRow("one less") << wide << "jobW=99 right=0" << "exceeds=0" << -1;
+    QTest::newRow("Right counts") << wide << "jobW=90 right=10" << "exceeds=1" << -1;
+    QTest::newRow("two columns and a gap") << wide << "jobW=48 right=0 cols=2 gap=3" << "exceeds=0" << -1;
+    QTest::newRow("frame counts") << wide << "jobW=48 right=0 cols=2 gap=3 grid=1" << "exceeds=1" << -1;
+    QTest::newRow("rotated uses the height") << wide << "jobW=180 right=0 rot=1" << "exceeds=0" << -1;
+
+    // Windows of 500 over 1000 mm from Bottom 5: the last 1000 … 1501.
+    QTest::newRow("segment windows")
+        << QSizeF(100, 1000) << "matW=600 segments=500 bottom=5"
+        << "length=1000 windows=3 w0start=5 w0len=500 w2start=1005 w2len=501" << -1;
+    QTest::newRow("no segmentation") << QSizeF(100, 1000) << "matW=600 bottom=5" << "windows=1" << -1;
 }
 
-void TestLayoutRules::widthCheck()
+void TestLayoutRules::rules()
 {
-    QFETCH(int, jobWidth);
-    QFETCH(int, right);
-    QFETCH(int, horz);
-    QFETCH(int, grid);
-    QFETCH(int, rotation);
-    QFETCH(bool, exceeds);
+    QFETCH(QSizeF, drawing);
+    QFETCH(QString, script);
+    QFETCH(QString, expect);
+    QFETCH(int, changes);
     Document d;
-    drawing(d, 100, 50);
-    d.setJobWidth(jobWidth);
-    d.setRight(right);
-    d.setCopiesHorz(horz);
-    d.setHorzDistance(horz > 1 ? 3 : 0);
-    d.setGrid(grid > 0);
-    d.setGridDistance(grid);
-    d.setRotation(Document::Rotation(rotation));
-    QCOMPARE(JobLayout(d).exceedsMaterialWidth(), exceeds);
-}
-
-void TestLayoutRules::segmentWindows()
-{
-    Document d;
-    drawing(d, 100, 1000);
-    d.setMaterialWidth(600);
-    d.setSegmentation(true);
-    d.setSegmentHeight(500);
-    d.setBottom(5);
-    const JobLayout l(d);
-    QCOMPARE(l.totalLength(), 1000.0);
-    QCOMPARE(l.windowCount(), 3);
-    QCOMPARE(l.window(0).startMm, 5);
-    QCOMPARE(l.window(0).lengthMm, 500);
-    QCOMPARE(l.window(2).startMm, 1005);
-    QCOMPARE(l.window(2).lengthMm, 501); // 1000 … 1501, plus Bottom
-    d.setSegmentation(false);
-    QCOMPARE(JobLayout(d).windowCount(), 1);
+    d.setDrawingWidth(drawing.width());
+    d.setDrawingHeight(drawing.height());
+    d.setNaturalWidth(drawing.width());
+    d.setNaturalHeight(drawing.height());
+    d.setProportional(false);
+    d.setJobWidth(int(drawing.width()));
+    d.setJobHeight(int(drawing.height()));
+    d.setProportional(true);
+    QSignalSpy spy(&d, &Document::DataChanged);
+    QCOMPARE(PlotFixtures::applySettings(d, script), QString());
+    if (changes >= 0)
+        QCOMPARE(spy.count(), changes);
+    for (const QString& word : expect.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = word.section(QLatin1Char('='), 0, 0);
+        QVERIFY2(getters().contains(key), qPrintable(key));
+        QCOMPARE(key + '=' + QString::number(getters().value(key)(d), 'g', 10), word);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLayoutRules)

@@ -1,6 +1,7 @@
 #pragma once
 
-// Small drawings and job settings shared by the plot tests. All sizes in mm.
+// Small drawings and job settings shared by the plot tests, written as text
+// so that a case reads in one or two lines. All sizes in mm.
 
 #include "document/Document.h"
 #include "document/KCLayer.h"
@@ -12,24 +13,15 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QMap>
 #include <QPointF>
+#include <QStringList>
 #include <QVector>
 
 #include <cmath>
+#include <functional>
 
 namespace PlotFixtures {
-
-inline KCNode lineNode(QPointF a, QPointF b)
-{
-    KCNode n;
-    n.setP0(a.x(), a.y());
-    n.setP1(a.x(), a.y());
-    n.setP2(b.x(), b.y());
-    n.setP3(b.x(), b.y());
-    n.setIsCorner(true);
-    n.setIsLine(true);
-    return n;
-}
 
 inline KCNode curveNode(QPointF p0, QPointF c1, QPointF c2, QPointF p3)
 {
@@ -41,7 +33,14 @@ inline KCNode curveNode(QPointF p0, QPointF c1, QPointF c2, QPointF p3)
     return n;
 }
 
-// A polyline through the points as one sub-path of a new object.
+inline KCNode lineNode(QPointF a, QPointF b)
+{
+    KCNode n = curveNode(a, a, b, b);
+    n.setIsCorner(true);
+    n.setIsLine(true);
+    return n;
+}
+
 inline KCObject* addPolyline(KCLayer* layer, const QVector<QPointF>& pts, bool closed = false)
 {
     KCObject* o = layer->appendObject();
@@ -53,17 +52,169 @@ inline KCObject* addPolyline(KCLayer* layer, const QVector<QPointF>& pts, bool c
     return o;
 }
 
-inline KCLayer* addLayer(Document& d, const QString& name, bool cut = true)
+inline QPointF point(const QString& xy)
 {
-    KCLayer* l = d.appendLayer();
-    l->setName(name);
-    l->setCutEnabled(cut);
-    return l;
+    const QStringList v = xy.split(QLatin1Char(','));
+    return QPointF(v.value(0).toDouble(), v.value(1).toDouble());
 }
 
-// Drawing extent and a job of the same size (scale 100 %).
-inline void setDrawingSize(Document& d, double w, double h)
+// A drawing as text. Items are separated by ";":
+//   "colours: #ff0000 #0000ff-"  the colour table (a trailing "-": not cut)
+//   "Name: <object>"             starts a layer ("Name-:" is not cut)
+//   "<object>"                   another object in the current layer
+// An object is sub-paths joined by "&"; a sub-path is points "x,y", where
+// "cx,y x,y x,y" is a Bézier (two handles, end point); "z" closes it,
+// "#rrggbb" colours the object and "sel" selects it.
+inline void addDrawing(Document& d, const QString& text)
 {
+    KCLayer* layer = nullptr;
+    for (QString item : text.split(QLatin1Char(';'))) {
+        const int colon = item.indexOf(QLatin1Char(':'));
+        if (colon >= 0) {
+            QString head = item.left(colon).trimmed();
+            item = item.mid(colon + 1);
+            if (head == QLatin1String("colours")) {
+                for (const QString& c : item.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                    KCObjectColor* e = d.appendColor();
+                    e->setColor(QColor(c.left(7)));
+                    e->setCutEnabled(!c.endsWith(QLatin1Char('-')));
+                }
+                continue;
+            }
+            layer = d.appendLayer();
+            layer->setCutEnabled(!head.endsWith(QLatin1Char('-')));
+            if (!layer->cutEnabled())
+                head.chop(1);
+            layer->setName(head);
+        }
+        if (item.trimmed().isEmpty())
+            continue;
+        KCObject* o = layer->appendObject();
+        for (const QString& path : item.split(QLatin1Char('&'))) {
+            KCSubPath sp;
+            const QStringList t = path.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QPointF at;
+            bool started = false;
+            for (int i = 0; i < t.size(); ++i) {
+                if (t[i] == QLatin1String("z")) {
+                    sp.setIsClosed(true);
+                } else if (t[i] == QLatin1String("sel")) {
+                    o->setIsSelected(true);
+                } else if (t[i].startsWith(QLatin1Char('#'))) {
+                    o->setColor(QColor(t[i]));
+                } else if (t[i].startsWith(QLatin1Char('c'))) {
+                    const QPointF end = point(t.value(i + 2));
+                    sp.nodes().append(curveNode(at, point(t[i].mid(1)), point(t.value(i + 1)), end));
+                    at = end;
+                    i += 2;
+                } else {
+                    const QPointF p = point(t[i]);
+                    if (started)
+                        sp.nodes().append(lineNode(at, p));
+                    at = p;
+                    started = true;
+                }
+            }
+            o->subPaths().append(sp);
+        }
+    }
+}
+
+// Job settings as "key=value" words applied in order; a bare key means 1.
+// Codes: rot 0 none, 1 Right90, 2 Left90, 3 half; home 0 start, 1 behind,
+// 2 beside; loc 0 manual, 1 bottom-right, 2 bottom-left, 3 centred;
+// select 2 layers, 3 colours. "grid", "segments" and "overcut" switch the
+// function on with the value as margin, window or distance (overcut at 130°).
+// Returns the keys it does not know.
+inline QString applySettings(Document& d, const QString& settings)
+{
+    using Set = std::function<void(Document&, double)>;
+    static const QMap<QString, Set> setters = {
+        {"rot", [](Document& d, double v) { d.setRotation(Document::Rotation(int(v))); }},
+        {"mirror", [](Document& d, double v) { d.setMirrored(v != 0); }},
+        {"cols", [](Document& d, double v) { d.setCopiesHorz(int(v)); }},
+        {"rows", [](Document& d, double v) { d.setCopiesVert(int(v)); }},
+        {"gap", [](Document& d, double v) { d.setHorzDistance(int(v)); }},
+        {"vgap", [](Document& d, double v) { d.setVertDistance(int(v)); }},
+        {"same", [](Document& d, double v) { d.setSameDistance(v != 0); }},
+        {"auto", [](Document& d, double v) { d.setAutoPlacement(v != 0); }},
+        {"count", [](Document& d, double v) { d.setCopiesCount(int(v)); }},
+        {"grid",
+         [](Document& d, double v) {
+             d.setGrid(true);
+             d.setGridDistance(int(v));
+         }},
+        {"overcut",
+         [](Document& d, double v) {
+             d.setOvercut(true);
+             d.setOvercutDistance(v);
+             d.setOvercutAngle(130);
+         }},
+        {"segments",
+         [](Document& d, double v) {
+             d.setSegmentation(true);
+             d.setSegmentHeight(int(v));
+         }},
+        {"stops", [](Document& d, double v) { d.setStopBetweenLayers(v != 0); }},
+        {"select", [](Document& d, double v) { d.setSelection(int(v)); }},
+        {"selected", [](Document& d, double) { d.setSelection2(Document::AISelectedObjects); }},
+        {"home", [](Document& d, double v) { d.setHomeposition(Document::Homeposition(int(v))); }},
+        {"extra", [](Document& d, double v) { d.setExtraspace(int(v)); }},
+        {"loc", [](Document& d, double v) { d.setLocation(Document::Location(int(v))); }},
+        {"bottom", [](Document& d, double v) { d.setBottom(int(v)); }},
+        {"matW", [](Document& d, double v) { d.setMaterialWidth(int(v)); }},
+        {"matH", [](Document& d, double v) { d.setMaterialHeight(int(v)); }},
+        {"jobW", [](Document& d, double v) { d.setJobWidth(int(v)); }},
+        {"jobH", [](Document& d, double v) { d.setJobHeight(int(v)); }},
+        {"wscale", [](Document& d, double v) { d.setWidthScale(v); }},
+        {"hscale", [](Document& d, double v) { d.setHeightScale(v); }},
+        {"naturalW", [](Document& d, double v) { d.setNaturalWidth(v); }},
+        {"free", [](Document& d, double) { d.setProportional(false); }},
+        {"prop", [](Document& d, double v) { d.setProportional(v != 0); }},
+        {"right", [](Document& d, double v) { d.setRight(int(v)); }},
+        {"fcm", [](Document& d, double v) { d.setFcmOutput(v != 0); }},
+        {"passes", [](Document& d, double v) { d.setPasses(int(v)); }},
+        {"quality", [](Document& d, double v) { d.setQuality(int(v)); }},
+        {"start", [](Document& d, double v) { d.setStartOffset(v); }},
+        {"found", [](Document& d, double v) { d.setMarksFound(v != 0); }},
+        {"marks", [](Document& d, double v) { d.setUsePassermarks(v != 0); }},
+        {"thick", [](Document& d, double v) { d.setPasserThickness(v); }},
+        {"offY", [](Document& d, double v) { d.setPasserOffsetY(v); }},
+        {"corrX", [](Document& d, double v) { d.setPasserXCorrection(v); }},
+        {"corrY", [](Document& d, double v) { d.setPasserYCorrection(v); }},
+        {"markX", [](Document& d, double v) { d.setPasserXOffset(v); }},
+        {"markY", [](Document& d, double v) { d.setPasserYOffset(v); }},
+        {"distX", [](Document& d, double v) { d.setPasserXDistance(v); }},
+        {"distY", [](Document& d, double v) { d.setPasserYDistance(v); }},
+        {"markLen", [](Document& d, double v) { d.setPasserLength(v); }},
+        {"ownSettings", [](Document& d, double v) { d.setUsePlotterSettings(v != 0); }},
+        {"bladeInit", [](Document& d, double v) { d.setBladeInitialisation(v != 0); }},
+    };
+    QStringList unknown;
+    for (const QString& word : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString key = word.section(QLatin1Char('='), 0, 0);
+        const QString value = word.section(QLatin1Char('='), 1);
+        if (setters.contains(key))
+            setters.value(key)(d, value.isEmpty() ? 1.0 : value.toDouble());
+        else
+            unknown << key;
+    }
+    return unknown.join(QLatin1Char(' '));
+}
+
+// Speed 40, force 120, high quality, tool offset 0.25 mm (a blade code),
+// first copy at 5 mm / 5 mm on the default 100 × 200 material; the drawing
+// w × h at 100 %, then the settings.
+inline QString buildJob(Document& d, const QString& drawing, double w, double h,
+                        const QString& settings)
+{
+    d.setSpeed(40);
+    d.setPressure(120);
+    d.setQuality(0);
+    d.setOffsetCorrection(0.25);
+    d.setRight(5);
+    d.setBottom(5);
+    addDrawing(d, drawing);
     d.setDrawingWidth(w);
     d.setDrawingHeight(h);
     d.setNaturalWidth(std::ceil(w));
@@ -72,27 +223,11 @@ inline void setDrawingSize(Document& d, double w, double h)
     d.setJobWidth(int(std::ceil(w)));
     d.setJobHeight(int(std::ceil(h)));
     d.setProportional(true);
-}
-
-// Speed 40, force 120, high quality, tool offset 0.25 mm (a blade code),
-// first copy at 5 mm / 5 mm on the default 100 × 200 material.
-inline void baseSettings(Document& d)
-{
-    d.setSpeed(40);
-    d.setPressure(120);
-    d.setQuality(0);
-    d.setOffsetCorrection(0.25);
-    d.setRight(5);
-    d.setBottom(5);
+    return applySettings(d, settings);
 }
 
 // The open "L" (0,0) → (20,0) → (20,10): different in every rotation.
-inline void lPath(Document& d)
-{
-    baseSettings(d);
-    addPolyline(addLayer(d, QStringLiteral("Ebene 1")), {{0, 0}, {20, 0}, {20, 10}});
-    setDrawingSize(d, 20, 10);
-}
+const char* const L = "Ebene 1: 0,0 20,0 20,10";
 
 inline QByteArray generate(Document& d, bool deviceControl = false, BlockList* keep = nullptr)
 {
@@ -105,6 +240,28 @@ inline QByteArray generate(Document& d, bool deviceControl = false, BlockList* k
     return list.stream();
 }
 
+// One token per block: <group>,<second>,<column>,<row>,<object> for an
+// object block, p<finished>,<next> for a pause, f for the final block.
+inline QString blockTokens(const BlockList& list)
+{
+    QStringList out;
+    for (int i = 0; i < list.size(); ++i) {
+        const Block& b = list.at(i);
+        if (b.pause())
+            out << QStringLiteral("p%1,%2").arg(b.group()).arg(b.second());
+        else if (b.group() < 0)
+            out << QStringLiteral("f");
+        else
+            out << QStringLiteral("%1,%2,%3,%4,%5")
+                       .arg(b.group())
+                       .arg(b.second())
+                       .arg(b.column())
+                       .arg(b.row())
+                       .arg(b.object());
+    }
+    return out.join(QLatin1Char(' '));
+}
+
 // Pen moves of a stream as (along, across) plotter units.
 struct Move {
     bool down;
@@ -113,8 +270,7 @@ struct Move {
 inline QVector<Move> penMoves(const QByteArray& stream)
 {
     QVector<Move> out;
-    const QList<QByteArray> cmds = stream.split(';');
-    for (const QByteArray& c : cmds) {
+    for (const QByteArray& c : stream.split(';')) {
         if (!(c.startsWith("PU") || c.startsWith("PD")) || !c.contains(','))
             continue;
         const QList<QByteArray> v = c.mid(2).split(',');

@@ -9,46 +9,29 @@
 
 using namespace PlotFixtures;
 
-struct Step {
-    enum Kind { Up, Down, Move, Window } kind = Up;
-    double x = 0, y = 0;
-};
-Q_DECLARE_METATYPE(Step)
-
 namespace {
 
 // Runs a script of head operations on a 100 × 200 material and returns the
-// buffer.
-QByteArray run(const QVector<Step>& steps, bool overcut = false, double angle = 130)
+// buffer: "x,y" moves (mm), "d" pen down, "u" pen up, "w" an input window.
+QByteArray run(const QString& script, bool overcut = false, double angle = 130)
 {
     CuttingHead h;
     h.setDiagnostics(false);
     h.setMaterialSize(100, 200);
     h.resetOrigins();
     h.setOvercut(overcut, angle, 1.0);
-    for (const Step& s : steps) {
-        switch (s.kind) {
-        case Step::Up:
-            h.penUp();
-            break;
-        case Step::Down:
+    for (const QString& op : script.split(QLatin1Char(' '))) {
+        if (op == QLatin1String("d"))
             h.penDown();
-            break;
-        case Step::Move:
-            h.moveTo(s.x, s.y);
-            break;
-        case Step::Window:
+        else if (op == QLatin1String("u"))
+            h.penUp();
+        else if (op == QLatin1String("w"))
             h.append(Commands::inputWindow(0, 10, 100));
-            break;
-        }
+        else
+            h.moveTo(point(op).x(), point(op).y());
     }
     return h.buffer();
 }
-
-Step mv(double x, double y) { return Step{Step::Move, x, y}; }
-const Step up{Step::Up};
-const Step down{Step::Down};
-const Step window{Step::Window};
 
 // Shortest distance from p to the cubic, by dense sampling.
 double distanceToCurve(const KCNode& n, double px, double py)
@@ -83,55 +66,45 @@ private slots:
 
 void TestCuttingHead::moves_data()
 {
-    QTest::addColumn<QVector<Step>>("steps");
+    QTest::addColumn<QString>("script");
     QTest::addColumn<bool>("overcut");
     QTest::addColumn<double>("angle");
     QTest::addColumn<QByteArray>("expected");
-
     QTest::newRow("repeated cut point written once")
-        << QVector<Step>{mv(1, 1), down, mv(2, 2), mv(2, 2)} << false << 130.0
-        << QByteArray("PU40,40;PD80,80;");
-    QTest::newRow("pen-up moves collapse")
-        << QVector<Step>{mv(1, 1), mv(2, 2)} << false << 130.0 << QByteArray("PU80,80;");
+        << "1,1 d 2,2 2,2" << false << 130.0 << QByteArray("PU40,40;PD80,80;");
+    QTest::newRow("pen-up moves collapse") << "1,1 2,2" << false << 130.0 << QByteArray("PU80,80;");
     QTest::newRow("window keeps both pen-up moves")
-        << QVector<Step>{mv(1, 1), window, mv(2, 2)} << false << 130.0
-        << QByteArray("PU40,40;IW0,0,400,4000;PU80,80;");
+        << "1,1 w 2,2" << false << 130.0 << QByteArray("PU40,40;IW0,0,400,4000;PU80,80;");
     QTest::newRow("0 mm and 0.02 mm become 1 unit")
-        << QVector<Step>{mv(0.02, 0), down, mv(0, 0.02)} << false << 130.0
-        << QByteArray("PU1,1;PD1,1;");
+        << "0.02,0 d 0,0.02" << false << 130.0 << QByteArray("PU1,1;PD1,1;");
     QTest::newRow("beyond the material: last unit inside; negative stays")
-        << QVector<Step>{mv(150, 300), down, mv(-1, -1)} << false << 130.0
-        << QByteArray("PU7999,3999;PD-40,-40;");
+        << "150,300 d -1,-1" << false << 130.0 << QByteArray("PU7999,3999;PD-40,-40;");
     QTest::newRow("overcut off: start, cuts, nothing at the end")
-        << QVector<Step>{mv(5, 5), down, mv(15, 5), mv(15, 15), up} << false << 130.0
-        << QByteArray("PU200,200;PD200,600;PD600,600;");
-    // 150° bend: no overcut; only the lead-in at the start and the
-    // extension at the end.
+        << "5,5 d 15,5 15,15 u" << false << 130.0 << QByteArray("PU200,200;PD200,600;PD600,600;");
+    // A 150° bend (the last point is 10 mm on at 30°): no overcut; only the
+    // lead-in at the start and the extension at the end.
+    const QString bend = QStringLiteral("5,5 d 15,5 23.66025403784439,10 u");
     QTest::newRow("150 degree bend")
-        << QVector<Step>{mv(5, 5), down, mv(15, 5),
-                         mv(15 + 10 * std::cos(M_PI / 6), 5 + 10 * std::sin(M_PI / 6)), up}
-        << true << 130.0
+        << bend << true << 130.0
         << QByteArray("PU200,160;PD200,200;PD200,600;PD400,946;PD420,981;PU400,946;");
     // The same bend with the threshold above 150° gets both.
     QTest::newRow("150 degree bend, threshold 151")
-        << QVector<Step>{mv(5, 5), down, mv(15, 5),
-                         mv(15 + 10 * std::cos(M_PI / 6), 5 + 10 * std::sin(M_PI / 6)), up}
-        << true << 151.0
+        << bend << true << 151.0
         << QByteArray("PU200,160;PD200,200;PD200,600;PD200,640;PU180,565;PD200,600;PD400,946;"
                       "PD420,981;PU400,946;");
     QTest::newRow("reversal, angle 0")
-        << QVector<Step>{mv(5, 5), down, mv(15, 5), mv(5, 5), up} << true << 130.0
+        << "5,5 d 15,5 5,5 u" << true << 130.0
         << QByteArray("PU200,160;PD200,200;PD200,600;PD200,640;PU200,640;PD200,600;PD200,200;"
                       "PD200,160;PU200,200;");
 }
 
 void TestCuttingHead::moves()
 {
-    QFETCH(QVector<Step>, steps);
+    QFETCH(QString, script);
     QFETCH(bool, overcut);
     QFETCH(double, angle);
     QFETCH(QByteArray, expected);
-    QCOMPARE(run(steps, overcut, angle), expected);
+    QCOMPARE(run(script, overcut, angle), expected);
 }
 
 void TestCuttingHead::curveSteps_data()
