@@ -22,6 +22,14 @@ QList<RecordingMessages::Message> RecordingMessages::messages() const
     return m_messages;
 }
 
+QStringList RecordingMessages::texts() const
+{
+    QStringList t;
+    for (const Message& m : messages())
+        t.append(m.text);
+    return t;
+}
+
 int RecordingMessages::count() const
 {
     QMutexLocker lock(&m_mutex);

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMutex>
 #include <QQueue>
+#include <QStringList>
 
 // Records every message a test provokes and answers from a script (the
 // queued answers in order, then the given default). Thread-safe, so workers
@@ -25,6 +26,7 @@ public:
     void queueAnswer(Button b);
     void setDefaultAnswer(Button b) { m_defaultAnswer = b; }
     QList<Message> messages() const;
+    QStringList texts() const;
     int count() const;
     void clear();
 
