@@ -3,14 +3,10 @@
 // Drawings and a plotter on the simulated bus shared by the job tests.
 // Sizes in mm.
 
-#include "support/FakeClock.h"
-#include "support/RecordingMessages.h"
+#include "support/UsbBench.h"
 
 #include "device/Plotter.h"
-#include "device/SimulatedUsbBus.h"
 #include "device/USBDevice.h"
-#include "device/USBDevices.h"
-#include "device/VirtualPlotter.h"
 #include "document/Document.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
@@ -24,15 +20,15 @@
 #include <QPointF>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QVector>
-
-#include <memory>
 
 namespace JobFixtures {
 
-inline KCObject* addLine(KCLayer* layer, QPointF a, QPointF b, const QColor& colour = QColor())
+// What the worker sends before the job: the virtual plotter's own
+// plotter-only settings, unroll off and edge smoothing on.
+const QByteArray kSettings("\x1b.C1;20;0:\x1b.C1;19;1:");
+
+inline void addLine(KCLayer* layer, QPointF a, QPointF b, const QColor& colour = QColor())
 {
-    KCObject* o = layer->appendObject();
     KCNode n;
     n.setP0(a.x(), a.y());
     n.setP1(a.x(), a.y());
@@ -42,10 +38,10 @@ inline KCObject* addLine(KCLayer* layer, QPointF a, QPointF b, const QColor& col
     n.setIsLine(true);
     KCSubPath sp;
     sp.nodes().append(n);
+    KCObject* o = layer->appendObject();
     o->subPaths().append(sp);
     if (colour.isValid())
         o->setColor(colour);
-    return o;
 }
 
 inline KCLayer* addLayer(Document& d, const QString& name, bool cut = true)
@@ -56,7 +52,7 @@ inline KCLayer* addLayer(Document& d, const QString& name, bool cut = true)
     return l;
 }
 
-inline void jobSize(Document& d, double w, double h)
+inline void jobSize(Document& d, double w, double h, Document::Selection selection, bool pauses)
 {
     d.setDrawingWidth(w);
     d.setDrawingHeight(h);
@@ -65,11 +61,10 @@ inline void jobSize(Document& d, double w, double h)
     d.setProportional(false);
     d.setJobWidth(int(w));
     d.setJobHeight(int(h));
-    d.setProportional(true);
     d.setSpeed(30);
     d.setPressure(90);
-    d.setRight(5);
-    d.setBottom(5);
+    d.setSelection(selection);
+    d.setStopBetweenLayers(pauses);
 }
 
 // Layers "Umriss" (two lines), "Entwurf" (not cut) and "Schrift" (two
@@ -83,36 +78,28 @@ inline void layers(Document& d, bool pauses)
     KCLayer* c = addLayer(d, QStringLiteral("Schrift"));
     addLine(c, {2, 2}, {8, 2});
     addLine(c, {2, 4}, {8, 4});
-    jobSize(d, 20, 10);
-    d.setSelection(Document::LayerSelection);
-    d.setStopBetweenLayers(pauses);
+    jobSize(d, 20, 10, Document::LayerSelection, pauses);
 }
 
-// Colours "Rot" (CMYK), "Grün" (RGB, not cut) and "Blau" (RGB) over two
-// layers: the groups cut are 0 and 2.
+// Colours "Rot" (CMYK, two lines), "Grün" (RGB, not cut) and "Blau" (RGB,
+// one line) over two layers: the groups cut are 0 and 2.
 inline void colours(Document& d, bool pauses)
 {
-    KCObjectColor* red = d.appendColor();
-    red->setName(QStringLiteral("Rot"));
-    red->setColor(QColor::fromCmyk(0, 255, 255, 0));
-    red->setIsCmyk(true);
-    red->setCutEnabled(true);
-    KCObjectColor* green = d.appendColor();
-    green->setName(QStringLiteral("Grün"));
-    green->setColor(QColor(0, 128, 0));
-    KCObjectColor* blue = d.appendColor();
-    blue->setName(QStringLiteral("Blau"));
-    blue->setColor(QColor(0, 0, 255));
-    blue->setCutEnabled(true);
+    const QColor values[] = {QColor::fromCmyk(0, 255, 255, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
+    const char* names[] = {"Rot", "Grün", "Blau"};
+    for (int i = 0; i < 3; ++i) {
+        KCObjectColor* c = d.appendColor();
+        c->setName(QString::fromUtf8(names[i]));
+        c->setColor(values[i]);
+        c->setIsCmyk(i == 0);
+        c->setCutEnabled(i != 1);
+    }
     KCLayer* a = addLayer(d, QStringLiteral("A"));
-    KCLayer* b = addLayer(d, QStringLiteral("B"));
-    addLine(a, {0, 0}, {10, 0}, red->color());
-    addLine(a, {0, 5}, {10, 5}, blue->color());
-    addLine(a, {0, 7}, {10, 7}, green->color());
-    addLine(b, {0, 10}, {10, 10}, red->color());
-    jobSize(d, 10, 10);
-    d.setSelection(Document::ColorSelection);
-    d.setStopBetweenLayers(pauses);
+    addLine(a, {0, 0}, {10, 0}, values[0]);
+    addLine(a, {0, 5}, {10, 5}, values[2]);
+    addLine(a, {0, 7}, {10, 7}, values[1]);
+    addLine(addLayer(d, QStringLiteral("B")), {0, 10}, {10, 10}, values[0]);
+    jobSize(d, 10, 10, Document::ColorSelection, pauses);
 }
 
 // A job of `objects` short lines in one layer, for cancelling mid-job.
@@ -121,10 +108,10 @@ inline void manyLines(Document& d, int objects)
     KCLayer* l = addLayer(d, QStringLiteral("Linien"));
     for (int i = 0; i < objects; ++i)
         addLine(l, {0, double(i % 50)}, {10, double(i % 50)});
-    jobSize(d, 10, 50);
+    jobSize(d, 10, 50, Document::LayerSelection, false);
 }
 
-// The blocks generation makes of the document, each block's bytes.
+// The bytes of the blocks generation makes of the document.
 inline QList<QByteArray> blocksOf(Document& d, bool deviceControl)
 {
     BlockList list(deviceControl);
@@ -137,6 +124,7 @@ inline QList<QByteArray> blocksOf(Document& d, bool deviceControl)
     return out;
 }
 
+// The first `count` blocks (all: -1) joined.
 inline QByteArray joined(const QList<QByteArray>& blocks, int count = -1)
 {
     QByteArray out;
@@ -145,33 +133,24 @@ inline QByteArray joined(const QList<QByteArray>& blocks, int count = -1)
     return out;
 }
 
-// The virtual plotter on a simulated bus, asked about itself once (so its
-// unroll and smoothing values are known) and then emptied of what it got.
-struct PlotterRig {
-    FakeClock clock;
-    std::shared_ptr<SimulatedUsbBus> bus = std::make_shared<SimulatedUsbBus>(clock);
+// The virtual plotter on the bench, asked about itself once (so its unroll
+// and smoothing values are known), matched to its model, then emptied of
+// what it got.
+struct PlotterRig : UsbBench {
     std::shared_ptr<VirtualPlotter> device;
-    RecordingMessages messages;
-    USBDevices devices{bus, messages};
+    std::unique_ptr<USBDevice> usb;
     PlotterTemplate model;
     std::unique_ptr<Plotter> plotter;
     QTemporaryDir temp;
 
-    explicit PlotterRig(const QString& modelName = QStringLiteral("Kerfcraft Sable 60"),
-                        bool unrollMedium = false, bool edgeSmoothing = true)
+    explicit PlotterRig(const QString& modelName = QStringLiteral("Kerfcraft Sable 60"))
+        : device(plugPlotter(modelName)),
+          usb(std::make_unique<USBDevice>(bus, device, VirtualPlotter::VendorId, 1, messages)),
+          plotter(std::make_unique<Plotter>(usb.get(), clock, messages))
     {
         // The worker looks for the end of generation on this clock; let the
         // generating thread run between two looks.
         clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
-        VirtualPlotterModel m;
-        m.modelName = modelName;
-        m.unrollMedium = unrollMedium;
-        m.edgeSmoothing = edgeSmoothing;
-        device = std::make_shared<VirtualPlotter>(m);
-        bus->plug(device);
-        devices.init();
-        devices.rescan();
-        plotter = std::make_unique<Plotter>(devices.devices().first(), clock, messages);
         plotter->query();
         model.Name = modelName;
         plotter->setModel(1, &model);
@@ -179,12 +158,5 @@ struct PlotterRig {
     }
     QString lastCutPath() const { return temp.filePath(QStringLiteral("lastcut.txt")); }
 };
-
-// What the worker sends before the job: the plotter-only settings.
-inline QByteArray settingsCommand(bool unrollMedium, bool edgeSmoothing)
-{
-    return QByteArray("\x1b.C1;20;") + (unrollMedium ? "1" : "0") + ":\x1b.C1;19;"
-        + (edgeSmoothing ? "1" : "0") + ":";
-}
 
 } // namespace JobFixtures

@@ -23,24 +23,30 @@ namespace {
 
 const int JobTimeoutMs = 20000;
 
-struct Widgets {
+// A job's window over the virtual plotter, its parts at hand.
+struct Window {
+    PlotterRig rig;
+    Document doc;
+    std::unique_ptr<StatusDialog> dialog;
     QLabel* message;
     QLabel* actual;
     QLabel* next;
     QPushButton* continueButton;
     QProgressBar* progress;
-    QDialogButtonBox* buttons;
-};
 
-Widgets widgets(StatusDialog& dialog)
-{
-    return {dialog.findChild<QLabel*>(QStringLiteral("lblMessage")),
-            dialog.findChild<QLabel*>(QStringLiteral("lblActualLayer")),
-            dialog.findChild<QLabel*>(QStringLiteral("lblNextLayer")),
-            dialog.findChild<QPushButton*>(QStringLiteral("btnContinue")),
-            dialog.findChild<QProgressBar*>(QStringLiteral("pbActualJob")),
-            dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))};
-}
+    Window(bool byColours, bool pauses)
+    {
+        byColours ? colours(doc, pauses) : layers(doc, pauses);
+        dialog = std::make_unique<StatusDialog>(doc, rig.plotter.get(), rig.clock);
+        dialog->setCloseDelayMs(0);
+        dialog->runner().setLastCutPath(rig.lastCutPath());
+        message = dialog->findChild<QLabel*>(QStringLiteral("lblMessage"));
+        actual = dialog->findChild<QLabel*>(QStringLiteral("lblActualLayer"));
+        next = dialog->findChild<QLabel*>(QStringLiteral("lblNextLayer"));
+        continueButton = dialog->findChild<QPushButton*>(QStringLiteral("btnContinue"));
+        progress = dialog->findChild<QProgressBar*>(QStringLiteral("pbActualJob"));
+    }
+};
 
 } // namespace
 
@@ -48,7 +54,6 @@ class TestStatusDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void form();
     void statusTexts_data();
     void statusTexts();
     void pauseAndContinue_data();
@@ -60,31 +65,6 @@ private slots:
     void closing_data();
     void closing();
 };
-
-void TestStatusDialog::form()
-{
-    PlotterRig rig;
-    Document d;
-    layers(d, false);
-    StatusDialog dialog(d, rig.plotter.get(), rig.clock);
-    const Widgets w = widgets(dialog);
-    QVERIFY(w.message && w.actual && w.next && w.continueButton && w.progress && w.buttons);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Kerfcraft - Status"));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblActualJob"))->text(),
-             QStringLiteral("Aktueller Job"));
-    QCOMPARE(w.message->text(), QStringLiteral("Plotdaten werden erzeugt"));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("label_2"))->text(),
-             QStringLiteral("Aktuelle Ebene/Farbe:"));
-    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("label"))->text(),
-             QStringLiteral("Nächste Ebene/Farbe:"));
-    QCOMPARE(w.continueButton->text(), QStringLiteral("Weiter ->"));
-    QVERIFY(!w.continueButton->isEnabled());
-    QCOMPARE(w.buttons->standardButtons(), QDialogButtonBox::StandardButtons(QDialogButtonBox::Cancel));
-    QCOMPARE(w.progress->value(), 0);
-    QCOMPARE(dialog.minimumSize(), dialog.maximumSize()); // fixed size
-    // Nothing runs before the window is shown.
-    QVERIFY(!dialog.runner().isStarted());
-}
 
 void TestStatusDialog::statusTexts_data()
 {
@@ -111,12 +91,8 @@ void TestStatusDialog::statusTexts()
     QFETCH(QString, actualText);
     QFETCH(QString, nextText);
 
-    PlotterRig rig;
-    Document d;
-    byColours ? colours(d, false) : layers(d, false);
-    StatusDialog dialog(d, rig.plotter.get(), rig.clock);
-    const Widgets w = widgets(dialog);
-    dialog.onPosition(last, next);
+    Window w(byColours, false);
+    w.dialog->onPosition(last, next);
     QCOMPARE(w.actual->text(), actualText);
     QCOMPARE(w.next->text(), nextText);
 }
@@ -141,81 +117,66 @@ void TestStatusDialog::pauseAndContinue()
     QFETCH(QString, actualAtPause);
     QFETCH(QString, nextAtPause);
 
-    PlotterRig rig;
-    Document d;
-    byColours ? colours(d, true) : layers(d, true);
-    const QList<QByteArray> blocks = blocksOf(d, true);
-    StatusDialog dialog(d, rig.plotter.get(), rig.clock);
-    dialog.setCloseDelayMs(0);
-    dialog.runner().setLastCutPath(rig.lastCutPath());
-    const Widgets w = widgets(dialog);
-    QSignalSpy paused(&dialog.runner(), &JobRunner::paused);
-    QSignalSpy done(&dialog, &QDialog::finished);
+    Window w(byColours, true);
+    const QList<QByteArray> blocks = blocksOf(w.doc, true);
+    QSignalSpy paused(&w.dialog->runner(), &JobRunner::paused);
+    QSignalSpy done(w.dialog.get(), &QDialog::finished);
+    QCOMPARE(w.dialog->windowTitle(), QStringLiteral("Kerfcraft - Status"));
+    QVERIFY(!w.continueButton->isEnabled());
+    QVERIFY(!w.dialog->runner().isStarted()); // nothing runs before the window is shown
 
-    dialog.show();
-    QVERIFY(dialog.runner().isStarted());
+    w.dialog->show();
     QVERIFY(paused.wait(JobTimeoutMs));
     QVERIFY(w.continueButton->isEnabled());
     QVERIFY(w.continueButton->isDefault());
     QCOMPARE(w.actual->text(), actualAtPause);
     QCOMPARE(w.next->text(), nextAtPause);
-    QCOMPARE(rig.device->received(), settingsCommand(false, true) + joined(blocks, 3));
+    QCOMPARE(w.rig.device->received(), kSettings + joined(blocks, 3));
 
-    dialog.hide(); // a second show starts nothing again
-    dialog.show();
+    w.dialog->hide(); // a second show starts nothing again
+    w.dialog->show();
     QTest::mouseClick(w.continueButton, Qt::LeftButton);
     QVERIFY(!w.continueButton->isEnabled());
     QTest::mouseClick(w.continueButton, Qt::LeftButton); // disabled: harmless
 
     QVERIFY(done.wait(JobTimeoutMs));
     QCOMPARE(done.first().at(0).toInt(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(rig.device->received(), settingsCommand(false, true) + joined(blocks));
+    QVERIFY(!w.dialog->isVisible());
+    QCOMPARE(w.rig.device->received(), kSettings + joined(blocks));
     QCOMPARE(w.progress->value(), w.progress->maximum());
     QCOMPARE(paused.count(), 1);
 }
 
 // Dots 1, 2, 3, 0 after the message; during a pause the next group is
-// blank on the tick with no dots.
+// blank on the tick with no dots, until "Weiter ->" is pressed.
 void TestStatusDialog::blinking_data()
 {
     QTest::addColumn<bool>("paused");
-    QTest::addColumn<QString>("nextTexts");
-    QTest::newRow("running") << false << "N N N N N N N N";
-    QTest::newRow("paused") << true << "N N N _ N N N _";
+    QTest::addColumn<QString>("ticks"); // dots, and N: the next group shown, _: blank
+    QTest::newRow("running") << false << "1N 2N 3N 0N 1N 2N 3N 0N";
+    QTest::newRow("paused") << true << "1N 2N 3N 0_ 1N 2N 3N 0_";
 }
 
 void TestStatusDialog::blinking()
 {
     QFETCH(bool, paused);
-    QFETCH(QString, nextTexts);
+    QFETCH(QString, ticks);
 
-    PlotterRig rig;
-    Document d;
-    layers(d, true);
-    StatusDialog dialog(d, rig.plotter.get(), rig.clock);
-    const Widgets w = widgets(dialog);
-    dialog.onPosition(0, 2);
+    Window w(false, true);
+    w.dialog->onPosition(0, 2);
     if (paused)
-        dialog.onPause();
-    QStringList next, dots;
-    for (int tick = 0; tick < 8; ++tick) {
-        dialog.onTimerTimeout();
-        next << (w.next->text().isEmpty() ? QStringLiteral("_") : QStringLiteral("N"));
-        QVERIFY(w.next->text().isEmpty() || w.next->text() == QStringLiteral("Ebene 2: Schrift"));
-        dots << QString::number(w.message->text().count(QLatin1Char('.')));
-        QVERIFY(w.message->text().startsWith(QStringLiteral("Plotdaten werden erzeugt")));
+        w.dialog->onPause();
+    QStringList got;
+    for (int tick = 0; tick < 12; ++tick) {
+        if (tick == 8 && paused)
+            w.dialog->onBtnContinueClicked();
+        w.dialog->onTimerTimeout();
+        const QString text = w.message->text();
+        QCOMPARE(text.left(24), QStringLiteral("Plotdaten werden erzeugt"));
+        got << QString::number(text.size() - 24)
+                + (w.next->text() == QLatin1String("Ebene 2: Schrift") ? QStringLiteral("N") : w.next->text() + "_");
     }
-    QCOMPARE(next.join(QLatin1Char(' ')), nextTexts);
-    QCOMPARE(dots.join(QLatin1Char(' ')), QStringLiteral("1 2 3 0 1 2 3 0"));
-    // "Weiter ->" pressed: the next group stays.
-    if (paused) {
-        dialog.onBtnContinueClicked();
-        for (int tick = 0; tick < 4; ++tick) {
-            dialog.onTimerTimeout();
-            QCOMPARE(w.next->text(), QStringLiteral("Ebene 2: Schrift"));
-        }
-    }
+    QCOMPARE(got.join(QLatin1Char(' ')), ticks + " 1N 2N 3N 0N");
 }
 
 // The bar is its maximum times the position, cut toward zero; the job's
@@ -225,13 +186,8 @@ void TestStatusDialog::progressBar_data()
     QTest::addColumn<QString>("source"); // dialog, document, plotter
     QTest::addColumn<double>("pos");
     QTest::addColumn<int>("value");
-    QTest::newRow("start") << "dialog" << 0.0 << 0;
     QTest::newRow("cut toward zero") << "dialog" << 0.999 << 99;
-    QTest::newRow("a quarter") << "dialog" << 0.2549 << 25;
-    QTest::newRow("end") << "dialog" << 1.0 << 100;
     QTest::newRow("generation half done") << "document" << 0.5 << 25;
-    QTest::newRow("generation done") << "document" << 1.0 << 50;
-    QTest::newRow("sending started") << "plotter" << 0.0 << 50;
     QTest::newRow("sending 60 %") << "plotter" << 0.6 << 80;
     QTest::newRow("sent") << "plotter" << 1.0 << 100;
 }
@@ -242,22 +198,18 @@ void TestStatusDialog::progressBar()
     QFETCH(double, pos);
     QFETCH(int, value);
 
-    PlotterRig rig;
-    Document d;
-    layers(d, false);
-    StatusDialog dialog(d, rig.plotter.get(), rig.clock);
-    const Widgets w = widgets(dialog);
+    Window w(false, false);
     // The workers are not started: their signals reach the runner directly.
     if (source == QLatin1String("dialog"))
-        dialog.setProgressBarPos(pos);
+        w.dialog->setProgressBarPos(pos);
     else if (source == QLatin1String("document"))
-        emit dialog.runner().documentWorker().setProgressBar(pos);
+        emit w.dialog->runner().documentWorker().setProgressBar(pos);
     else
-        emit dialog.runner().plotterWorker().setProgressBar(pos);
+        emit w.dialog->runner().plotterWorker().setProgressBar(pos);
     QCOMPARE(w.progress->value(), value);
     // Generation's late last report does not move the bar back.
     if (source == QLatin1String("plotter")) {
-        emit dialog.runner().documentWorker().setProgressBar(1.0);
+        emit w.dialog->runner().documentWorker().setProgressBar(1.0);
         QCOMPARE(w.progress->value(), value);
     }
 }
@@ -276,31 +228,26 @@ void TestStatusDialog::closing()
 {
     QFETCH(QString, how);
 
-    PlotterRig rig;
-    Document d;
-    layers(d, true);
-    const QList<QByteArray> blocks = blocksOf(d, true);
-    auto dialog = std::make_unique<StatusDialog>(d, rig.plotter.get(), rig.clock);
-    dialog->setCloseDelayMs(0);
-    dialog->runner().setLastCutPath(rig.lastCutPath());
-    QSignalSpy paused(&dialog->runner(), &JobRunner::paused);
-    QSignalSpy done(dialog.get(), &QDialog::finished);
-    dialog->show();
+    Window w(false, true);
+    const QList<QByteArray> blocks = blocksOf(w.doc, true);
+    QSignalSpy paused(&w.dialog->runner(), &JobRunner::paused);
+    QSignalSpy done(w.dialog.get(), &QDialog::finished);
+    w.dialog->show();
     QVERIFY(paused.wait(JobTimeoutMs));
 
     if (how == QLatin1String("close"))
-        QVERIFY(!dialog->close()); // refused while the job runs
+        QVERIFY(!w.dialog->close()); // refused while the job runs
     else if (how == QLatin1String("escape"))
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QTest::keyClick(w.dialog.get(), Qt::Key_Escape);
     else
-        QTest::mouseClick(widgets(*dialog).buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        QTest::mouseClick(w.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+                          Qt::LeftButton);
 
     QVERIFY(done.wait(JobTimeoutMs));
     QCOMPARE(done.first().at(0).toInt(), int(QDialog::Rejected));
-    QVERIFY(dialog->runner().cancelled());
-    QCOMPARE(rig.device->received(), settingsCommand(false, true) + joined(blocks, 3));
-    QVERIFY(!rig.device->isOpen());
-    dialog.reset();
+    QVERIFY(w.dialog->runner().cancelled());
+    QCOMPARE(w.rig.device->received(), kSettings + joined(blocks, 3));
+    QVERIFY(!w.rig.device->isOpen());
 }
 
 QTEST_MAIN(TestStatusDialog)
