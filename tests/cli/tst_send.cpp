@@ -13,6 +13,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -43,33 +44,36 @@ protected:
     }
 };
 
+// One run of `plot` (console null) or `send`.
 struct Run {
     int rc = -1;
     QByteArray raw;
     QString out;
     QString err;
     RecordingMessages messages;
-};
 
-void runPlot(Run& r, const QStringList& args)
-{
-    QBuffer raw(&r.raw);
-    raw.open(QIODevice::WriteOnly);
-    QString outText, errText;
-    QTextStream out(&outText), err(&errText);
-    CliIo io{out, err, raw, r.messages};
-    r.rc = cliPlot(args, io);
-    out.flush();
-    err.flush();
-    r.out = outText;
-    r.err = errText;
-}
+    Run(const QStringList& args, const SendConsole* console,
+        std::function<void(const QByteArray&)> onErr = {})
+    {
+        QBuffer rawBuffer(&raw);
+        rawBuffer.open(QIODevice::WriteOnly);
+        WatchedBuffer errBuffer;
+        errBuffer.open(QIODevice::WriteOnly);
+        errBuffer.onWrite = std::move(onErr);
+        QTextStream outStream(&out), errStream(&errBuffer);
+        errStream.setCodec("UTF-8");
+        CliIo io{outStream, errStream, rawBuffer, messages};
+        rc = console ? cliSendWith(args, io, *console) : cliPlot(args, io);
+        outStream.flush();
+        errStream.flush();
+        err = QString::fromUtf8(errBuffer.data());
+    }
+};
 
 const QByteArray SettingsCommand("\x1b.C1;20;0:\x1b.C1;19;1:"); // the virtual plotter's values
 const QByteArray PauseBlock("PU;PU40,1;PU;");
 
 QString rectangle() { return TestPaths::data(QStringLiteral("plot/cli_rectangle.kcj")); }
-QString twoLayers() { return TestPaths::data(QStringLiteral("job/two_layers.kcj")); }
 
 } // namespace
 
@@ -79,18 +83,12 @@ class TestCliSend : public QObject
 private slots:
     void initTestCase();
     void init();
-    void sendsWhatPlotWrites_data();
-    void sendsWhatPlotWrites();
-    void pauses_data();
-    void pauses();
+    void sends_data();
+    void sends();
     void badInput_data();
     void badInput();
 
 private:
-    // input: a pipe standing for the terminal; what the test writes to
-    // m_input[1] is what the user typed.
-    int send(Run& r, const QStringList& args, bool terminal, bool catchInterrupt = false,
-             std::function<void(const QByteArray&)> onErr = {});
     QByteArray received() const;
 
     QTemporaryDir m_home;
@@ -98,6 +96,9 @@ private:
     RecordingMessages m_presetMessages;
     std::unique_ptr<KerfcraftPresets> m_presets;
     FakeClock m_clock;
+    SendConsole m_console;
+    // A pipe standing for the terminal: what the test writes to m_input[1]
+    // is what the user typed.
     int m_input[2] = {-1, -1};
 };
 
@@ -110,6 +111,7 @@ void TestCliSend::initTestCase()
     qunsetenv("KERFCRAFT_LOG");
     m_presets = CliPresets::open(m_presetMessages); // as the tool's main() does
     m_clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
+    m_console.clock = &m_clock;
 }
 
 void TestCliSend::init()
@@ -120,32 +122,9 @@ void TestCliSend::init()
         if (fd >= 0)
             ::close(fd);
     QVERIFY(::pipe2(m_input, O_CLOEXEC) == 0);
-}
-
-int TestCliSend::send(Run& r, const QStringList& args, bool terminal, bool catchInterrupt,
-                      std::function<void(const QByteArray&)> onErr)
-{
-    QBuffer raw(&r.raw);
-    raw.open(QIODevice::WriteOnly);
-    QString outText;
-    QTextStream out(&outText);
-    WatchedBuffer errBuffer;
-    errBuffer.open(QIODevice::WriteOnly);
-    errBuffer.onWrite = std::move(onErr);
-    QTextStream err(&errBuffer);
-    err.setCodec("UTF-8");
-    CliIo io{out, err, raw, r.messages};
-    SendConsole console;
-    console.inputFd = m_input[0];
-    console.inputIsTerminal = terminal;
-    console.clock = &m_clock;
-    console.catchInterrupt = catchInterrupt;
-    r.rc = cliSendWith(args, io, console);
-    out.flush();
-    err.flush();
-    r.out = outText;
-    r.err = QString::fromUtf8(errBuffer.data());
-    return r.rc;
+    m_console.inputFd = m_input[0];
+    m_console.inputIsTerminal = false;
+    m_console.catchInterrupt = false;
 }
 
 QByteArray TestCliSend::received() const
@@ -154,86 +133,74 @@ QByteArray TestCliSend::received() const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void TestCliSend::sendsWhatPlotWrites_data()
+void TestCliSend::sends_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("defaults") << QStringList{rectangle()};
-    QTest::newRow("options as for plot")
-        << QStringList{rectangle(), "--speed", "40", "--set", "Copies.Horz=3", "--blade-init"};
-    QTest::newRow("plotter by its place") << QStringList{rectangle(), "--device", "1:1"};
-    QTest::newRow("plotter by its place, inline") << QStringList{"--device=001:001", rectangle()};
-}
-
-void TestCliSend::sendsWhatPlotWrites()
-{
-    QFETCH(QStringList, args);
-
-    Run plot;
-    QStringList plotArgs = args;
-    for (int i = plotArgs.size() - 1; i >= 0; --i)
-        if (plotArgs[i].startsWith(QLatin1String("--device")))
-            plotArgs.erase(plotArgs.begin() + i, plotArgs.begin() + i + (plotArgs[i].contains('=') ? 1 : 2));
-    runPlot(plot, plotArgs);
-    QCOMPARE(plot.rc, 0);
-
-    Run r;
-    QCOMPARE(send(r, args, false), 0);
-    QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
-    QCOMPARE(r.messages.count(), 0);
-    QVERIFY(r.raw.isEmpty());
-    QVERIFY(r.out.contains(QStringLiteral("Kerfcraft Sable 60")));
-    // Before the job the plotter heard the pool's questions and its settings.
-    const QByteArray got = received();
-    QVERIFY(got.endsWith(SettingsCommand + plot.raw));
-}
-
-void TestCliSend::pauses_data()
-{
-    QTest::addColumn<QString>("answer"); // how the pause is met
+    QTest::addColumn<QString>("answer"); // how a pause is met; "none": not a terminal
     QTest::addColumn<int>("rc");
     QTest::addColumn<QString>("errText");
-    QTest::newRow("input not a terminal: goes on at once") << "none" << 0 << "kein Terminal";
-    QTest::newRow("Enter at the terminal") << "enter" << 0 << "Eingabetaste";
-    QTest::newRow("end of terminal input: goes on") << "eof" << 0 << "Eingabetaste";
-    QTest::newRow("Ctrl-C at the pause") << "interrupt" << 1 << "Abbruch";
+
+    const QStringList paused{TestPaths::data(QStringLiteral("job/two_layers.kcj")), "--set",
+                             "ObjectSelection.StopBetweenLayers=1"};
+    QTest::newRow("defaults") << QStringList{rectangle()} << "none" << 0 << "";
+    QTest::newRow("options as for plot")
+        << QStringList{rectangle(), "--speed", "40", "--set", "Copies.Horz=3", "--blade-init"}
+        << "none" << 0 << "";
+    QTest::newRow("plotter by its place") << QStringList{rectangle(), "--device", "1:1"} << "none"
+                                          << 0 << "";
+    QTest::newRow("plotter by its place, inline") << QStringList{"--device=001:001", rectangle()}
+                                                  << "none" << 0 << "";
+    QTest::newRow("pause, input not a terminal: goes on at once") << paused << "none" << 0
+                                                                  << "kein Terminal";
+    QTest::newRow("pause, Enter at the terminal") << paused << "enter" << 0 << "Eingabetaste";
+    QTest::newRow("pause, end of terminal input: goes on") << paused << "eof" << 0 << "Eingabetaste";
+    QTest::newRow("pause, Ctrl-C") << paused << "interrupt" << 1 << "Abbruch";
 }
 
-void TestCliSend::pauses()
+void TestCliSend::sends()
 {
+    QFETCH(QStringList, args);
     QFETCH(QString, answer);
     QFETCH(int, rc);
     QFETCH(QString, errText);
 
-    const QStringList args{twoLayers(), "--set", "ObjectSelection.StopBetweenLayers=1"};
-    Run plot;
-    runPlot(plot, args);
+    QStringList plotArgs = args;
+    for (int i = plotArgs.size() - 1; i >= 0; --i)
+        if (plotArgs[i].startsWith(QLatin1String("--device")))
+            plotArgs.erase(plotArgs.begin() + i, plotArgs.begin() + i + (plotArgs[i].contains('=') ? 1 : 2));
+    const Run plot(plotArgs, nullptr);
     QCOMPARE(plot.rc, 0);
-    const int pauseEnd = plot.raw.indexOf(PauseBlock) + PauseBlock.size();
-    QVERIFY(pauseEnd > PauseBlock.size());
 
-    const bool terminal = answer != QLatin1String("none");
-    std::function<void(const QByteArray&)> onErr;
+    m_console.inputIsTerminal = answer != QLatin1String("none");
+    m_console.catchInterrupt = answer == QLatin1String("interrupt");
     // The user acts once the prompt is out.
-    onErr = [&](const QByteArray& text) {
+    const Run r(args, &m_console, [&](const QByteArray& text) {
         if (!text.contains("Eingabetaste"))
             return;
         if (answer == QLatin1String("enter"))
             QCOMPARE(::write(m_input[1], "\n", 1), ssize_t(1));
-        else if (answer == QLatin1String("eof")) {
+        if (answer == QLatin1String("eof")) {
             ::close(m_input[1]);
             m_input[1] = -1;
         }
-        else if (answer == QLatin1String("interrupt"))
+        if (answer == QLatin1String("interrupt"))
             std::raise(SIGINT);
-    };
-    Run r;
-    QCOMPARE(send(r, args, terminal, answer == QLatin1String("interrupt"), onErr), rc);
-    QVERIFY2(r.err.contains(errText), qPrintable(r.err));
-    QVERIFY2(r.err.contains(QStringLiteral("Pause nach Ebene 0: Umriss; als Nächstes Ebene 1: Schrift")),
-             qPrintable(r.err));
-    const QByteArray want = rc == 0 ? plot.raw : plot.raw.left(pauseEnd);
-    QVERIFY(received().endsWith(SettingsCommand + want));
+    });
+    QCOMPARE(r.rc, rc);
+    if (errText.isEmpty())
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    else
+        QVERIFY2(r.err.contains("Pause nach Ebene 0: Umriss; als Nächstes Ebene 1: Schrift")
+                     && r.err.contains(errText),
+                 qPrintable(r.err));
     QCOMPARE(r.messages.count(), 0);
+    QVERIFY(r.raw.isEmpty());
+    QCOMPARE(r.out.contains(QStringLiteral("Auftrag an Kerfcraft Sable 60 gesendet.")), rc == 0);
+    // Before the job the plotter heard the pool's questions and its settings;
+    // Ctrl-C ends the job after the pause block.
+    const int pauseEnd = plot.raw.indexOf(PauseBlock) + PauseBlock.size();
+    QVERIFY(received().endsWith(SettingsCommand + (rc == 0 ? plot.raw : plot.raw.left(pauseEnd))));
+    QVERIFY(!QImage(m_out->filePath(QStringLiteral("empfangen.plt.png"))).isNull());
 }
 
 void TestCliSend::badInput_data()
@@ -257,8 +224,8 @@ void TestCliSend::badInput()
     QFETCH(QStringList, args);
     QFETCH(QString, errText);
 
-    Run r;
-    QCOMPARE(send(r, args, false), 2);
+    const Run r(args, &m_console);
+    QCOMPARE(r.rc, 2);
     QVERIFY(!r.err.trimmed().isEmpty());
     QVERIFY2(r.err.contains(errText), qPrintable(r.err));
     // The pool may have asked its questions; no job went out.
