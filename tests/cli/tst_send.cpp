@@ -85,8 +85,6 @@ private slots:
     void init();
     void sends_data();
     void sends();
-    void badInput_data();
-    void badInput();
 
 private:
     QByteArray received() const;
@@ -138,7 +136,7 @@ void TestCliSend::sends_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("answer"); // how a pause is met; "none": not a terminal
     QTest::addColumn<int>("rc");
-    QTest::addColumn<QString>("errText");
+    QTest::addColumn<QString>("errText"); // part of standard error
 
     const QStringList paused{TestPaths::data(QStringLiteral("job/two_layers.kcj")), "--set",
                              "ObjectSelection.StopBetweenLayers=1"};
@@ -146,15 +144,31 @@ void TestCliSend::sends_data()
     QTest::newRow("options as for plot")
         << QStringList{rectangle(), "--speed", "40", "--set", "Copies.Horz=3", "--blade-init"}
         << "none" << 0 << "";
-    QTest::newRow("plotter by its place") << QStringList{rectangle(), "--device", "1:1"} << "none"
-                                          << 0 << "";
-    QTest::newRow("plotter by its place, inline") << QStringList{"--device=001:001", rectangle()}
-                                                  << "none" << 0 << "";
+    QTest::newRow("plotter by its place") << QStringList{rectangle(), "--device=1:1"} << "none" << 0
+                                          << "";
+    QTest::newRow("plotter by its place, leading zeros")
+        << QStringList{"--device=001:001", rectangle()} << "none" << 0 << "";
     QTest::newRow("pause, input not a terminal: goes on at once") << paused << "none" << 0
                                                                   << "kein Terminal";
     QTest::newRow("pause, Enter at the terminal") << paused << "enter" << 0 << "Eingabetaste";
     QTest::newRow("pause, end of terminal input: goes on") << paused << "eof" << 0 << "Eingabetaste";
     QTest::newRow("pause, Ctrl-C") << paused << "interrupt" << 1 << "Abbruch";
+
+    // Bad input fails before anything is sent.
+    const QString r = rectangle();
+    QTest::newRow("no input") << QStringList{} << "none" << 2 << "Keine Eingabedatei";
+    QTest::newRow("bad number") << QStringList{r, "--speed", "schnell"} << "none" << 2 << "Ungültiger Wert";
+    QTest::newRow("no output for send") << QStringList{r, "-o", "x.plt"} << "none" << 2
+                                        << "Unbekannte Option";
+    QTest::newRow("device without value") << QStringList{r, "--device"} << "none" << 2
+                                          << "fehlt ein Wert";
+    QTest::newRow("device not BUS:ADDRESS") << QStringList{r, "--device", "3"} << "none" << 2
+                                            << "Ungültige Geräteangabe";
+    QTest::newRow("no plotter there") << QStringList{r, "--device", "2:7"} << "none" << 2
+                                      << "Kein Plotter an Bus 2, Adresse 7";
+    QTest::newRow("input missing") << QStringList{m_home.filePath(QStringLiteral("fehlt.kcj"))}
+                                   << "none" << 2 << "";
+    QTest::newRow("unknown model") << QStringList{r, "--plotter", "Niemand"} << "none" << 2 << "Niemand";
 }
 
 void TestCliSend::sends()
@@ -163,13 +177,6 @@ void TestCliSend::sends()
     QFETCH(QString, answer);
     QFETCH(int, rc);
     QFETCH(QString, errText);
-
-    QStringList plotArgs = args;
-    for (int i = plotArgs.size() - 1; i >= 0; --i)
-        if (plotArgs[i].startsWith(QLatin1String("--device")))
-            plotArgs.erase(plotArgs.begin() + i, plotArgs.begin() + i + (plotArgs[i].contains('=') ? 1 : 2));
-    const Run plot(plotArgs, nullptr);
-    QCOMPARE(plot.rc, 0);
 
     m_console.inputIsTerminal = answer != QLatin1String("none");
     m_console.catchInterrupt = answer == QLatin1String("interrupt");
@@ -187,49 +194,33 @@ void TestCliSend::sends()
             std::raise(SIGINT);
     });
     QCOMPARE(r.rc, rc);
+    QVERIFY2(r.err.contains(errText), qPrintable(r.err));
+    QCOMPARE(r.messages.count(), 0);
+    QVERIFY(r.raw.isEmpty());
+    if (rc == 2) {
+        QVERIFY(!r.err.trimmed().isEmpty());
+        // The pool may have asked its questions; no job went out.
+        QVERIFY(!received().contains("IN;"));
+        return;
+    }
     if (errText.isEmpty())
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
     else
-        QVERIFY2(r.err.contains("Pause nach Ebene 0: Umriss; als Nächstes Ebene 1: Schrift")
-                     && r.err.contains(errText),
+        QVERIFY2(r.err.contains("Pause nach Ebene 0: Umriss; als Nächstes Ebene 1: Schrift"),
                  qPrintable(r.err));
-    QCOMPARE(r.messages.count(), 0);
-    QVERIFY(r.raw.isEmpty());
     QCOMPARE(r.out.contains(QStringLiteral("Auftrag an Kerfcraft Sable 60 gesendet.")), rc == 0);
-    // Before the job the plotter heard the pool's questions and its settings;
-    // Ctrl-C ends the job after the pause block.
+
+    // The plotter heard the pool's questions, its settings and then what
+    // `plot` writes; Ctrl-C ends the job after the pause block.
+    QStringList plotArgs;
+    for (const QString& a : args)
+        if (!a.startsWith(QLatin1String("--device=")))
+            plotArgs << a;
+    const Run plot(plotArgs, nullptr);
+    QCOMPARE(plot.rc, 0);
     const int pauseEnd = plot.raw.indexOf(PauseBlock) + PauseBlock.size();
     QVERIFY(received().endsWith(SettingsCommand + (rc == 0 ? plot.raw : plot.raw.left(pauseEnd))));
     QVERIFY(!QImage(m_out->filePath(QStringLiteral("empfangen.plt.png"))).isNull());
-}
-
-void TestCliSend::badInput_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("errText");
-    QTest::newRow("no input") << QStringList{} << "Keine Eingabedatei";
-    QTest::newRow("bad number") << QStringList{rectangle(), "--speed", "schnell"} << "Ungültiger Wert";
-    QTest::newRow("no output for send") << QStringList{rectangle(), "-o", "x.plt"} << "Unbekannte Option";
-    QTest::newRow("device without value") << QStringList{rectangle(), "--device"} << "fehlt ein Wert";
-    QTest::newRow("device not BUS:ADDRESS") << QStringList{rectangle(), "--device", "3"}
-                                            << "Ungültige Geräteangabe";
-    QTest::newRow("no plotter there") << QStringList{rectangle(), "--device", "2:7"}
-                                      << "Kein Plotter an Bus 2, Adresse 7";
-    QTest::newRow("input missing") << QStringList{m_home.filePath(QStringLiteral("fehlt.kcj"))} << "";
-    QTest::newRow("unknown model") << QStringList{rectangle(), "--plotter", "Niemand"} << "Niemand";
-}
-
-void TestCliSend::badInput()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, errText);
-
-    const Run r(args, &m_console);
-    QCOMPARE(r.rc, 2);
-    QVERIFY(!r.err.trimmed().isEmpty());
-    QVERIFY2(r.err.contains(errText), qPrintable(r.err));
-    // The pool may have asked its questions; no job went out.
-    QVERIFY(!received().contains("IN;"));
 }
 
 QTEST_GUILESS_MAIN(TestCliSend)

@@ -155,18 +155,16 @@ void TestUsbDevice::transport()
     if (!installs.calls.isEmpty())
         QCOMPARE(installs.calls.first(), qMakePair(0x0F0B, 7));
 
-    const QList<RecordingMessages::Message> shown = bench.messages.messages();
+    const QStringList shown = bench.messages.texts();
     QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
     if (message.startsWith(QLatin1Char('~'))) {
-        // The offer names what is missing and the udev rule that fixes it.
-        QVERIFY2(shown[0].text.startsWith(message.mid(1)), qPrintable(shown[0].text));
-        QVERIFY(shown[0].text.contains(USBDevice::udevRuleFile()));
-        QVERIFY(shown[0].text.contains(USBDevice::udevRule()));
-        QCOMPARE(shown[0].buttons, installer < 0 ? UserMessages::Buttons(UserMessages::Ok)
-                                                 : UserMessages::Buttons(UserMessages::Yes) | UserMessages::No);
+        // The offer names what is missing and the udev rule that fixes it;
+        // only with an installer at hand is the user asked to install it.
+        QVERIFY2(shown[0].startsWith(message.mid(1)), qPrintable(shown[0]));
+        QVERIFY(shown[0].contains(USBDevice::udevRule()));
+        QCOMPARE(bench.messages.messages()[0].buttons.testFlag(UserMessages::Yes), installer >= 0);
     } else if (!message.isEmpty()) {
-        QCOMPARE(shown[0].text, message);
-        QVERIFY(shown[0].title.isEmpty());
+        QCOMPARE(shown[0], message);
     }
     // A failure past opening keeps the handle until close().
     const bool opened = operations.startsWith(QLatin1String("open"));

@@ -12,20 +12,12 @@
 
 #include <QtTest>
 
-namespace {
-
-const QString kNoInfo = QStringLiteral("Es konnten keine Informationen zu dem Gerät ermittelt werden.");
-
-} // namespace
-
 class TestLibusbUnderUmockdev : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
     void enumerates();
-    void opens_data();
-    void opens();
     void exchanges_data();
     void exchanges();
     void poolScan();
@@ -81,93 +73,43 @@ void TestLibusbUnderUmockdev::enumerates()
                                 "4 0f0b:0003 1,82|3,84", "5 0f0b:0004 1,82", "6 0f0b:0005 1,82"}));
 }
 
-void TestLibusbUnderUmockdev::opens_data()
-{
-    QTest::addColumn<int>("address");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("plotter") << 2 << "";
-    QTest::newRow("two IN endpoints") << 3 << kNoInfo + "(5)";
-    QTest::newRow("two interfaces") << 4 << kNoInfo + "(2)\nError: LIBUSB_SUCCESS";
-}
-
-void TestLibusbUnderUmockdev::opens()
-{
-    QFETCH(int, address);
-    QFETCH(QString, message);
-
-    RecordingMessages messages;
-    USBDevice usb(m_backend, device(address), 0x0f0b, 0, messages);
-    QCOMPARE(usb.open(), message.isEmpty());
-    QCOMPARE(usb.endpointIn(), quint8(message.isEmpty() ? 0x82 : 0));
-    QCOMPARE(usb.endpointOut(), quint8(message.isEmpty() ? 0x01 : 0));
-    QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(usb.isOpen()); // claimed; failures past opening keep the handle until close()
-    usb.close();
-    QVERIFY(!usb.isOpen());
-}
-
 void TestLibusbUnderUmockdev::exchanges_data()
 {
-    QTest::addColumn<QByteArray>("write"); // empty: the plotter query
-    QTest::addColumn<bool>("writeOk");
-    QTest::addColumn<bool>("read");
+    QTest::addColumn<QByteArray>("write");
+    QTest::addColumn<int>("read"); // the read's result after a good write; -2: no read
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("query") << QByteArray() << true << false << "";
-    QTest::newRow("a job") << QByteArray("IN;VS30;FS120;PU0,0;PD400,0;PD400,400;PU;") << true
-                           << false << "";
-    QTest::newRow("stalled write")
-        << QByteArray("STALL;") << false << false
-        << "Es konnten keine Daten zum Gerät gesendet werden.\nError: LIBUSB_ERROR_PIPE";
+    const QString sendFailed = QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden");
+    QTest::newRow("a job") << QByteArray("IN;VS30;FS120;PU0,0;PD400,0;PD400,400;PU;") << -2 << "";
+    QTest::newRow("stalled write") << QByteArray("STALL;") << -2
+                                   << sendFailed + ".\nError: LIBUSB_ERROR_PIPE";
     QTest::newRow("device gone while reading")
-        << QByteArray("GONE;") << true << true
-        << "Es konnten keine Daten zum Gerät gesendet werden (2).\nError: LIBUSB_ERROR_NO_DEVICE";
+        << QByteArray("GONE;") << -1 << sendFailed + " (2).\nError: LIBUSB_ERROR_NO_DEVICE";
 }
 
 void TestLibusbUnderUmockdev::exchanges()
 {
     QFETCH(QByteArray, write);
-    QFETCH(bool, writeOk);
-    QFETCH(bool, read);
+    QFETCH(int, read);
     QFETCH(QString, message);
 
-    FakeClock clock;
     RecordingMessages shown;
     USBDevice usb(m_backend, device(2), 0x0f0b, 1, shown);
-    if (write.isEmpty()) {
-        Plotter plotter(&usb, clock, shown);
-        QVERIFY(plotter.query());
-        const PlotterConfiguration c = plotter.configuration();
-        QCOMPARE(c.deviceText, QStringLiteral("KERFCRAFT / Kerfcraft Sable 60"));
-        QCOMPARE(c.firmwareText, QStringLiteral("V2.11 / 2024-03-18 R1;"));
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8x%9")
-                     .arg(c.speed)
-                     .arg(c.force)
-                     .arg(c.offset)
-                     .arg(c.quality)
-                     .arg(c.edgeSmoothing)
-                     .arg(c.unrollMedium)
-                     .arg(c.mediaType)
-                     .arg(c.mediaWidth)
-                     .arg(c.mediaHeight),
-                 QStringLiteral("30 120 25 2 1 0 0 600x1000"));
-        QCOMPARE(int(clock.nowMs()), 3 * 20); // three questions, three answers
-        QVERIFY(!usb.isOpen());
-    } else {
-        QVERIFY(usb.open());
-        QCOMPARE(usb.write(write.constData(), write.size()), writeOk);
-        QByteArray buffer(1000, '\0');
-        if (read)
-            QCOMPARE(usb.read(buffer.data(), 999), -1);
-        usb.close();
-    }
+    QVERIFY(usb.open());
+    QCOMPARE(usb.write(write.constData(), write.size()), read != -2 || message.isEmpty());
+    QByteArray buffer(1000, '\0');
+    if (read != -2)
+        QCOMPARE(usb.read(buffer.data(), 999), read);
+    usb.close();
     QCOMPARE(shown.texts(), message.isEmpty() ? QStringList() : QStringList{message});
 }
 
 // A whole scan: every device of vendor 0x0F0B becomes a plotter, answering
-// or not, and each that cannot be asked shows its one message.
+// or not, and each that cannot be opened or asked shows its one message. The
+// plotter at 001/002 answers "\e.R4:", "\e.R1:" and "OH;" at once.
 void TestLibusbUnderUmockdev::poolScan()
 {
+    const QString noInfo = QStringLiteral("Es konnten keine Informationen zu dem Gerät ermittelt werden.");
     FakeClock clock;
     RecordingMessages messages;
     PlotterTemplate sable;
@@ -188,12 +130,17 @@ void TestLibusbUnderUmockdev::poolScan()
     for (Plotter* p : pool.plotters())
         ids.append(QStringLiteral("%1:%2").arg(p->device()->address()).arg(p->id()));
     QCOMPARE(ids.join(QLatin1Char(',')), QStringLiteral("6:-1,5:-1,4:-1,3:-1,2:5"));
+    const PlotterConfiguration c = pool.find(5)->configuration();
     QCOMPARE(pool.find(5)->name(), QStringLiteral("Kerfcraft Sable 60"));
+    QCOMPARE(c.firmwareText, QStringLiteral("V2.11 / 2024-03-18 R1;"));
+    QCOMPARE((QList<int>{c.speed, c.force, c.offset, c.quality, c.edgeSmoothing, c.unrollMedium,
+                         c.mediaType, c.mediaWidth, c.mediaHeight}),
+             (QList<int>{30, 120, 25, 2, 1, 0, Plotter::Roll, 600, 1000}));
     QCOMPARE(messages.texts(),
              (QStringList{"Es konnten keine Daten zum Gerät gesendet werden (2).\n"
                           "Error: LIBUSB_ERROR_NO_DEVICE",
                           "Fehler: Der Plotter lieferte keine Daten.",
-                          kNoInfo + "(2)\nError: LIBUSB_SUCCESS", kNoInfo + "(5)"}));
+                          noInfo + "(2)\nError: LIBUSB_SUCCESS", noInfo + "(5)"}));
     // The silent plotter got all 50 rounds and three reopenings.
     QCOMPARE(int(clock.nowMs()), 20 + 50 * 20 + 3 * 1200 + 3 * 20);
 }

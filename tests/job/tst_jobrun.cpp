@@ -1,5 +1,6 @@
-// A whole job through the runner and the virtual plotter on the simulated
-// bus: the bytes that arrive, pauses, cancel, device faults and teardown.
+// Jobs through the runner and the virtual plotter on the simulated bus that
+// end early: cancel, device faults and teardown. Whole jobs with their
+// pauses run through the status window (tst_statusdialog).
 
 #include "JobFixtures.h"
 
@@ -7,7 +8,6 @@
 #include "job/WorkerPlotter.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -17,25 +17,12 @@ namespace {
 
 const int JobTimeoutMs = 20000;
 
-// "layers", "colours" (with "+pauses" between their groups) or "lines".
-void build(Document& d, const QString& which)
-{
-    if (which.startsWith(QLatin1String("layers")))
-        layers(d, which.endsWith(QLatin1String("+pauses")));
-    else if (which.startsWith(QLatin1String("colours")))
-        colours(d, which.endsWith(QLatin1String("+pauses")));
-    else
-        manyLines(d, 200);
-}
-
 } // namespace
 
 class TestJobRun : public QObject
 {
     Q_OBJECT
 private slots:
-    void sends_data();
-    void sends();
     void cancel_data();
     void cancel();
     void faults_data();
@@ -44,93 +31,26 @@ private slots:
     void teardown();
 };
 
-// The plotter gets its settings and then every block of the generation, in
-// order; at a pause exactly the blocks up to the pause block, and nothing
-// more until it is answered. The stale "lastcut.txt" is gone.
-void TestJobRun::sends_data()
-{
-    QTest::addColumn<QString>("doc");
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<bool>("deviceControl");
-    const QString sable = QStringLiteral("Kerfcraft Sable 60");
-    QTest::newRow("by layers") << "layers" << sable << true;
-    QTest::newRow("by layers, paused") << "layers+pauses" << sable << true;
-    QTest::newRow("by colours") << "colours" << sable << true;
-    QTest::newRow("by colours, paused") << "colours+pauses" << sable << true;
-    QTest::newRow("a model without device control") << "layers+pauses" << "Kerfcraft Expert Pro 24" << false;
-}
-
-void TestJobRun::sends()
-{
-    QFETCH(QString, doc);
-    QFETCH(QString, model);
-    QFETCH(bool, deviceControl);
-
-    PlotterRig rig(model);
-    Document d;
-    build(d, doc);
-    const QList<QByteArray> blocks = blocksOf(d, deviceControl);
-    QFile stale(rig.lastCutPath());
-    QVERIFY(stale.open(QIODevice::WriteOnly));
-    stale.close();
-
-    JobRunner runner(d, rig.plotter.get(), rig.clock);
-    runner.setLastCutPath(rig.lastCutPath());
-    QSignalSpy finished(&runner, &JobRunner::finished);
-    QSignalSpy positions(&runner, &JobRunner::position);
-    QSignalSpy progress(&runner, &JobRunner::progress);
-    QStringList atPauses;
-    connect(&runner, &JobRunner::paused, [&] {
-        // Layers: Umriss (2 objects), pause, Schrift (2 objects), final.
-        // Colours: Rot (2 objects), pause, Blau (1 object), final.
-        QCOMPARE(rig.device->received(), kSettings + joined(blocks, 3));
-        const QList<QVariant> at = positions.last();
-        atPauses << QStringLiteral("%1>%2").arg(at[0].toInt()).arg(at[1].toInt());
-        // A second press while paused must not skip a later pause.
-        runner.continueJob();
-        runner.continueJob();
-    });
-    runner.start();
-    QVERIFY(finished.wait(JobTimeoutMs));
-
-    QCOMPARE(rig.device->received(), kSettings + joined(blocks));
-    QCOMPARE(atPauses.join(QLatin1Char(' ')), QString(doc.endsWith(QLatin1String("+pauses")) ? "0>2" : ""));
-    QCOMPARE(positions.count(), blocks.size());
-    double previous = -1;
-    for (const QList<QVariant>& args : progress) {
-        QVERIFY(args.at(0).toDouble() > previous);
-        previous = args.at(0).toDouble();
-    }
-    QCOMPARE(previous, 1.0);
-    QVERIFY(!runner.transportFailed());
-    QVERIFY(!runner.cancelled());
-    QVERIFY(!rig.device->isOpen());
-    QVERIFY(!QFile::exists(rig.lastCutPath()));
-    QCOMPARE(rig.messages.count(), 0);
-}
-
 // Cancel ends the job after the block being written: no block twice, none
 // after it, and the plotter is closed.
 void TestJobRun::cancel_data()
 {
-    QTest::addColumn<QString>("doc");
     QTest::addColumn<QString>("when");
     QTest::addColumn<int>("blocksSent");
-    QTest::newRow("after block 1") << "lines" << "position" << 1;
-    QTest::newRow("after block 57") << "lines" << "position" << 57;
-    QTest::newRow("before sending: the first block still goes") << "lines" << "before" << 1;
-    QTest::newRow("during a pause") << "layers+pauses" << "pause" << 3;
+    QTest::newRow("after block 1") << "position" << 1;
+    QTest::newRow("after block 57") << "position" << 57;
+    QTest::newRow("before sending: the first block still goes") << "before" << 1;
+    QTest::newRow("during a pause between layers") << "pause" << 3;
 }
 
 void TestJobRun::cancel()
 {
-    QFETCH(QString, doc);
     QFETCH(QString, when);
     QFETCH(int, blocksSent);
 
     PlotterRig rig;
     Document d;
-    build(d, doc);
+    when == QLatin1String("pause") ? layers(d, true) : manyLines(d, 200);
     const QList<QByteArray> blocks = blocksOf(d, true);
     QVERIFY(blocks.size() > blocksSent);
 
@@ -216,14 +136,14 @@ void TestJobRun::faults()
     runner.reset(); // joins both threads
 }
 
-// The runner may go at any moment: it cancels and waits for its threads.
+// The runner may go at any moment: it cancels and waits for its threads
+// (after a finished job, every other test shows).
 void TestJobRun::teardown_data()
 {
     QTest::addColumn<QString>("when");
     QTest::newRow("never started") << "unstarted";
     QTest::newRow("just started") << "started";
     QTest::newRow("paused") << "paused";
-    QTest::newRow("finished") << "finished";
 }
 
 void TestJobRun::teardown()
@@ -236,15 +156,10 @@ void TestJobRun::teardown()
     auto runner = std::make_unique<JobRunner>(d, rig.plotter.get(), rig.clock);
     runner->setLastCutPath(rig.lastCutPath());
     QSignalSpy paused(runner.get(), &JobRunner::paused);
-    QSignalSpy finished(runner.get(), &JobRunner::finished);
-    if (when == QLatin1String("finished"))
-        connect(runner.get(), &JobRunner::paused, runner.get(), &JobRunner::continueJob);
     if (when != QLatin1String("unstarted"))
         runner->start();
     if (when == QLatin1String("paused"))
         QVERIFY(paused.wait(JobTimeoutMs));
-    if (when == QLatin1String("finished"))
-        QVERIFY(finished.wait(JobTimeoutMs));
     QElapsedTimer t;
     t.start();
     runner.reset();

@@ -1,16 +1,15 @@
 // The status window of a job (offscreen): its texts by layers and by
-// colours, "Weiter ->" through a pause, the blinking next group, the
-// progress bar, and closing — by itself after the job, or by the window's
-// X, which only cancels.
+// colours, "Weiter ->" through a pause with the blinking next group, and
+// closing — by itself after the job, or by the window's X, which only
+// cancels.
 
 #include "JobFixtures.h"
 
 #include "job/JobRunner.h"
 #include "job/StatusDialog.h"
-#include "job/WorkerDocument.h"
-#include "job/WorkerPlotter.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -34,9 +33,10 @@ struct Window {
     QPushButton* continueButton;
     QProgressBar* progress;
 
-    Window(bool byColours, bool pauses)
+    explicit Window(bool byColours, const QString& model = QStringLiteral("Kerfcraft Sable 60"))
+        : rig(model)
     {
-        byColours ? colours(doc, pauses) : layers(doc, pauses);
+        byColours ? colours(doc, true) : layers(doc, true);
         dialog = std::make_unique<StatusDialog>(doc, rig.plotter.get(), rig.clock);
         dialog->setCloseDelayMs(0);
         dialog->runner().setLastCutPath(rig.lastCutPath());
@@ -56,14 +56,8 @@ class TestStatusDialog : public QObject
 private slots:
     void statusTexts_data();
     void statusTexts();
-    void pauseAndContinue_data();
-    void pauseAndContinue();
-    void blinking_data();
-    void blinking();
-    void progressBar_data();
-    void progressBar();
-    void closing_data();
-    void closing();
+    void pause_data();
+    void pause();
 };
 
 void TestStatusDialog::statusTexts_data()
@@ -73,12 +67,10 @@ void TestStatusDialog::statusTexts_data()
     QTest::addColumn<int>("next");
     QTest::addColumn<QString>("actualText");
     QTest::addColumn<QString>("nextText");
-    QTest::newRow("layers") << false << 0 << 2 << "Ebene 0: Umriss" << "Ebene 2: Schrift";
+    // The texts of a pause are checked with the pauses below.
     QTest::newRow("layers, no later block: group 0")
         << false << 2 << 0 << "Ebene 2: Schrift" << "Ebene 0: Umriss";
     QTest::newRow("layer the document lacks") << false << 7 << 1 << "Ebene 7: " << "Ebene 1: Entwurf";
-    QTest::newRow("colours: CMYK and RGB")
-        << true << 0 << 2 << "Farbe 0: Rot (CMYK 0, 255, 255, 0)" << "Farbe 2: Blau (RGB 0, 0, 255)";
     QTest::newRow("colours: RGB not cut") << true << 1 << 0 << "Farbe 1: Grün (RGB 0, 128, 0)"
                                           << "Farbe 0: Rot (CMYK 0, 255, 255, 0)";
 }
@@ -91,34 +83,52 @@ void TestStatusDialog::statusTexts()
     QFETCH(QString, actualText);
     QFETCH(QString, nextText);
 
-    Window w(byColours, false);
+    Window w(byColours);
     w.dialog->onPosition(last, next);
     QCOMPARE(w.actual->text(), actualText);
     QCOMPARE(w.next->text(), nextText);
 }
 
-// A real job through the window: at the pause "Weiter ->" is enabled and
-// the default button, the texts show the group just finished and the next
-// one; a press disables it and the job runs to its end; the window then
-// closes by itself.
-void TestStatusDialog::pauseAndContinue_data()
+// A whole job through the window. The plotter gets its settings and every
+// block of the generation in order, and the stale "lastcut.txt" goes. At
+// the pause it has exactly the blocks up to the pause block; "Weiter ->" is
+// enabled and the default button, the texts show the group just finished
+// and the next one, which blinks: shown for three ticks of the dots, blank
+// on the tick with none. A press disables the button and the job runs to
+// its end; the window's X, Escape or Cancel only cancel it. Either way the
+// window closes by itself once the plotter worker is done.
+void TestStatusDialog::pause_data()
 {
     QTest::addColumn<bool>("byColours");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("actualAtPause");
     QTest::addColumn<QString>("nextAtPause");
-    QTest::newRow("layers") << false << "Ebene 0: Umriss" << "Ebene 2: Schrift";
-    QTest::newRow("colours") << true << "Farbe 0: Rot (CMYK 0, 255, 255, 0)"
-                             << "Farbe 2: Blau (RGB 0, 0, 255)";
+    const QString sable = QStringLiteral("Kerfcraft Sable 60");
+    const QString umriss = QStringLiteral("Ebene 0: Umriss"), schrift = QStringLiteral("Ebene 2: Schrift");
+    QTest::newRow("layers, Weiter") << false << sable << "continue" << umriss << schrift;
+    QTest::newRow("colours, Weiter") << true << sable << "continue" << "Farbe 0: Rot (CMYK 0, 255, 255, 0)"
+                                     << "Farbe 2: Blau (RGB 0, 0, 255)";
+    QTest::newRow("a model without device-control strings")
+        << false << "Kerfcraft Expert Pro 24" << "continue" << umriss << schrift;
+    QTest::newRow("window X") << false << sable << "close" << umriss << schrift;
+    QTest::newRow("Escape") << false << sable << "escape" << umriss << schrift;
+    QTest::newRow("Cancel button") << false << sable << "cancel" << umriss << schrift;
 }
 
-void TestStatusDialog::pauseAndContinue()
+void TestStatusDialog::pause()
 {
     QFETCH(bool, byColours);
+    QFETCH(QString, model);
+    QFETCH(QString, how);
     QFETCH(QString, actualAtPause);
     QFETCH(QString, nextAtPause);
 
-    Window w(byColours, true);
-    const QList<QByteArray> blocks = blocksOf(w.doc, true);
+    Window w(byColours, model);
+    const QList<QByteArray> blocks = blocksOf(w.doc, model.contains(QLatin1String("Sable")));
+    QFile stale(w.rig.lastCutPath());
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.close();
     QSignalSpy paused(&w.dialog->runner(), &JobRunner::paused);
     QSignalSpy done(w.dialog.get(), &QDialog::finished);
     QCOMPARE(w.dialog->windowTitle(), QStringLiteral("Kerfcraft - Status"));
@@ -130,124 +140,46 @@ void TestStatusDialog::pauseAndContinue()
     QVERIFY(w.continueButton->isEnabled());
     QVERIFY(w.continueButton->isDefault());
     QCOMPARE(w.actual->text(), actualAtPause);
-    QCOMPARE(w.next->text(), nextAtPause);
     QCOMPARE(w.rig.device->received(), kSettings + joined(blocks, 3));
-
-    w.dialog->hide(); // a second show starts nothing again
-    w.dialog->show();
-    QTest::mouseClick(w.continueButton, Qt::LeftButton);
-    QVERIFY(!w.continueButton->isEnabled());
-    QTest::mouseClick(w.continueButton, Qt::LeftButton); // disabled: harmless
-
-    QVERIFY(done.wait(JobTimeoutMs));
-    QCOMPARE(done.first().at(0).toInt(), int(QDialog::Accepted));
-    QVERIFY(!w.dialog->isVisible());
-    QCOMPARE(w.rig.device->received(), kSettings + joined(blocks));
-    QCOMPARE(w.progress->value(), w.progress->maximum());
-    QCOMPARE(paused.count(), 1);
-}
-
-// Dots 1, 2, 3, 0 after the message; during a pause the next group is
-// blank on the tick with no dots, until "Weiter ->" is pressed.
-void TestStatusDialog::blinking_data()
-{
-    QTest::addColumn<bool>("paused");
-    QTest::addColumn<QString>("ticks"); // dots, and N: the next group shown, _: blank
-    QTest::newRow("running") << false << "1N 2N 3N 0N 1N 2N 3N 0N";
-    QTest::newRow("paused") << true << "1N 2N 3N 0_ 1N 2N 3N 0_";
-}
-
-void TestStatusDialog::blinking()
-{
-    QFETCH(bool, paused);
-    QFETCH(QString, ticks);
-
-    Window w(false, true);
-    w.dialog->onPosition(0, 2);
-    if (paused)
-        w.dialog->onPause();
-    QStringList got;
-    for (int tick = 0; tick < 12; ++tick) {
-        if (tick == 8 && paused)
-            w.dialog->onBtnContinueClicked();
+    QStringList ticks;
+    for (int tick = 0; tick < 4; ++tick) {
         w.dialog->onTimerTimeout();
-        const QString text = w.message->text();
-        QCOMPARE(text.left(24), QStringLiteral("Plotdaten werden erzeugt"));
-        got << QString::number(text.size() - 24)
-                + (w.next->text() == QLatin1String("Ebene 2: Schrift") ? QStringLiteral("N") : w.next->text() + "_");
+        ticks << w.message->text() + "|" + w.next->text();
     }
-    QCOMPARE(got.join(QLatin1Char(' ')), ticks + " 1N 2N 3N 0N");
-}
+    const QString text = QStringLiteral("Plotdaten werden erzeugt");
+    QCOMPARE(ticks, (QStringList{text + ".|" + nextAtPause, text + "..|" + nextAtPause,
+                                 text + "...|" + nextAtPause, text + "|"}));
 
-// The bar is its maximum times the position, cut toward zero; the job's
-// position is generation's share halved, then 0.5 plus half the share sent.
-void TestStatusDialog::progressBar_data()
-{
-    QTest::addColumn<QString>("source"); // dialog, document, plotter
-    QTest::addColumn<double>("pos");
-    QTest::addColumn<int>("value");
-    QTest::newRow("cut toward zero") << "dialog" << 0.999 << 99;
-    QTest::newRow("generation half done") << "document" << 0.5 << 25;
-    QTest::newRow("sending 60 %") << "plotter" << 0.6 << 80;
-    QTest::newRow("sent") << "plotter" << 1.0 << 100;
-}
-
-void TestStatusDialog::progressBar()
-{
-    QFETCH(QString, source);
-    QFETCH(double, pos);
-    QFETCH(int, value);
-
-    Window w(false, false);
-    // The workers are not started: their signals reach the runner directly.
-    if (source == QLatin1String("dialog"))
-        w.dialog->setProgressBarPos(pos);
-    else if (source == QLatin1String("document"))
-        emit w.dialog->runner().documentWorker().setProgressBar(pos);
-    else
-        emit w.dialog->runner().plotterWorker().setProgressBar(pos);
-    QCOMPARE(w.progress->value(), value);
-    // Generation's late last report does not move the bar back.
-    if (source == QLatin1String("plotter")) {
-        emit w.dialog->runner().documentWorker().setProgressBar(1.0);
-        QCOMPARE(w.progress->value(), value);
-    }
-}
-
-// The window's X, Escape or Cancel during a pause cancel the job; the
-// window stays until the plotter worker is done and then closes itself.
-void TestStatusDialog::closing_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("window X") << "close";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("Cancel button") << "cancel";
-}
-
-void TestStatusDialog::closing()
-{
-    QFETCH(QString, how);
-
-    Window w(false, true);
-    const QList<QByteArray> blocks = blocksOf(w.doc, true);
-    QSignalSpy paused(&w.dialog->runner(), &JobRunner::paused);
-    QSignalSpy done(w.dialog.get(), &QDialog::finished);
-    w.dialog->show();
-    QVERIFY(paused.wait(JobTimeoutMs));
-
-    if (how == QLatin1String("close"))
+    const bool goOn = how == QLatin1String("continue");
+    if (goOn) {
+        w.dialog->hide(); // a second show starts nothing again
+        w.dialog->show();
+        QTest::mouseClick(w.continueButton, Qt::LeftButton);
+        QVERIFY(!w.continueButton->isEnabled());
+        QTest::mouseClick(w.continueButton, Qt::LeftButton); // disabled: harmless
+        for (int tick = 0; tick < 4; ++tick)
+            w.dialog->onTimerTimeout(); // no blinking after the press
+        QCOMPARE(w.next->text(), nextAtPause);
+    } else if (how == QLatin1String("close")) {
         QVERIFY(!w.dialog->close()); // refused while the job runs
-    else if (how == QLatin1String("escape"))
+    } else if (how == QLatin1String("escape")) {
         QTest::keyClick(w.dialog.get(), Qt::Key_Escape);
-    else
+    } else {
         QTest::mouseClick(w.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
                           Qt::LeftButton);
+    }
 
     QVERIFY(done.wait(JobTimeoutMs));
-    QCOMPARE(done.first().at(0).toInt(), int(QDialog::Rejected));
-    QVERIFY(w.dialog->runner().cancelled());
-    QCOMPARE(w.rig.device->received(), kSettings + joined(blocks, 3));
+    QCOMPARE(done.first().at(0).toInt(), int(goOn ? QDialog::Accepted : QDialog::Rejected));
+    QVERIFY(!w.dialog->isVisible());
+    QCOMPARE(w.dialog->runner().cancelled(), !goOn);
+    QCOMPARE(w.rig.device->received(), kSettings + (goOn ? joined(blocks) : joined(blocks, 3)));
+    QCOMPARE(paused.count(), 1);
+    if (goOn)
+        QCOMPARE(w.progress->value(), w.progress->maximum());
     QVERIFY(!w.rig.device->isOpen());
+    QVERIFY(!QFile::exists(w.rig.lastCutPath()));
+    QCOMPARE(w.rig.messages.count(), 0);
 }
 
 QTEST_MAIN(TestStatusDialog)

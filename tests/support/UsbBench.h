@@ -48,6 +48,8 @@ struct UsbBench {
     std::shared_ptr<SimulatedUsbBus> bus = std::make_shared<SimulatedUsbBus>(clock);
     RecordingMessages messages;
 
+    // A virtual plotter of that model (empty: the default); faults as for
+    // faultsFrom(), or "silent": it answers no question.
     std::shared_ptr<VirtualPlotter> plugPlotter(const QString& modelName = QString(),
                                                 const QString& faults = QString())
     {
@@ -56,7 +58,13 @@ struct UsbBench {
             model.modelName = modelName;
         auto plotter = std::make_shared<VirtualPlotter>(model);
         bus->plug(plotter);
-        plotter->setFaults(faultsFrom(faults));
+        if (faults == QLatin1String("silent")) {
+            for (auto q : {VirtualPlotter::Question::Device, VirtualPlotter::Question::Settings,
+                           VirtualPlotter::Question::Media})
+                plotter->setAnswer(q, {});
+        } else {
+            plotter->setFaults(faultsFrom(faults));
+        }
         return plotter;
     }
 };
