@@ -37,11 +37,8 @@ void TestDeviceCommands::run_data()
         << QStringList{"  Gerät:            KERFCRAFT / Kerfcraft Expert Pro 24"} << "";
     QTest::newRow("devices, stray argument") << "1" << QStringList{"devices", "--all"} << 2
                                              << QStringList() << "Unbekannte Angabe: --all\n";
-    QTest::newRow("query the first") << "1" << QStringList{"query"} << 0 << sable << "";
     QTest::newRow("query by bus and address") << "1" << QStringList{"query", "--device", "1:1"} << 0
                                               << sable << "";
-    QTest::newRow("query, leading zeros") << "1" << QStringList{"query", "--device=001:001"} << 0
-                                          << sable << "";
     QTest::newRow("query, nobody there") << "1" << QStringList{"query", "--device", "2:5"} << 2
                                          << QStringList() << "Kein Plotter an Bus 2, Adresse 5 gefunden.\n";
     QTest::newRow("query, bad address") << "1" << QStringList{"query", "--device", "usb1"} << 2

@@ -69,8 +69,6 @@ void TestCutPicture::render_data()
                                                             << "2,2 2,42" << "3,42";
     QTest::newRow("broken numbers end the instruction")
         << QByteArray("IN;PD400,abc,800,0;PD0,x;") << "" << QSize(5, 5) << "" << "2,2";
-    QTest::newRow("an unterminated last instruction counts")
-        << QByteArray("IN;PD0,400") << "0,0-10,0" << QSize(45, 5) << "42,2" << "";
     QTest::newRow("ten metres fit in 8000 pixels") << QByteArray("IN;PD400000,0;") << "0,0-0,10000"
                                                    << QSize(5, 8000) << "2,2 2,7997" << "3,4000";
 }

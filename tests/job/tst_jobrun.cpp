@@ -50,7 +50,7 @@ void TestJobRun::cancel()
 
     PlotterRig rig;
     Document d;
-    when == QLatin1String("pause") ? layers(d, true) : manyLines(d, 200);
+    when == QLatin1String("pause") ? layers(d) : manyLines(d, 200);
     const QList<QByteArray> blocks = blocksOf(d, true);
     QVERIFY(blocks.size() > blocksSent);
 
@@ -111,7 +111,7 @@ void TestJobRun::faults()
 
     PlotterRig rig;
     Document d;
-    layers(d, true);
+    layers(d);
     const QList<QByteArray> blocks = blocksOf(d, true);
     rig.device->setFaults(faultsFrom(faults));
 
@@ -152,7 +152,7 @@ void TestJobRun::teardown()
 
     PlotterRig rig;
     Document d;
-    layers(d, true);
+    layers(d);
     auto runner = std::make_unique<JobRunner>(d, rig.plotter.get(), rig.clock);
     runner->setLastCutPath(rig.lastCutPath());
     QSignalSpy paused(runner.get(), &JobRunner::paused);

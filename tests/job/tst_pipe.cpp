@@ -50,7 +50,6 @@ void TestPipe::popLimit_data()
         << QByteArray("PU1000;|PU2;") << 5 << QByteArray("|PU2;");
     QTest::newRow("bytes after the last ';' dropped")
         << QByteArray("PU1;PD2|PU3;") << 10000000 << QByteArray("PU1;|PU3;");
-    QTest::newRow("no ';' at all") << QByteArray("PU1") << 10000000 << QByteArray("");
     QTest::newRow("zero bytes kept") << QByteArray("PU\0;", 4) << 10000000 << QByteArray("PU\0;", 4);
 }
 
