@@ -44,8 +44,6 @@ void TestDeviceCommands::run_data()
     QTest::newRow("query, bad address") << "1" << QStringList{"query", "--device", "usb1"} << 2
                                         << QStringList()
                                         << "Ungültige Geräteangabe: usb1 (erwartet BUS:ADRESSE)\n";
-    QTest::newRow("query, unknown option") << "1" << QStringList{"query", "-x"} << 2 << QStringList()
-                                           << "Unbekannte Angabe: -x\n";
 }
 
 void TestDeviceCommands::run()

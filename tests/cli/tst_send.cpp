@@ -140,23 +140,20 @@ void TestCliSend::sends_data()
 
     const QStringList paused{TestPaths::data(QStringLiteral("job/two_layers.kcj")), "--set",
                              "ObjectSelection.StopBetweenLayers=1"};
-    QTest::newRow("defaults") << QStringList{rectangle()} << "none" << 0 << "";
     QTest::newRow("options as for plot")
         << QStringList{rectangle(), "--speed", "40", "--set", "Copies.Horz=3", "--blade-init"}
         << "none" << 0 << "";
-    QTest::newRow("plotter by its place") << QStringList{rectangle(), "--device=1:1"} << "none" << 0
-                                          << "";
-    QTest::newRow("plotter by its place, leading zeros")
-        << QStringList{"--device=001:001", rectangle()} << "none" << 0 << "";
+    QTest::newRow("plotter by its place") << QStringList{"--device=001:001", rectangle()} << "none"
+                                          << 0 << "";
     QTest::newRow("pause, input not a terminal: goes on at once") << paused << "none" << 0
                                                                   << "kein Terminal";
     QTest::newRow("pause, Enter at the terminal") << paused << "enter" << 0 << "Eingabetaste";
     QTest::newRow("pause, end of terminal input: goes on") << paused << "eof" << 0 << "Eingabetaste";
     QTest::newRow("pause, Ctrl-C") << paused << "interrupt" << 1 << "Abbruch";
 
-    // Bad input fails before anything is sent.
+    // Bad input fails before anything is sent (the options shared with
+    // plot are tested there).
     const QString r = rectangle();
-    QTest::newRow("no input") << QStringList{} << "none" << 2 << "Keine Eingabedatei";
     QTest::newRow("bad number") << QStringList{r, "--speed", "schnell"} << "none" << 2 << "Ungültiger Wert";
     QTest::newRow("no output for send") << QStringList{r, "-o", "x.plt"} << "none" << 2
                                         << "Unbekannte Option";
@@ -166,9 +163,6 @@ void TestCliSend::sends_data()
                                             << "Ungültige Geräteangabe";
     QTest::newRow("no plotter there") << QStringList{r, "--device", "2:7"} << "none" << 2
                                       << "Kein Plotter an Bus 2, Adresse 7";
-    QTest::newRow("input missing") << QStringList{m_home.filePath(QStringLiteral("fehlt.kcj"))}
-                                   << "none" << 2 << "";
-    QTest::newRow("unknown model") << QStringList{r, "--plotter", "Niemand"} << "none" << 2 << "Niemand";
 }
 
 void TestCliSend::sends()

@@ -23,53 +23,62 @@ class TestJobRun : public QObject
 {
     Q_OBJECT
 private slots:
-    void cancel_data();
-    void cancel();
-    void faults_data();
-    void faults();
+    void endsEarly_data();
+    void endsEarly();
     void teardown_data();
     void teardown();
 };
 
-// Cancel ends the job after the block being written: no block twice, none
-// after it, and the plotter is closed.
-void TestJobRun::cancel_data()
+// A job that ends early. Cancel stops it after the block being written
+// (the first block still goes when it comes before sending), and at once
+// during a pause. A failing device shows one German message and ends the
+// job: nothing is written after the failure, no pause is offered for a job
+// no longer cut. Either way no block goes twice, the plotter is closed and
+// both threads end.
+void TestJobRun::endsEarly_data()
 {
-    QTest::addColumn<QString>("when");
-    QTest::addColumn<int>("blocksSent");
-    QTest::newRow("after block 1") << "position" << 1;
-    QTest::newRow("after block 57") << "position" << 57;
-    QTest::newRow("before sending: the first block still goes") << "before" << 1;
-    QTest::newRow("during a pause between layers") << "pause" << 3;
+    QTest::addColumn<QString>("cause");   // "cancel@" and when, or the device's faults
+    QTest::addColumn<int>("blocksSent");  // when cancelled
+    QTest::addColumn<QString>("message"); // start of the one message
+    const QString writeFailed = QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden.");
+    QTest::newRow("cancel after block 1") << "cancel@1" << 1 << "";
+    QTest::newRow("cancel after block 57") << "cancel@57" << 57 << "";
+    QTest::newRow("cancel before sending") << "cancel@start" << 1 << "";
+    QTest::newRow("cancel during a pause") << "cancel@pause" << 3 << "";
+    QTest::newRow("unplugged mid-job") << "unplug=40" << 0 << writeFailed;
+    QTest::newRow("stall") << "stall" << 0 << writeFailed;
+    QTest::newRow("time-out") << "timeout" << 0 << writeFailed;
+    QTest::newRow("open refused") << "open=BUSY" << 0 << "Das Gerät konnte nicht geöffnet werden.";
 }
 
-void TestJobRun::cancel()
+void TestJobRun::endsEarly()
 {
-    QFETCH(QString, when);
+    QFETCH(QString, cause);
     QFETCH(int, blocksSent);
+    QFETCH(QString, message);
 
+    const bool cancel = cause.startsWith(QLatin1String("cancel@"));
+    const SimulatedFaults faults = cancel ? SimulatedFaults() : faultsFrom(cause);
     PlotterRig rig;
+    rig.device->setFaults(faults);
     Document d;
-    when == QLatin1String("pause") ? layers(d) : manyLines(d, 200);
+    cancel && cause != QLatin1String("cancel@pause") ? manyLines(d, 200) : layers(d);
     const QList<QByteArray> blocks = blocksOf(d, true);
-    QVERIFY(blocks.size() > blocksSent);
 
     JobRunner runner(d, rig.plotter.get(), rig.clock);
     runner.setLastCutPath(rig.lastCutPath());
     QSignalSpy finished(&runner, &JobRunner::finished);
-    QElapsedTimer sinceCancel;
     int seen = 0;
-    if (when == QLatin1String("position")) {
-        // On the worker's thread, between the write and its look at cancel.
-        connect(&runner.plotterWorker(), &WorkerPlotter::Position, &runner.plotterWorker(),
-                [&] {
-                    if (++seen == blocksSent)
-                        runner.cancel();
-                },
-                Qt::DirectConnection);
-    }
-    if (when == QLatin1String("before"))
+    // On the worker's thread, between the write and its look at cancel.
+    connect(&runner.plotterWorker(), &WorkerPlotter::Position, &runner.plotterWorker(),
+            [&] {
+                if (QStringLiteral("cancel@%1").arg(++seen) == cause)
+                    runner.cancel();
+            },
+            Qt::DirectConnection);
+    if (cause == QLatin1String("cancel@start"))
         runner.cancel();
+    QElapsedTimer sinceCancel;
     connect(&runner, &JobRunner::paused, [&] {
         sinceCancel.start();
         runner.cancel();
@@ -77,63 +86,19 @@ void TestJobRun::cancel()
     runner.start();
     QVERIFY(finished.wait(JobTimeoutMs));
 
-    QCOMPARE(rig.device->received(), kSettings + joined(blocks, blocksSent));
-    QVERIFY(runner.cancelled());
-    QVERIFY(!runner.transportFailed());
-    QVERIFY(!rig.device->isOpen());
-    // The paused worker is woken by the cancel, not by its once-a-second look.
-    if (sinceCancel.isValid())
-        QVERIFY2(sinceCancel.elapsed() < 900, qPrintable(QString::number(sinceCancel.elapsed())));
-    QCOMPARE(rig.messages.count(), 0);
-}
-
-// A device that fails: one German message, the job ends (no pause is
-// offered for a job that is no longer cut), both threads end, nothing is
-// written after the failure.
-void TestJobRun::faults_data()
-{
-    QTest::addColumn<QString>("faults");
-    QTest::addColumn<QString>("message"); // start of the one message; empty: none
-    const QString writeFailed = QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden.");
-    QTest::newRow("unplugged mid-job") << "unplug=40" << writeFailed;
-    QTest::newRow("stall") << "stall" << writeFailed;
-    QTest::newRow("time-out") << "timeout" << writeFailed;
-    QTest::newRow("open refused") << "open=BUSY" << "Das Gerät konnte nicht geöffnet werden.";
-    // The transport does not count the bytes a write moved: a short write
-    // passes unnoticed and the job runs to its end.
-    QTest::newRow("short write") << "short=5" << "";
-}
-
-void TestJobRun::faults()
-{
-    QFETCH(QString, faults);
-    QFETCH(QString, message);
-
-    PlotterRig rig;
-    Document d;
-    layers(d);
-    const QList<QByteArray> blocks = blocksOf(d, true);
-    rig.device->setFaults(faultsFrom(faults));
-
-    auto runner = std::make_unique<JobRunner>(d, rig.plotter.get(), rig.clock);
-    runner->setLastCutPath(rig.lastCutPath());
-    QSignalSpy finished(runner.get(), &JobRunner::finished);
-    QSignalSpy paused(runner.get(), &JobRunner::paused);
-    connect(runner.get(), &JobRunner::paused, runner.get(), &JobRunner::continueJob);
-    runner->start();
-    QVERIFY(finished.wait(JobTimeoutMs));
-
-    QCOMPARE(runner->transportFailed(), !message.isEmpty());
-    QVERIFY(!runner->cancelled());
+    const QByteArray failedAt = (kSettings + joined(blocks)).left(qMax(0, faults.unplugAfterBytes));
+    QCOMPARE(rig.device->received(), cancel ? kSettings + joined(blocks, blocksSent) : failedAt);
+    QCOMPARE(runner.cancelled(), cancel);
+    QCOMPARE(runner.transportFailed(), !cancel);
     const QStringList shown = rig.messages.texts();
     QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty())
         QVERIFY2(shown.first().startsWith(message), qPrintable(shown.first()));
-    QCOMPARE(paused.count(), message.isEmpty() ? 1 : 0);
-    if (faults.startsWith(QLatin1String("unplug")))
-        QCOMPARE(rig.device->received(), (kSettings + joined(blocks)).left(40));
+    QCOMPARE(sinceCancel.isValid(), cause == QLatin1String("cancel@pause"));
+    // The paused worker is woken by the cancel, not by its once-a-second look.
+    if (sinceCancel.isValid())
+        QVERIFY2(sinceCancel.elapsed() < 900, qPrintable(QString::number(sinceCancel.elapsed())));
     QVERIFY(!rig.device->isOpen());
-    runner.reset(); // joins both threads
 }
 
 // The runner may go at any moment: it cancels and waits for its threads
