@@ -31,10 +31,6 @@ void TestPlotterQuery::query_data()
     const QString sendFailed = QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden");
 
     QTest::newRow("answers at once") << own << "" << 60 << "";
-    QTest::newRow("answers with line ends")
-        << QByteArrayList{"\r\nOR4,KERFCRAFT,Sable 60,V1,D,B;\r\n", "OR1,30,120,25,2,1,0,1,0;\r\n",
-                          "0,0,400,800\r\n"}
-        << "" << 60 << "";
     QTest::newRow("media answer split after its numbers")
         << QByteArrayList{"*", "*", "0,0,40000,24000|\r\n"} << "" << 60 << "";
     QTest::newRow("media answer of three fields still counts")
@@ -43,10 +39,6 @@ void TestPlotterQuery::query_data()
         << QByteArrayList{"OR4,KERFCRAFT,Sable|60,V1,D,B;", "*", "*"} << "" << allRounds << noData;
     QTest::newRow("device answer truncated")
         << QByteArrayList{"OR4,KERFCRAFT,Sable;", "*", "*"} << "" << allRounds << noData;
-    QTest::newRow("settings answer without semicolon")
-        << QByteArrayList{"*", "OR1,30,120,25,2,1,0,1,0", "*"} << "" << allRounds << noData;
-    QTest::newRow("garbage") << QByteArrayList{"\xff\xfe?", "#~", "0,1,2,3"} << "" << allRounds
-                             << noData;
     QTest::newRow("never answers") << own << "silent" << allRounds + 50 * 200 << noData;
     QTest::newRow("answer too long for the buffer")
         << QByteArrayList{"OR4," + QByteArray(1500, 'x') + ";", "*", "*"} << "" << 20

@@ -86,7 +86,8 @@ void TestStatusDialog::pause_data()
     QTest::addColumn<QString>("actualAtPause");
     QTest::addColumn<QString>("nextAtPause");
     const QString sable = QStringLiteral("Kerfcraft Sable 60");
-    const QString umriss = QStringLiteral("Ebene 0: Umriss"), schrift = QStringLiteral("Ebene 2: Schrift");
+    const QString umriss = QStringLiteral("Ebene 0: Umriss");
+    const QString schrift = QStringLiteral("Ebene 2: Schrift");
     QTest::newRow("layers, Weiter") << false << sable << "continue" << umriss << schrift;
     QTest::newRow("colours, Weiter") << true << sable << "continue" << "Farbe 0: Rot (CMYK 0, 255, 255, 0)"
                                      << "Farbe 2: Blau (RGB 0, 0, 255)";
