@@ -12,10 +12,10 @@
 // "config=IO" fail that step with the libusb error of that name; "unplug=N"
 // pulls the plug after N bytes, "short=N" takes at most N bytes a write;
 // "stall" and "timeout" spoil every transfer.
-inline SimulatedFaults faultsFrom(const QString& spec)
+inline SimulatedFaults faultsFrom(const QString& words)
 {
     SimulatedFaults f;
-    for (const QString& word : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = word.section(QLatin1Char('='), 0, 0);
         const QString value = word.section(QLatin1Char('='), 1);
         int error = 0;
