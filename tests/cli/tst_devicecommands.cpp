@@ -1,26 +1,144 @@
-#include "support/RecordingMessages.h"
+// kerfcraft-cli devices, query and send against the virtual plotter. Send:
+// the plotter receives its settings and then exactly what `plot` writes;
+// pauses are answered from the terminal or passed at once; Ctrl-C cancels;
+// bad options fail before anything is sent.
 
 #include "cli/CliCommands.h"
+#include "cli/CliPresets.h"
+#include "cli/SendCommand.h"
+#include "presets/KerfcraftPresets.h"
+#include "support/FakeClock.h"
+#include "support/RecordingMessages.h"
+#include "support/TestPaths.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <QtTest>
 
-// kerfcraft-cli devices and query against the virtual plotter.
+#include <csignal>
+#include <functional>
+#include <memory>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Standard error of the command; a test may act on what is written.
+class WatchedBuffer : public QBuffer
+{
+public:
+    std::function<void(const QByteArray&)> onWrite;
+
+protected:
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        const qint64 n = QBuffer::writeData(data, length);
+        if (onWrite)
+            onWrite(QByteArray(data, int(length)));
+        return n;
+    }
+};
+
+// One run of a sub-command.
+struct Run {
+    int rc = -1;
+    QByteArray raw;
+    QString out;
+    QString err;
+    RecordingMessages messages;
+
+    explicit Run(const std::function<int(CliIo&)>& command,
+                 std::function<void(const QByteArray&)> onErr = {})
+    {
+        QBuffer rawBuffer(&raw);
+        rawBuffer.open(QIODevice::WriteOnly);
+        WatchedBuffer errBuffer;
+        errBuffer.open(QIODevice::WriteOnly);
+        errBuffer.onWrite = std::move(onErr);
+        QTextStream outStream(&out), errStream(&errBuffer);
+        errStream.setCodec("UTF-8");
+        CliIo io{outStream, errStream, rawBuffer, messages};
+        rc = command(io);
+        outStream.flush();
+        errStream.flush();
+        err = QString::fromUtf8(errBuffer.data());
+    }
+};
+
+const QByteArray SettingsCommand("\x1b.C1;20;0:\x1b.C1;19;1:"); // the virtual plotter's values
+const QByteArray PauseBlock("PU;PU40,1;PU;");
+
+QString rectangle() { return TestPaths::data(QStringLiteral("plot/cli_rectangle.kcj")); }
+
+} // namespace
+
 class TestDeviceCommands : public QObject
 {
     Q_OBJECT
 private slots:
-    void run_data();
-    void run();
+    void initTestCase();
+    void init();
+    void devices_data();
+    void devices();
+    void sends_data();
+    void sends();
+
+private:
+    QByteArray received() const;
+
+    QTemporaryDir m_home;
+    std::unique_ptr<QTemporaryDir> m_out;
+    RecordingMessages m_presetMessages;
+    std::unique_ptr<KerfcraftPresets> m_presets;
+    FakeClock m_clock;
+    SendConsole m_console;
+    // A pipe standing for the terminal: what the test writes to m_input[1]
+    // is what the user typed.
+    int m_input[2] = {-1, -1};
 };
 
-void TestDeviceCommands::run_data()
+void TestDeviceCommands::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("APPDATA", m_home.path().toLocal8Bit());
+    qputenv("KERFCRAFT_BIN_DIR", TestPaths::bin().toLocal8Bit());
+    qunsetenv("KERFCRAFT_LOG");
+    m_presets = CliPresets::open(m_presetMessages); // as the tool's main() does
+    m_clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
+    m_console.clock = &m_clock;
+}
+
+void TestDeviceCommands::init()
+{
+    qputenv("KERFCRAFT_VIRTUAL_PLOTTER", "1");
+    m_out = std::make_unique<QTemporaryDir>();
+    qputenv("KERFCRAFT_VIRTUAL_PLOTTER_OUT", m_out->filePath(QStringLiteral("empfangen.plt")).toLocal8Bit());
+    for (int& fd : m_input)
+        if (fd >= 0)
+            ::close(fd);
+    QVERIFY(::pipe2(m_input, O_CLOEXEC) == 0);
+    m_console.inputFd = m_input[0];
+    m_console.inputIsTerminal = false;
+    m_console.catchInterrupt = false;
+}
+
+QByteArray TestDeviceCommands::received() const
+{
+    QFile f(m_out->filePath(QStringLiteral("empfangen.plt")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void TestDeviceCommands::devices_data()
 {
     QTest::addColumn<QString>("virtualPlotter");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("outLines");  // each must appear in the output
+    QTest::addColumn<QStringList>("outLines"); // each must appear in the output
     QTest::addColumn<QString>("err");
 
     const QStringList sable{"Plotter 1: Bus 001, Adresse 001, USB 0f0b:0001",
@@ -31,28 +149,22 @@ void TestDeviceCommands::run_data()
                             "  Andruck:          120 g",
                             "  Kanten glätten:   Ein",
                             "  Medientyp:        Rolle"};
-    QTest::newRow("devices") << "1" << QStringList{"devices"} << 0 << sable << QString();
+    QTest::newRow("devices") << "1" << QStringList{"devices"} << 0 << sable << "";
     QTest::newRow("devices, named model")
         << "Kerfcraft Expert Pro 24" << QStringList{"devices"} << 0
-        << QStringList{"  Gerät:            KERFCRAFT / Kerfcraft Expert Pro 24"} << QString();
-    QTest::newRow("devices, stray argument")
-        << "1" << QStringList{"devices", "--all"} << 2 << QStringList() << "Unbekannte Angabe: --all\n";
-    QTest::newRow("query the first") << "1" << QStringList{"query"} << 0 << sable << QString();
-    QTest::newRow("query by bus and address")
-        << "1" << QStringList{"query", "--device", "1:1"} << 0 << sable << QString();
-    QTest::newRow("query, leading zeros") << "1" << QStringList{"query", "--device=001:001"} << 0
-                                          << sable << QString();
+        << QStringList{"  Gerät:            KERFCRAFT / Kerfcraft Expert Pro 24"} << "";
+    QTest::newRow("devices, stray argument") << "1" << QStringList{"devices", "--all"} << 2
+                                             << QStringList() << "Unbekannte Angabe: --all\n";
+    QTest::newRow("query by bus and address") << "1" << QStringList{"query", "--device", "1:1"} << 0
+                                              << sable << "";
     QTest::newRow("query, nobody there") << "1" << QStringList{"query", "--device", "2:5"} << 2
-                                         << QStringList()
-                                         << "Kein Plotter an Bus 2, Adresse 5 gefunden.\n";
-    QTest::newRow("query, bad address")
-        << "1" << QStringList{"query", "--device", "usb1"} << 2 << QStringList()
-        << "Ungültige Geräteangabe: usb1 (erwartet BUS:ADRESSE)\n";
-    QTest::newRow("query, unknown option") << "1" << QStringList{"query", "-x"} << 2
-                                           << QStringList() << "Unbekannte Angabe: -x\n";
+                                         << QStringList() << "Kein Plotter an Bus 2, Adresse 5 gefunden.\n";
+    QTest::newRow("query, bad address") << "1" << QStringList{"query", "--device", "usb1"} << 2
+                                        << QStringList()
+                                        << "Ungültige Geräteangabe: usb1 (erwartet BUS:ADRESSE)\n";
 }
 
-void TestDeviceCommands::run()
+void TestDeviceCommands::devices()
 {
     QFETCH(QString, virtualPlotter);
     QFETCH(QStringList, arguments);
@@ -61,21 +173,100 @@ void TestDeviceCommands::run()
     QFETCH(QString, err);
 
     qputenv("KERFCRAFT_VIRTUAL_PLOTTER", virtualPlotter.toUtf8());
-    QString outText, errText;
-    QTextStream out(&outText), errStream(&errText);
-    QBuffer raw;
-    raw.open(QIODevice::WriteOnly);
-    RecordingMessages messages;
-    CliIo io{out, errStream, raw, messages};
-    const int rc = cliMain(QStringList{"kerfcraft-cli"} + arguments, io);
-    qunsetenv("KERFCRAFT_VIRTUAL_PLOTTER");
-
-    QCOMPARE(rc, exitCode);
-    const QStringList lines = outText.split(QLatin1Char('\n'));
+    const Run r([&](CliIo& io) { return cliMain(QStringList{"kerfcraft-cli"} + arguments, io); });
+    QCOMPARE(r.rc, exitCode);
+    const QStringList lines = r.out.split(QLatin1Char('\n'));
     for (const QString& l : outLines)
-        QVERIFY2(lines.contains(l), qPrintable(outText));
-    QCOMPARE(errText, err);
-    QCOMPARE(messages.count(), 0);
+        QVERIFY2(lines.contains(l), qPrintable(r.out));
+    QCOMPARE(r.err, err);
+    QCOMPARE(r.messages.count(), 0);
+}
+
+void TestDeviceCommands::sends_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("answer"); // how a pause is met; "none": not a terminal
+    QTest::addColumn<int>("rc");
+    QTest::addColumn<QString>("errText"); // part of standard error
+
+    const QStringList paused{TestPaths::data(QStringLiteral("job/two_layers.kcj")), "--set",
+                             "ObjectSelection.StopBetweenLayers=1"};
+    QTest::newRow("options as for plot")
+        << QStringList{rectangle(), "--speed", "40", "--set", "Copies.Horz=3", "--blade-init"}
+        << "none" << 0 << "";
+    QTest::newRow("plotter by its place") << QStringList{"--device=001:001", rectangle()} << "none"
+                                          << 0 << "";
+    QTest::newRow("pause, input not a terminal: goes on at once") << paused << "none" << 0
+                                                                  << "kein Terminal";
+    QTest::newRow("pause, Enter at the terminal") << paused << "enter" << 0 << "Eingabetaste";
+    QTest::newRow("pause, end of terminal input: goes on") << paused << "eof" << 0 << "Eingabetaste";
+    QTest::newRow("pause, Ctrl-C") << paused << "interrupt" << 1 << "Abbruch";
+
+    // Bad input fails before anything is sent (the options shared with
+    // plot are tested there).
+    const QString r = rectangle();
+    QTest::newRow("bad number") << QStringList{r, "--speed", "schnell"} << "none" << 2 << "Ungültiger Wert";
+    QTest::newRow("no output for send") << QStringList{r, "-o", "x.plt"} << "none" << 2
+                                        << "Unbekannte Option";
+    QTest::newRow("device without value") << QStringList{r, "--device"} << "none" << 2
+                                          << "fehlt ein Wert";
+    QTest::newRow("device not BUS:ADDRESS") << QStringList{r, "--device", "3"} << "none" << 2
+                                            << "Ungültige Geräteangabe";
+    QTest::newRow("no plotter there") << QStringList{r, "--device", "2:7"} << "none" << 2
+                                      << "Kein Plotter an Bus 2, Adresse 7";
+}
+
+void TestDeviceCommands::sends()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, answer);
+    QFETCH(int, rc);
+    QFETCH(QString, errText);
+
+    m_console.inputIsTerminal = answer != QLatin1String("none");
+    m_console.catchInterrupt = answer == QLatin1String("interrupt");
+    // The user acts once the prompt is out.
+    auto user = [&](const QByteArray& text) {
+        if (!text.contains("Eingabetaste"))
+            return;
+        if (answer == QLatin1String("enter"))
+            QCOMPARE(::write(m_input[1], "\n", 1), ssize_t(1));
+        if (answer == QLatin1String("eof")) {
+            ::close(m_input[1]);
+            m_input[1] = -1;
+        }
+        if (answer == QLatin1String("interrupt"))
+            std::raise(SIGINT);
+    };
+    const Run r([&](CliIo& io) { return cliSendWith(args, io, m_console); }, user);
+    QCOMPARE(r.rc, rc);
+    QVERIFY2(r.err.contains(errText), qPrintable(r.err));
+    QCOMPARE(r.messages.count(), 0);
+    QVERIFY(r.raw.isEmpty());
+    if (rc == 2) {
+        QVERIFY(!r.err.trimmed().isEmpty());
+        // The pool may have asked its questions; no job went out.
+        QVERIFY(!received().contains("IN;"));
+        return;
+    }
+    if (errText.isEmpty())
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+    else
+        QVERIFY2(r.err.contains("Pause nach Ebene 0: Umriss; als Nächstes Ebene 1: Schrift"),
+                 qPrintable(r.err));
+    QCOMPARE(r.out.contains(QStringLiteral("Auftrag an Kerfcraft Sable 60 gesendet.")), rc == 0);
+
+    // The plotter heard the pool's questions, its settings and then what
+    // `plot` writes; Ctrl-C ends the job after the pause block.
+    QStringList plotArgs;
+    for (const QString& a : args)
+        if (!a.startsWith(QLatin1String("--device=")))
+            plotArgs << a;
+    const Run plot([&](CliIo& io) { return cliPlot(plotArgs, io); });
+    QCOMPARE(plot.rc, 0);
+    const int pauseEnd = plot.raw.indexOf(PauseBlock) + PauseBlock.size();
+    QVERIFY(received().endsWith(SettingsCommand + (rc == 0 ? plot.raw : plot.raw.left(pauseEnd))));
+    QVERIFY(!QImage(m_out->filePath(QStringLiteral("empfangen.plt.png"))).isNull());
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCommands)

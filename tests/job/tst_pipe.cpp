@@ -1,11 +1,10 @@
 // The block queue between the two job workers: order, the byte limit of a
-// read, the group bookkeeping the status display relies on, waking a
-// blocked reader, and ownership of the blocks.
+// read, the group bookkeeping the status display relies on, ownership of
+// the blocks, and the hand-over between threads.
 
 #include "job/Pipe.h"
 #include "plot/Block.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <chrono>
@@ -22,18 +21,6 @@ Block* block(const QByteArray& bytes, int group = 0, bool pause = false)
     return new Block(bytes, pause, index);
 }
 
-// "0" a block of group 0, "p0" a pause block finishing group 0, "f" the
-// final block (group -1).
-Block* blockFromToken(const QString& token, int n)
-{
-    const QByteArray bytes = "PU" + QByteArray::number(n) + ";";
-    if (token == QLatin1String("f"))
-        return block(bytes, -1);
-    if (token.startsWith(QLatin1Char('p')))
-        return block(bytes + "PU40,1;PU;", token.mid(1).toInt(), true);
-    return block(bytes, token.toInt());
-}
-
 } // namespace
 
 class TestPipe : public QObject
@@ -44,70 +31,66 @@ private slots:
     void popLimit();
     void groups_data();
     void groups();
-    void wakesBlockedReader_data();
     void wakesBlockedReader();
     void producerAndConsumer();
-    void ownsItsBlocks();
 };
 
 void TestPipe::popLimit_data()
 {
-    QTest::addColumn<QList<QByteArray>>("blocks");
+    QTest::addColumn<QByteArray>("blocks"); // separated by "|"
     QTest::addColumn<int>("limit");
-    QTest::addColumn<QList<QByteArray>>("reads");
+    QTest::addColumn<QByteArray>("reads");  // what each read appends, separated by "|"
 
-    QTest::newRow("oldest first") << QList<QByteArray>{"PU1;", "PD2;", "PU3;"} << 10000000
-                                  << QList<QByteArray>{"PU1;", "PD2;", "PU3;"};
+    QTest::newRow("oldest first") << QByteArray("PU1;|PD2;|PU3;") << 10000000
+                                  << QByteArray("PU1;|PD2;|PU3;");
     QTest::newRow("cut at the last ';' within the limit")
-        << QList<QByteArray>{"PU1;PU2;PU3;"} << 9 << QList<QByteArray>{"PU1;PU2;"};
-    QTest::newRow("limit ends on a ';'") << QList<QByteArray>{"PU1;PU2;"} << 4
-                                          << QList<QByteArray>{"PU1;"};
+        << QByteArray("PU1;PU2;PU3;") << 9 << QByteArray("PU1;PU2;");
+    QTest::newRow("limit ends on a ';'") << QByteArray("PU1;PU2;") << 4 << QByteArray("PU1;");
     QTest::newRow("no ';' within the limit: nothing")
-        << QList<QByteArray>{"PU1000;", "PU2;"} << 5 << QList<QByteArray>{"", "PU2;"};
+        << QByteArray("PU1000;|PU2;") << 5 << QByteArray("|PU2;");
     QTest::newRow("bytes after the last ';' dropped")
-        << QList<QByteArray>{"PU1;PD2", "PU3;"} << 10000000 << QList<QByteArray>{"PU1;", "PU3;"};
-    QTest::newRow("no ';' at all") << QList<QByteArray>{"PU1"} << 10000000
-                                    << QList<QByteArray>{""};
-    QTest::newRow("zero bytes kept") << QList<QByteArray>{QByteArray("PU\0;", 4)} << 10000000
-                                     << QList<QByteArray>{QByteArray("PU\0;", 4)};
+        << QByteArray("PU1;PD2|PU3;") << 10000000 << QByteArray("PU1;|PU3;");
+    QTest::newRow("zero bytes kept") << QByteArray("PU\0;", 4) << 10000000 << QByteArray("PU\0;", 4);
 }
 
 void TestPipe::popLimit()
 {
-    QFETCH(QList<QByteArray>, blocks);
+    QFETCH(QByteArray, blocks);
     QFETCH(int, limit);
-    QFETCH(QList<QByteArray>, reads);
+    QFETCH(QByteArray, reads);
 
-    Pipe pipe;
-    qint64 pushed = 0;
-    for (const QByteArray& b : blocks) {
-        pipe.push(block(b));
-        pushed += b.size();
+    // A read deletes its block at once; blocks still queued go with the pipe.
+    int destroyed = 0;
+    auto pipe = std::make_unique<Pipe>();
+    for (const QByteArray& b : blocks.split('|') + QList<QByteArray>{"PU;"}) {
+        Block* queued = block(b);
+        connect(queued, &QObject::destroyed, [&] { ++destroyed; });
+        pipe->push(queued);
     }
-    QCOMPARE(pipe.bytesPushed(), pushed);
-    pipe.close();
-    for (const QByteArray& want : reads) {
+    QCOMPARE(pipe->bytesPushed(), qint64(blocks.size() - blocks.count('|') + 3));
+    const QList<QByteArray> want = reads.split('|');
+    for (int i = 0; i < want.size(); ++i) {
         QByteArray out("X"); // a read appends
-        QVERIFY(pipe.pop(out, limit));
-        QCOMPARE(out, "X" + want);
+        QVERIFY(pipe->pop(out, limit));
+        QCOMPARE(out, "X" + want[i]);
+        QCOMPARE(destroyed, i + 1);
     }
-    QVERIFY(pipe.isEmpty());
-    QByteArray out;
-    QVERIFY(!pipe.pop(out, limit));
-    QVERIFY(out.isEmpty());
+    QCOMPARE(pipe->size(), 1);
+    pipe.reset();
+    QCOMPARE(destroyed, want.size() + 1);
 }
 
 void TestPipe::groups_data()
 {
-    // Blocks in queue order; after each read "current/pause/next".
+    // Blocks in queue order: "0" a block of group 0, "p0" a pause block
+    // finishing group 0, "f" the final block (group -1). After each read
+    // "current/pause/next". A job's pause between layers or colours is
+    // checked through the status window.
     QTest::addColumn<QString>("blocks");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("two layers with a pause")
-        << "0 0 p0 1 1 f" << "0/-/1 0/-/1 0/p/1 1/-/0 1/-/0 1/-/0";
-    QTest::newRow("layer not cut in between: next skips to 2")
-        << "0 p0 2 f" << "0/-/2 0/p/2 2/-/0 2/-/0";
     QTest::newRow("one group: no later block, next is 0") << "0 0 f" << "0/-/0 0/-/0 0/-/0";
+    QTest::newRow("pause, then a group skipped") << "0 p0 2 f" << "0/-/2 0/p/2 2/-/0 2/-/0";
     QTest::newRow("current group never falls") << "3 1 2 5" << "3/-/5 3/-/5 3/-/5 5/-/0";
     QTest::newRow("final block only") << "f" << "0/-/0";
 }
@@ -118,11 +101,10 @@ void TestPipe::groups()
     QFETCH(QString, after);
 
     Pipe pipe;
-    QCOMPARE(pipe.currentGroup(), 0);
-    QVERIFY(!pipe.pausePending());
-    const QStringList tokens = blocks.split(QLatin1Char(' '));
-    for (int i = 0; i < tokens.size(); ++i)
-        pipe.push(blockFromToken(tokens[i], i));
+    for (const QString& t : blocks.split(QLatin1Char(' '))) {
+        const bool pause = t.startsWith(QLatin1Char('p'));
+        pipe.push(block("PU;", t == QLatin1String("f") ? -1 : t.mid(pause ? 1 : 0).toInt(), pause));
+    }
     QStringList got;
     QByteArray out;
     while (!pipe.isEmpty()) {
@@ -135,29 +117,20 @@ void TestPipe::groups()
     QCOMPARE(got.join(QLatin1Char(' ')), after);
 }
 
-void TestPipe::wakesBlockedReader_data()
-{
-    QTest::addColumn<bool>("byClose");
-    QTest::newRow("a push wakes it") << false;
-    QTest::newRow("closing wakes it") << true;
-}
-
+// A reader waits while nothing is queued and the pipe is open; a push
+// wakes it with the block, closing wakes it with nothing.
 void TestPipe::wakesBlockedReader()
 {
-    QFETCH(bool, byClose);
-
     Pipe pipe;
-    QByteArray out;
-    std::future<bool> reader = std::async(std::launch::async, [&] { return pipe.pop(out, 100); });
-    // Nothing queued, not closed: it waits.
-    QVERIFY(reader.wait_for(std::chrono::milliseconds(50)) == std::future_status::timeout);
-    if (byClose)
-        pipe.close();
-    else
-        pipe.push(block("PU7;"));
-    QVERIFY(reader.wait_for(std::chrono::seconds(5)) == std::future_status::ready);
-    QCOMPARE(reader.get(), !byClose);
-    QCOMPARE(out, byClose ? QByteArray() : QByteArray("PU7;"));
+    for (const bool byClose : {false, true}) {
+        QByteArray out;
+        std::future<bool> reader = std::async(std::launch::async, [&] { return pipe.pop(out, 100); });
+        QVERIFY(reader.wait_for(std::chrono::milliseconds(50)) == std::future_status::timeout);
+        byClose ? pipe.close() : pipe.push(block("PU7;"));
+        QVERIFY(reader.wait_for(std::chrono::seconds(5)) == std::future_status::ready);
+        QCOMPARE(reader.get(), !byClose);
+        QCOMPARE(out, byClose ? QByteArray() : QByteArray("PU7;"));
+    }
 }
 
 // Generation pushes while the sender pops: every block arrives once, in
@@ -170,10 +143,9 @@ void TestPipe::producerAndConsumer()
     for (int i = 0; i < count; ++i)
         want += "PU" + QByteArray::number(i) + ";";
     QByteArray got;
-    int reads = 0;
     std::thread reader([&] {
-        while (pipe.pop(got, 10000000))
-            ++reads;
+        while (pipe.pop(got, 10000000)) {
+        }
     });
     std::thread writer([&] {
         for (int i = 0; i < count; ++i)
@@ -183,28 +155,9 @@ void TestPipe::producerAndConsumer()
     });
     writer.join();
     reader.join();
-    QCOMPARE(reads, count);
     QCOMPARE(got, want);
     QVERIFY(pipe.isFinished());
     QCOMPARE(pipe.currentGroup(), (count - 1) / 1000);
-}
-
-// A read deletes its block at once; blocks still queued go with the pipe.
-void TestPipe::ownsItsBlocks()
-{
-    int destroyed = 0;
-    auto pipe = std::make_unique<Pipe>();
-    for (int i = 0; i < 4; ++i) {
-        Block* b = block("PU" + QByteArray::number(i) + ";", i);
-        connect(b, &QObject::destroyed, [&] { ++destroyed; });
-        pipe->push(b);
-    }
-    QByteArray out;
-    QVERIFY(pipe->pop(out, 10000000));
-    QCOMPARE(destroyed, 1);
-    QCOMPARE(pipe->size(), 3);
-    pipe.reset();
-    QCOMPARE(destroyed, 4);
 }
 
 QTEST_GUILESS_MAIN(TestPipe)

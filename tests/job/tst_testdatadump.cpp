@@ -17,95 +17,67 @@ class TestTestDataDump : public QObject
 {
     Q_OBJECT
 private slots:
-    void generatedJob_data();
+    void drain_data();
+    void drain();
     void generatedJob();
-    void handmadeStream_data();
-    void handmadeStream();
-    void unwritablePlace();
 };
 
-void TestTestDataDump::generatedJob_data()
+void TestTestDataDump::drain_data()
 {
-    QTest::addColumn<bool>("byColours");
-    QTest::addColumn<bool>("deviceControl");
-    QTest::newRow("layers with pauses, device control") << false << true;
-    QTest::newRow("colours, no device control") << true << false;
-}
-
-void TestTestDataDump::generatedJob()
-{
-    QFETCH(bool, byColours);
-    QFETCH(bool, deviceControl);
-
-    Document d;
-    byColours ? colours(d, true) : layers(d, true);
-    const QByteArray stream = joined(blocksOf(d, deviceControl));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lastcut.txt"));
-    {
-        QFile old(path); // longer than the new content: must not survive
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(stream.size() * 2, 'x'));
-    }
-
-    const TestDataDump::Result r = TestDataDump::dump(d, deviceControl, path);
-    QVERIFY(r.written);
-    QCOMPARE(r.stream, stream);
-    QCOMPARE(r.characters, stream.size());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), stream + "\r\n");
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("lastcut.txt")});
-}
-
-void TestTestDataDump::handmadeStream_data()
-{
-    QTest::addColumn<QList<QByteArray>>("blocks");
+    QTest::addColumn<QByteArray>("blocks"); // separated by "|"
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<int>("characters");
-    QTest::newRow("plain") << QList<QByteArray>{"PU1;", "PD2;"} << QByteArray("PU1;PD2;") << 8;
+    QTest::addColumn<QString>("file");      // relative to a fresh folder
     QTest::newRow("zero byte in the second block")
-        << QList<QByteArray>{"PU1;", QByteArray("PD\0" "2;", 5)} << QByteArray("PU1;PD\0" "2;", 9)
-        << 6;
-    QTest::newRow("zero byte first") << QList<QByteArray>{QByteArray("\0PU;", 4)}
-                                     << QByteArray("\0PU;", 4) << 0;
-    QTest::newRow("tail after the last ';' dropped") << QList<QByteArray>{"PU1;PU"}
-                                                     << QByteArray("PU1;") << 4;
-    QTest::newRow("empty") << QList<QByteArray>{} << QByteArray() << 0;
+        << QByteArray("PU1;|PD\0" "2;", 10) << QByteArray("PU1;PD\0" "2;", 9) << 6 << "lastcut.txt";
+    QTest::newRow("tail after the last ';' dropped") << QByteArray("PU1;PU") << QByteArray("PU1;")
+                                                     << 4 << "lastcut.txt";
+    // Still counted for the box.
+    QTest::newRow("unwritable place") << QByteArray("PU1;") << QByteArray("PU1;") << 4
+                                      << "fehlt/lastcut.txt";
 }
 
-void TestTestDataDump::handmadeStream()
+void TestTestDataDump::drain()
 {
-    QFETCH(QList<QByteArray>, blocks);
+    QFETCH(QByteArray, blocks);
     QFETCH(QByteArray, stream);
     QFETCH(int, characters);
+    QFETCH(QString, file);
 
     Pipe pipe;
-    for (const QByteArray& b : blocks)
+    for (const QByteArray& b : blocks.split('|'))
         pipe.push(new Block(b, false, Block::Index{}));
     pipe.close();
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("lastcut.txt"));
-    const TestDataDump::Result r = TestDataDump::drain(pipe, path);
-    QVERIFY(r.written);
+    const TestDataDump::Result r = TestDataDump::drain(pipe, dir.filePath(file));
     QCOMPARE(r.stream, stream);
     QCOMPARE(r.characters, characters);
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), stream + "\r\n");
+    QFile f(dir.filePath(file));
+    QCOMPARE(r.written, f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), r.written ? stream + "\r\n" : QByteArray());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             r.written ? QStringList{file} : QStringList());
 }
 
-void TestTestDataDump::unwritablePlace()
+// A generated job by colours with pauses: the file is its stream, and an
+// older, longer file does not survive.
+void TestTestDataDump::generatedJob()
 {
     Document d;
-    layers(d, false);
+    colours(d);
+    const QByteArray stream = joined(blocksOf(d, true));
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fehlt/lastcut.txt"));
+    const QString path = dir.filePath(QStringLiteral("lastcut.txt"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(stream.size() * 2, 'x'));
+    old.close();
+
     const TestDataDump::Result r = TestDataDump::dump(d, true, path);
-    QVERIFY(!r.written);
-    QCOMPARE(r.characters, joined(blocksOf(d, true)).size()); // still counted for the box
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(r.written);
+    QCOMPARE(r.stream, stream);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), stream + "\r\n");
 }
 
 QTEST_GUILESS_MAIN(TestTestDataDump)

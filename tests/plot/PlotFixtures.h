@@ -202,19 +202,17 @@ inline QString applySettings(Document& d, const QString& settings)
     return unknown.join(QLatin1Char(' '));
 }
 
-// Speed 40, force 120, high quality, tool offset 0.25 mm (a blade code),
-// first copy at 5 mm / 5 mm on the default 100 × 200 material; the drawing
-// w × h at 100 %, then the settings.
-inline QString buildJob(Document& d, const QString& drawing, double w, double h,
-                        const QString& settings)
+inline KCLayer* addLayer(Document& d, const QString& name, bool cut = true)
 {
-    d.setSpeed(40);
-    d.setPressure(120);
-    d.setQuality(0);
-    d.setOffsetCorrection(0.25);
-    d.setRight(5);
-    d.setBottom(5);
-    addDrawing(d, drawing);
+    KCLayer* l = d.appendLayer();
+    l->setName(name);
+    l->setCutEnabled(cut);
+    return l;
+}
+
+// Drawing extent and a job of the same size (scale 100 %).
+inline void setDrawingSize(Document& d, double w, double h)
+{
     d.setDrawingWidth(w);
     d.setDrawingHeight(h);
     d.setNaturalWidth(std::ceil(w));
@@ -223,6 +221,27 @@ inline QString buildJob(Document& d, const QString& drawing, double w, double h,
     d.setJobWidth(int(std::ceil(w)));
     d.setJobHeight(int(std::ceil(h)));
     d.setProportional(true);
+}
+
+// Speed 40, force 120, high quality, tool offset 0.25 mm (a blade code),
+// first copy at 5 mm / 5 mm on the default 100 × 200 material.
+inline void baseSettings(Document& d)
+{
+    d.setSpeed(40);
+    d.setPressure(120);
+    d.setQuality(0);
+    d.setOffsetCorrection(0.25);
+    d.setRight(5);
+    d.setBottom(5);
+}
+
+// The base settings, the drawing w × h at 100 %, then the settings.
+inline QString buildJob(Document& d, const QString& drawing, double w, double h,
+                        const QString& settings)
+{
+    baseSettings(d);
+    addDrawing(d, drawing);
+    setDrawingSize(d, w, h);
     return applySettings(d, settings);
 }
 

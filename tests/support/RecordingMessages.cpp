@@ -30,6 +30,14 @@ QStringList RecordingMessages::lines() const
     return out;
 }
 
+QStringList RecordingMessages::texts() const
+{
+    QStringList t;
+    for (const Message& m : messages())
+        t.append(m.text);
+    return t;
+}
+
 int RecordingMessages::count() const
 {
     QMutexLocker lock(&m_mutex);

@@ -28,6 +28,8 @@ public:
     QList<Message> messages() const;
     // "title|text" per message, for comparing against expected texts.
     QStringList lines() const;
+    // The texts alone, in order.
+    QStringList texts() const;
     int count() const;
     void clear();
 
