@@ -113,11 +113,12 @@ inline void build(Document& doc, const QString& text)
                 pts << p.section(QLatin1Char(','), 0, 0).toDouble() << p.section(QLatin1Char(','), 1, 1).toDouble();
         if (t[0] == QLatin1String("O") || t[0] == QLatin1String("C")) {
             const QColor c = parseColor(t.value(1));
+            const bool bare = t.contains(QLatin1String("bare"));
             KCObjectColor* entry = nullptr;
             for (KCObjectColor* e : doc.colors())
-                if (e->color() == c && t[0] == QLatin1String("O"))
+                if (e->color() == c && t[0] == QLatin1String("O") && !bare)
                     entry = e;
-            if (!entry && !t.contains(QLatin1String("bare"))) {
+            if (!entry && !bare) {
                 entry = doc.appendColor();
                 entry->setColor(c);
                 entry->setIsCmyk(c.spec() == QColor::Cmyk);
