@@ -91,11 +91,24 @@ inline QColor parseColor(const QString& t)
     return QColor::fromCmyk(v.value(0).toInt(), v.value(1).toInt(), v.value(2).toInt(), v.value(3).toInt());
 }
 
-// Builds a drawing from the text form; a node line may give two points
-// (straight) or four, and "P x,y x,y ..." is a polyline of straight corner
-// segments. An object gets the colour-table entry of its colour (a new one,
-// cutEnabled, for a colour not yet in the table) unless marked "bare";
-// "C colour" adds an entry no object refers to.
+// A node from two points (straight: P1 = P0, P2 = P3) or four, as x, y.
+inline KCNode node(const QVector<double>& p, bool corner, bool line)
+{
+    const bool straight = p.size() == 4;
+    KCNode n;
+    n.setP0(p[0], p[1]);
+    n.setP1(p[straight ? 0 : 2], p[straight ? 1 : 3]);
+    n.setP2(p[straight ? 2 : 4], p[straight ? 3 : 5]);
+    n.setP3(p[p.size() - 2], p[p.size() - 1]);
+    n.setIsCorner(corner);
+    n.setIsLine(line);
+    return n;
+}
+
+// Builds a drawing from the text form; "P x,y x,y ..." is a polyline of
+// straight corner segments. An object gets the colour-table entry of its
+// colour (a new one, cutEnabled, for a colour not yet in the table) unless
+// marked "bare"; "C colour" adds an entry no object refers to.
 inline void build(Document& doc, const QString& text)
 {
     for (const QString& line : text.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
@@ -107,16 +120,18 @@ inline void build(Document& doc, const QString& text)
             continue;
         }
         const QStringList t = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QVector<double> pts;
-        for (const QString& p : t.mid(1))
-            if (p.contains(QLatin1Char(',')) && !p.contains(QLatin1Char('(')))
-                pts << p.section(QLatin1Char(','), 0, 0).toDouble() << p.section(QLatin1Char(','), 1, 1).toDouble();
-        if (t[0] == QLatin1String("O") || t[0] == QLatin1String("C")) {
+        const QString kind = t[0];
+        QVector<double> pts; // the x,y tokens
+        for (const QString& token : t.mid(1))
+            if (token.contains(QLatin1Char(',')) && !token.contains(QLatin1Char('(')))
+                pts << token.section(QLatin1Char(','), 0, 0).toDouble()
+                    << token.section(QLatin1Char(','), 1).toDouble();
+        if (kind == QLatin1String("O") || kind == QLatin1String("C")) {
             const QColor c = parseColor(t.value(1));
             const bool bare = t.contains(QLatin1String("bare"));
             KCObjectColor* entry = nullptr;
             for (KCObjectColor* e : doc.colors())
-                if (e->color() == c && t[0] == QLatin1String("O") && !bare)
+                if (e->color() == c && kind == QLatin1String("O") && !bare)
                     entry = e;
             if (!entry && !bare) {
                 entry = doc.appendColor();
@@ -124,49 +139,32 @@ inline void build(Document& doc, const QString& text)
                 entry->setIsCmyk(c.spec() == QColor::Cmyk);
                 entry->setCutEnabled(true);
             }
-            if (t[0] == QLatin1String("C"))
+            if (kind == QLatin1String("C"))
                 continue;
             KCObject* o = doc.layers().last()->appendObject();
             o->setColor(c);
             o->setColorUid(entry ? entry->uid() : QUuid());
             o->setIsSelected(t.contains(QLatin1String("sel")));
-            for (const QString& token : t) {
-                if (!token.startsWith(QLatin1String("box(")))
-                    continue;
-                const QStringList b = token.mid(4).chopped(1).split(QLatin1Char(','));
-                o->setLeft(b.value(0).toDouble());
-                o->setTop(b.value(1).toDouble());
-                o->setRight(b.value(2).toDouble());
-                o->setBottom(b.value(3).toDouble());
+            for (const QString& box : t.filter(QStringLiteral("box("))) {
+                const QStringList v = box.mid(4).chopped(1).split(QLatin1Char(','));
+                o->setLeft(v.value(0).toDouble());
+                o->setTop(v.value(1).toDouble());
+                o->setRight(v.value(2).toDouble());
+                o->setBottom(v.value(3).toDouble());
             }
             continue;
         }
         KCObject* o = doc.layers().last()->objects().last();
-        if (t[0] == QLatin1String("P")) {
+        if (kind == QLatin1String("P")) {
             o->subPaths().append(KCSubPath());
             o->subPaths().last().setIsClosed(t.contains(QLatin1String("closed")));
-            for (int i = 2; i + 1 < pts.size(); i += 2) {
-                KCNode n;
-                n.setP0(pts[i - 2], pts[i - 1]);
-                n.setP1(pts[i - 2], pts[i - 1]);
-                n.setP2(pts[i], pts[i + 1]);
-                n.setP3(pts[i], pts[i + 1]);
-                n.setIsCorner(true);
-                n.setIsLine(true);
-                o->subPaths().last().nodes().append(n);
-            }
-            continue;
+            for (int i = 0; i + 3 < pts.size(); i += 2)
+                o->subPaths().last().nodes().append(node(pts.mid(i, 4), true, true));
+        } else {
+            Q_ASSERT(kind == QLatin1String("N") && (pts.size() == 4 || pts.size() == 8));
+            const bool corner = t.contains(QLatin1String("corner"));
+            o->subPaths().last().nodes().append(node(pts, corner, t.contains(QLatin1String("line"))));
         }
-        Q_ASSERT(t[0] == QLatin1String("N") && (pts.size() == 4 || pts.size() == 8));
-        KCNode n;
-        const bool straight = pts.size() == 4;
-        n.setP0(pts[0], pts[1]);
-        n.setP1(straight ? pts[0] : pts[2], straight ? pts[1] : pts[3]);
-        n.setP2(straight ? pts[2] : pts[4], straight ? pts[3] : pts[5]);
-        n.setP3(pts[pts.size() - 2], pts[pts.size() - 1]);
-        n.setIsCorner(t.contains(QLatin1String("corner")));
-        n.setIsLine(t.contains(QLatin1String("line")));
-        o->subPaths().last().nodes().append(n);
     }
 }
 
