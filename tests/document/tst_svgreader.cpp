@@ -44,7 +44,6 @@ private slots:
     void pathData();
     void colourGrouping_data();
     void colourGrouping();
-    void finishMovesToOrigin();
     void badInput_data();
     void badInput();
     void samples();
@@ -146,36 +145,6 @@ void TestSvgReader::colourGrouping()
     QCOMPARE(dump(d, "LOPC"), "L'' cut|" + objects);
 }
 
-void TestSvgReader::finishMovesToOrigin()
-{
-    Document d;
-    Document::JobSettings s = d.jobSettings();
-    s.usePassermarks = true;
-    s.sameDistance = false;
-    s.horzDistance = 3;
-    s.vertDistance = 8;
-    d.setJobSettings(s);
-    d.setWidthScale(50);
-    QSignalSpy changed(&d, &Document::DataChanged);
-    SvgReader::read(d, svg(path(QStringLiteral("M 10,10 L 30,10 L 30,20 L 10,20 Z"))));
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(dump(d, "PN"), QStringLiteral("P|N 0,0 20,0 line|N 20,0 20,10 line|N 20,10 0,10 line|N 0,10 0,0 line"));
-    // The extent sampling reaches a sampling step beyond the far edges, so a
-    // 20 x 10 mm outline measures a little more and rounds up to 21 x 11.
-    QVERIFY2(d.drawingWidth() > 20 && d.drawingWidth() < 20.001, qPrintable(QString::number(d.drawingWidth())));
-    QVERIFY2(d.drawingHeight() > 10 && d.drawingHeight() < 10.001, qPrintable(QString::number(d.drawingHeight())));
-    QCOMPARE(d.naturalWidth(), 21);
-    QCOMPARE(d.naturalHeight(), 11);
-    QCOMPARE(d.jobWidth(), 21);
-    QCOMPARE(d.jobHeight(), 11);
-    QCOMPARE(d.widthScale(), 100.0);
-    QCOMPARE(d.right(), 5);
-    QCOMPARE(d.bottom(), 5);
-    QVERIFY(d.sameDistance());
-    QCOMPARE(d.horzDistance(), d.vertDistance());
-    QVERIFY(!d.usePassermarks());
-}
-
 void TestSvgReader::badInput_data()
 {
     QTest::addColumn<QString>("text");
@@ -185,23 +154,19 @@ void TestSvgReader::badInput_data()
     QTest::newRow("empty") << "" << 0 << 0;
     QTest::newRow("truncated") << svg(path("m 0,0 l 1,1")).left(150) << 0 << 0;
     QTest::newRow("broken after the paths") << svg(path("m 0,0 l 1,1")) + "<svg/>" << 0 << 0;
-    QTest::newRow("no paths") << svg("<rect width=\"5\" height=\"5\"/>") << 0 << 0;
     QTest::newRow("transform ignored")
         << svg("<g transform=\"translate(100,0) rotate(30)\">" + path("m 0,0 l 10,0", "transform:x;fill:red") + "</g>")
         << 1 << 1;
     QTest::newRow("arc letters read as data") << svg(path("m 0,0 a 5,5 0 0 1 10,10")) << 1 << 6;
     QTest::newRow("garbage numbers") << svg(path("m x,y l ,, 1e999,nan inf,-inf")) << 1 << 3;
     QTest::newRow("commands before m") << svg(path("l 10,0 h 20 v 5 c 1,1 2,2 3,3 z")) << 1 << 5;
-    QTest::newRow("z before m") << svg(path("z z m 0,0 l 1,1")) << 1 << 1;
     QTest::newRow("letters only") << svg(path("m l c z h v")) << 1 << 1;
     QTest::newRow("empty d") << svg(path("")) << 1 << 0;
     QTest::newRow("many z") << svg(path("m 0,0 l 1,1 " + QString("z ").repeated(20000))) << 1 << 2;
-    QTest::newRow("tab reference inside a token") << svg(path("M 0,0&#9;L 1,1")) << 1 << 1;
     QTest::newRow("path inside a path not read")
         << svg("<path d=\"m 0,0 l 1,1\"><path d=\"m 0,0 l 2,2 3,3\"/></path>") << 1 << 1;
     QTest::newRow("prefixed svg:path is no path") << svg("<svg:path xmlns:svg=\"x\" d=\"m 0,0 l 1,1\"/>") << 0 << 0;
     QTest::newRow("PATH in capitals is a path") << svg("<PATH d=\"m 0,0 l 1,1\"/>") << 1 << 1;
-    QTest::newRow("root path not collected") << "<path d=\"m 0,0 l 1,1\"/>" << 0 << 0;
     QTest::newRow("deep nesting")
         << svg(QString("<g>").repeated(300) + path("m 0,0 l 1,1") + QString("</g>").repeated(300)) << 1 << 1;
     QTest::newRow("entity from the DOCTYPE")
@@ -230,18 +195,39 @@ void TestSvgReader::samples()
     QString newText, oldText;
     QVERIFY(ExchangeText::readWholeText(TestPaths::source("data/samples/aufkleber.svg"), newText));
     QVERIFY(ExchangeText::readWholeText(TestPaths::source("data/samples/alt-inkscape-091.svg"), oldText));
+    // Layout values of an earlier job, which the import resets.
     Document a, b;
+    Document::JobSettings s = a.jobSettings();
+    s.usePassermarks = true;
+    s.sameDistance = false;
+    s.horzDistance = 3;
+    s.vertDistance = 8;
+    a.setJobSettings(s);
+    a.setWidthScale(50);
+    QSignalSpy changed(&a, &Document::DataChanged);
     SvgReader::read(a, newText);
     SvgReader::read(b, oldText);
+    QCOMPARE(changed.count(), 1);
     QCOMPARE(dump(a, "LOPC"), QStringLiteral("L'' cut|O #ffcc00 C0|P|O #e30613 C1|P|P|O #1d71b8 C2|P|O #000000 C3|P"
                                              "|C0 #ffcc00 cut|C1 #e30613 cut|C2 #1d71b8 cut|C3 #000000 cut"));
     // 8 + 10 + 4 + 6 + 3 segments: z adds a segment only to the star.
     QCOMPARE(a.nodeCount(), 31);
-    QCOMPARE(a.naturalWidth(), 81);
-    QCOMPARE(a.naturalHeight(), 55);
     QCOMPARE(DrawingText::dump(b), DrawingText::dump(a));
-    QCOMPARE(b.naturalWidth(), a.naturalWidth());
-    QCOMPARE(b.naturalHeight(), a.naturalHeight());
+    // The extent sampling reaches a sampling step beyond the far edges, so
+    // the 80 mm wide sticker measures a little more and rounds up to 81.
+    QVERIFY2(a.drawingWidth() > 80 && a.drawingWidth() < 80.001, qPrintable(QString::number(a.drawingWidth())));
+    for (const Document* d : {&a, &b}) {
+        QCOMPARE(d->naturalWidth(), 81);
+        QCOMPARE(d->naturalHeight(), 55);
+        QCOMPARE(d->jobWidth(), 81);
+        QCOMPARE(d->jobHeight(), 55);
+    }
+    QCOMPARE(a.widthScale(), 100.0);
+    QCOMPARE(a.right(), 5);
+    QCOMPARE(a.bottom(), 5);
+    QVERIFY(a.sameDistance());
+    QCOMPARE(a.horzDistance(), a.vertDistance());
+    QVERIFY(!a.usePassermarks());
 }
 
 QTEST_GUILESS_MAIN(TestSvgReader)
