@@ -93,8 +93,6 @@ void TestXmlElementReader::readersAgree_data()
         << QByteArray("<!DOCTYPE a [<!ENTITY e \"x\">]><a v=\"&e;\"/>") << "fallback";
 
     QTest::newRow("empty") << QByteArray("") << "bad";
-    QTest::newRow("blanks only") << QByteArray(" \n") << "bad";
-    QTest::newRow("declaration only") << QByteArray("<?xml version='1.0'?>") << "bad";
     QTest::newRow("declaration not first") << QByteArray(" <?xml version='1.0'?><a/>") << "bad";
     QTest::newRow("unclosed") << QByteArray("<a><b></b>") << "bad";
     QTest::newRow("mismatched") << QByteArray("<a><b></a></b>") << "bad";
@@ -113,8 +111,6 @@ void TestXmlElementReader::readersAgree_data()
     QTest::newRow("invalid UTF-8") << QByteArray("<a x=\"\xC3\x28\"/>") << "bad";
     QTest::newRow("overlong UTF-8") << QByteArray("<a x=\"\xC0\xAF\"/>") << "bad";
     QTest::newRow("control character") << QByteArray("<a x=\"\x01\"/>") << "bad";
-    QTest::newRow("name starting with a digit") << QByteArray("<1a/>") << "bad";
-    QTest::newRow("lone <") << QByteArray("<a><</a>") << "bad";
     QTest::newRow("version 2.0") << QByteArray("<?xml version='2.0'?><a/>") << "bad";
 }
 
