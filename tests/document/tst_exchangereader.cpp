@@ -37,6 +37,12 @@ void TestExchangeReader::readsTree_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("tree");
     const QString a = QStringLiteral("KCEbene|A|KCObjekt|");
+    // One object on layer A: uncoloured (the import gives it an invalid
+    // entry), or with a fresh entry of colour c.
+    auto plain = [](const QString& paths) { return "L'A' cut|O invalid" + paths + "|C0 invalid cut"; };
+    auto filled = [](const char* c) {
+        return QStringLiteral("L'A' cut|O %1 C0|C0 %1 cut 'unbenannt' 'Unbenannt'").arg(QLatin1String(c));
+    };
     const QString named = QStringLiteral("cut 'unbenannt' 'Unbenannt'");
 
     // Keywords and their following lines.
@@ -47,6 +53,7 @@ void TestExchangeReader::readsTree_data()
     QTest::newRow("the name line is a line of its own too") << kcj("KCEbene|KCObjekt")
                                                             << "L'KCObjekt' cut|O invalid|C0 invalid cut";
     QTest::newRow("keyword on the last line takes an empty name") << kcj("KCEbene") << "L'' cut";
+    QTest::newRow("empty lines") << kcj("|||KCEbene||A") << "L'' cut";
     QTest::newRow("entries are simplified again")
         << QStringList{"  KCEbene \t", "\tMein   Layer \r\n"} << "L'Mein Layer' cut";
     QTest::newRow("plain-mode text is a single entry")
@@ -59,11 +66,9 @@ void TestExchangeReader::readsTree_data()
 
     // Colours and their table.
     QTest::newRow("CorelDraw on the first line: colour on one line")
-        << kcj("Export aus CorelDraw X7|" + a + "KCFuellfarbe|0 0 255")
-        << "L'A' cut|O #0000ff C0|C0 #0000ff " + named;
+        << kcj("Export aus CorelDraw X7|" + a + "KCFuellfarbe|0 0 255") << filled("#0000ff");
     QTest::newRow("CorelDraw on the second line: Illustrator colour")
-        << kcj("KCSeite|Export aus CorelDraw X7|" + a + "KCFuellfarbe|0 0 255")
-        << "L'A' cut|O #ffffff C0|C0 #ffffff " + named;
+        << kcj("KCSeite|Export aus CorelDraw X7|" + a + "KCFuellfarbe|0 0 255") << filled("#ffffff");
     QTest::newRow("equal RGB colours share, CMYK gets its own entry")
         << kcj(a + "KCFuellfarbe|RGB|0 0 255|KCObjekt|KCFuellfarbe|RGB|0 0 255"
                    "|KCObjekt|KCFuellfarbe|CMYK|100 100 0 0")
@@ -72,45 +77,37 @@ void TestExchangeReader::readsTree_data()
     QTest::newRow("second fill colour wins, the first stays in the table")
         << kcj(a + "KCFuellfarbe|RGB|255 0 0|KCFuellfarbe|RGB|0 255 0")
         << "L'A' cut|O #00ff00 C1|C0 #ff0000 " + named + "|C1 #00ff00 " + named;
-    QTest::newRow("unknown colour kind stays white") << kcj(a + "KCFuellfarbe|LAB|50 10 10")
-                                                     << "L'A' cut|O #ffffff C0|C0 #ffffff " + named;
-    QTest::newRow("colour values out of range are clamped") << kcj(a + "KCFuellfarbe|RGB|300 -5 20.5")
-                                                            << "L'A' cut|O #ff0000 C0|C0 #ff0000 " + named;
-    QTest::newRow("colour keyword on the last line") << kcj(a + "KCFuellfarbe")
-                                                     << "L'A' cut|O #ffffff C0|C0 #ffffff " + named;
+    QTest::newRow("unknown colour kind stays white") << kcj(a + "KCFuellfarbe|LAB|50 10 10") << filled("#ffffff");
+    QTest::newRow("colour values out of range are clamped")
+        << kcj(a + "KCFuellfarbe|RGB|300 -5 20.5") << filled("#ff0000");
+    QTest::newRow("colour keyword on the last line") << kcj(a + "KCFuellfarbe") << filled("#ffffff");
     QTest::newRow("colour with too few numbers or none") << kcj(a + "KCFuellfarbe|RGB|255 0|KCFuellfarbe|CMYK")
-                                                         << "L'A' cut|O invalid|C0 invalid cut";
-    QTest::newRow("Corel colour keyword on the last line") << kcj("CorelDraw|" + a + "KCFuellfarbe")
-                                                           << "L'A' cut|O invalid|C0 invalid cut";
+                                                         << plain("");
+    QTest::newRow("Corel colour keyword on the last line") << kcj("CorelDraw|" + a + "KCFuellfarbe") << plain("");
 
     // Path dialects: Corel lines hold the anchor, its incoming and its
     // outgoing handle; Illustrator's last pair moves to the next segment
     // once any "L " or "K " line is in the file.
     QTest::newRow("Corel curve from outgoing and incoming handles")
-        << kcj("CorelDraw|" + a + "KCStart|C 0 0 0 0 4 0|S 10 0 6 0 10 0")
-        << "L'A' cut|O invalid|P|N 0,0 4,0 6,0 10,0|C0 invalid cut";
+        << kcj("CorelDraw|" + a + "KCStart|C 0 0 0 0 4 0|S 10 0 6 0 10 0") << plain("|P|N 0,0 4,0 6,0 10,0");
     QTest::newRow("Illustrator curves only: no handle shift")
-        << kcj(a + "KCStart|C 0 0 6 0 4 0|C 10 0 10 0 10 0")
-        << "L'A' cut|O invalid|P|N 0,0 4,0 10,0 10,0|C0 invalid cut";
+        << kcj(a + "KCStart|C 0 0 6 0 4 0|C 10 0 10 0 10 0") << plain("|P|N 0,0 4,0 10,0 10,0");
     QTest::newRow("one L line elsewhere shifts the handles of every path")
         << kcj(a + "KCStart|C 0 0 6 0 4 0|C 10 0 10 0 10 0|KCEbene|B|KCObjekt|KCStart|KCGeschlossen|ja|L 0 0 0 0")
         << "L'A' cut|O invalid|P|N 0,0 4,0 6,0 10,0|L'B' cut|O invalid|P closed|N 0,0 0,0 corner line"
            "|C0 invalid cut";
     QTest::newRow("K long form uses pairs 0, 2 and 4 and shifts")
-        << kcj(a + "KCStart|K 0 0 91 92 4 0 93 94 6 0|K 10 0 95 96 10 0 97 98 10 0")
-        << "L'A' cut|O invalid|P|N 0,0 4,0 6,0 10,0|C0 invalid cut";
+        << kcj(a + "KCStart|K 0 0 91 92 4 0 93 94 6 0|K 10 0 95 96 10 0 97 98 10 0") << plain("|P|N 0,0 4,0 6,0 10,0");
     QTest::newRow("open path (upper-case JA): three anchors, two segments")
         << kcj(a + "KCStart|KCGeschlossen|JA|L 0 0 10 0|L 10 0 10 -10|L 10 -10 0 0")
-        << "L'A' cut|O invalid|P|N 0,0 10,0 corner line|N 10,0 10,10 corner line|C0 invalid cut";
+        << plain("|P|N 0,0 10,0 corner line|N 10,0 10,10 corner line");
     QTest::newRow("closed path: three anchors, three segments")
         << kcj(a + "KCStart|KCGeschlossen|ja|L 0 0 10 0|L 10 0 10 -10|L 10 -10 0 0")
-        << "L'A' cut|O invalid|P closed|N 0,0 10,0 corner line|N 10,0 10,10 corner line|N 10,10 0,0 corner line"
-           "|C0 invalid cut";
+        << plain("|P closed|N 0,0 10,0 corner line|N 10,0 10,10 corner line|N 10,10 0,0 corner line");
     // Only the closing segment lies between two corners.
     QTest::newRow("corner and line flags")
         << kcj("CorelDraw|" + a + "KCStart|KCGeschlossen|ja|C 0 0 0 0 0 0|S 10 0 10 0 10 -4|C 10 -10 10 -10 10 -10")
-        << "L'A' cut|O invalid|P closed|N 0,0 10,0 corner|N 10,0 10,4 10,10 10,10|N 10,10 0,0 corner line"
-           "|C0 invalid cut";
+        << plain("|P closed|N 0,0 10,0 corner|N 10,0 10,4 10,10 10,10|N 10,10 0,0 corner line");
 
     // Lines that break the structure rules are skipped.
     QTest::newRow("lines before their layer")
@@ -118,23 +115,19 @@ void TestExchangeReader::readsTree_data()
                "|KCStart|KCGeschlossen|ja|C 0 0 0 0 0 0")
         << "";
     QTest::newRow("lines before their object or sub-path")
-        << kcj("KCEbene|A|KCStart|C 0 0 0 0 0 0|KCObjekt|L 0 0 1 1|KCGeschlossen|ja")
-        << "L'A' cut|O invalid|C0 invalid cut";
-    QTest::newRow("new object ends the sub-path of the last one") << kcj(a + "KCStart|KCObjekt|C 0 0 0 0 0 0")
-                                                                  << "L'A' cut|O invalid|O invalid|C0 invalid cut";
+        << kcj("KCEbene|A|KCStart|C 0 0 0 0 0 0|KCObjekt|L 0 0 1 1|KCGeschlossen|ja|KCKoordinaten|1 2 3") << plain("");
+    QTest::newRow("new object ends the sub-path of the last one")
+        << kcj(a + "KCStart|KCObjekt|C 0 0 0 0 0 0") << "L'A' cut|O invalid|O invalid|C0 invalid cut";
     QTest::newRow("node lines with too few numbers, unknown lines")
         << kcj(a + "KCStart|KCGeschlossen|ja|C 1 2 3 4 5|S|L 1 2 3|K 1 2 3 4 5 6 7 8 9"
                    "|X 1 2|KCUnbekannt|c 1 2 3 4 5 6|C0 0 0 0 0 0|C 0 0 0 0 0 0")
-        << "L'A' cut|O invalid|P closed|N 0,0 0,0 corner line|C0 invalid cut";
+        << plain("|P closed|N 0,0 0,0 corner line");
     QTest::newRow("fields that do not parse or are not finite read as 0")
         << kcj(a + "KCStart|L 0 0 5 x|L 5 abc 0 nan|L inf 0 0 1e999|KCKoordinaten|a 1 b 2")
         << "L'A' cut|O invalid box(0,1,0,2)|P|N 0,0 5,0 corner line|N 5,0 0,0 corner line|C0 invalid cut";
     QTest::newRow("empty sub-paths dropped, open one-anchor path kept")
         << kcj(a + "KCStart|KCStart|C 0 0 0 0 0 0|KCStart|KCGeschlossen|ja|C 0 0 0 0 0 0|KCStart")
-        << "L'A' cut|O invalid|P|P closed|N 0,0 0,0 corner line|C0 invalid cut";
-    QTest::newRow("bounding box with too few numbers") << kcj(a + "KCKoordinaten|1 2 3")
-                                                       << "L'A' cut|O invalid|C0 invalid cut";
-    QTest::newRow("empty lines") << kcj("|||KCEbene||A") << "L'' cut";
+        << plain("|P|P closed|N 0,0 0,0 corner line");
 }
 
 void TestExchangeReader::readsTree()
