@@ -339,23 +339,21 @@ void TestJobFile::drawingContent_data()
     auto layers = [](const QByteArray& inner) { return "  <Layers>" + inner + "</Layers>\n"; };
     auto colors = [](const QByteArray& inner) { return "  <ObjectColors>" + inner + "</ObjectColors>\n"; };
 
-    QTest::newRow("layer CutEnabled only for 1")
-        << layers("<Layer CutEnabled=\"1\"/><Layer CutEnabled=\"2\"/>") << "L'' cut|L''";
-    QTest::newRow("layer name escaped")
-        << layers("<Layer Name=\"a &lt;b&gt; &amp; &quot;c&quot; &#xe4;&#10;\"/>") << "L'a <b> & \"c\" ä\n'";
-    QTest::newRow("layer name normalised") << layers("<Layer Name=\"a\tb\r\nc\"/>") << "L'a b c'";
-    QTest::newRow("colour without Type is CMYK")
-        << colors("<ObjectColor UID=\"" + uid + "\" R=\"1\" G=\"2\" B=\"3\" C=\"10\" M=\"20\" Y=\"30\" K=\"40\"/>")
-        << "C0 cmyk(10,20,30,40) cmyk";
-    QTest::newRow("colour RGB, other type is RGB")
-        << colors("<ObjectColor Type=\"RGB\" R=\"1\" G=\"2\" B=\"3\" C=\"10\"/>"
+    QTest::newRow("layer CutEnabled only for 1, names unescaped and normalised")
+        << layers("<Layer CutEnabled=\"1\"/>"
+                  "<Layer CutEnabled=\"2\" Name=\"a &lt;b&gt; &amp; &quot;c&quot; &#xe4;&#10;\"/>"
+                  "<Layer Name=\"a\tb\r\nc\"/>")
+        << "L'' cut|L'a <b> & \"c\" ä\n'|L'a b c'";
+    QTest::newRow("colour Type: missing is CMYK, other than CMYK is RGB")
+        << colors("<ObjectColor R=\"1\" G=\"2\" B=\"3\" C=\"10\" M=\"20\" Y=\"30\" K=\"40\"/>"
+                  "<ObjectColor Type=\"RGB\" R=\"1\" G=\"2\" B=\"3\" C=\"10\"/>"
                   "<ObjectColor Type=\"cmyk\" R=\"9\" C=\"10\"/>")
-        << "C0 #010203|C1 #090000";
-    QTest::newRow("colour CutEnabled missing, 2, empty")
-        << colors("<ObjectColor/><ObjectColor CutEnabled=\"2\"/><ObjectColor CutEnabled=\"\"/>")
-        << "C0 cmyk(0,0,0,0) cmyk|C1 cmyk(0,0,0,0) cmyk cut|C2 cmyk(0,0,0,0) cmyk cut";
-    QTest::newRow("colour names") << colors("<ObjectColor Name=\"Rot\" ObjectName=\"Unbenannt\"/>")
-                                  << "C0 cmyk(0,0,0,0) cmyk 'Rot' 'Unbenannt'";
+        << "C0 cmyk(10,20,30,40) cmyk|C1 #010203|C2 #090000";
+    QTest::newRow("colour CutEnabled false only for 0 or missing, names")
+        << colors("<ObjectColor CutEnabled=\"0\"/><ObjectColor/><ObjectColor CutEnabled=\"2\"/>"
+                  "<ObjectColor CutEnabled=\"\" Name=\"Rot\" ObjectName=\"Unbenannt\"/>")
+        << "C0 cmyk(0,0,0,0) cmyk|C1 cmyk(0,0,0,0) cmyk|C2 cmyk(0,0,0,0) cmyk cut"
+           "|C3 cmyk(0,0,0,0) cmyk cut 'Rot' 'Unbenannt'";
     QTest::newRow("ColorUID without match is invalid")
         << layers(object) << "L'A' cut|O invalid C?|P|N 0,0 0,0 0,0 5,0|C0 invalid cut";
     QTest::newRow("ColorUID match, Color ignored")
@@ -366,17 +364,13 @@ void TestJobFile::drawingContent_data()
                   + "\" G=\"2\"/>")
                + layers(object)
         << "L'A' cut|O #000200 C1|P|N 0,0 0,0 0,0 5,0|C0 #010000|C1 #000200";
-    QTest::newRow("object box and selection, only 1 is true")
-        << layers("<Layer><Object IsSelected=\"1\" Left=\"1.5\" Top=\"-2\" Right=\"3e1\" Bottom=\"x\"/>"
+    QTest::newRow("object, sub-path and node: flags only for 1, numbers default to 0, Nr ignored")
+        << layers("<Layer><Object IsSelected=\"1\" Left=\"1.5\" Top=\"-2\" Right=\"3e1\" Bottom=\"x\">"
+                  "<SubPath IsClosed=\"1\"><Node Nr=\"7\" P1Y=\"-1.25\" P3X=\"5\"/>"
+                  "<Node IsCorner=\"1\" IsLine=\"true\"/></SubPath><SubPath IsClosed=\"2\"/></Object>"
                   "<Object IsSelected=\"2\"/></Layer>")
-        << "L''|O invalid C? sel box(1.5,-2,30,0)|O invalid C?|C0 invalid cut";
-    QTest::newRow("sub-path closed only for 1")
-        << layers("<Layer><Object><SubPath IsClosed=\"1\"/><SubPath IsClosed=\"2\"/></Object></Layer>")
-        << "L''|O invalid C?|P closed|P|C0 invalid cut";
-    QTest::newRow("node coordinates default 0, Nr ignored, flags only for 1")
-        << layers("<Layer><Object><SubPath><Node Nr=\"7\" P1Y=\"-1.25\" P3X=\"5\"/>"
-                  "<Node IsCorner=\"1\" IsLine=\"true\"/></SubPath></Object></Layer>")
-        << "L''|O invalid C?|P|N 0,0 0,-1.25 0,0 5,0|N 0,0 0,0 corner|C0 invalid cut";
+        << "L''|O invalid C? sel box(1.5,-2,30,0)|P closed|N 0,0 0,-1.25 0,0 5,0|N 0,0 0,0 corner|P"
+           "|O invalid C?|C0 invalid cut";
     QTest::newRow("unknown elements ignored, only the first Layers counts")
         << "  <Zukunft a=\"1\"><Layers><Layer/></Layers></Zukunft>\n"
                + layers("<Layer Neu=\"1\"><Gruppe><Object/></Gruppe><Object><Pfad/><SubPath><Node/><Kurve><Node/>"
