@@ -1,127 +1,57 @@
-#include "document/Document.h"
-#include "document/KCLayer.h"
-#include "document/KCObject.h"
-#include "document/KCObjectColor.h"
+#include "DrawingText.h"
 
-#include <QPointF>
 #include <QtTest>
 
 namespace {
 
-// One object of a test drawing: its colour and its sub-paths as polylines
-// (mm, document coordinates, y down). bulge puts every control point far
-// outside, which the mark measurement must not look at.
-struct Shape {
-    QColor color;
-    bool cmyk = false;
-    QVector<QVector<QPointF>> paths;
-    bool bulge = false;
-    bool noColorEntry = false;
-};
-
-Shape cmykMark(int code, QVector<QVector<QPointF>> paths)
+// Mark objects on the marks layer, their colour carrying the code.
+QString marks(const QString& objects)
 {
-    return {QColor::fromCmyk(0, 0, 0, code), true, std::move(paths)};
+    return QStringLiteral("L'KC-PassermarkenEbene'") + objects;
 }
 
-Shape rgbMark(int r, int g, int b, QVector<QVector<QPointF>> paths)
+QString cmyk(int code, const QString& polyline)
 {
-    return {QColor(r, g, b), false, std::move(paths)};
+    return QStringLiteral("|O cmyk(0,0,0,%1)|P %2").arg(code).arg(polyline);
 }
 
-QVector<QPointF> square(double x, double y, double size)
-{
-    return {{x, y}, {x + size, y}, {x + size, y + size}, {x, y + size}, {x, y}};
-}
-
-QVector<QPointF> box(double x0, double y0, double x1, double y1)
-{
-    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}};
-}
-
-KCObject* addShape(Document& doc, KCLayer* layer, const Shape& s)
-{
-    KCObject* o = layer->appendObject();
-    o->setColor(s.color);
-    if (!s.noColorEntry) {
-        KCObjectColor* c = doc.appendColor();
-        c->setColor(s.color);
-        c->setIsCmyk(s.cmyk);
-        o->setColorUid(c->uid());
-    }
-    for (const QVector<QPointF>& pts : s.paths) {
-        KCSubPath sp;
-        for (int i = 0; i + 1 < pts.size(); ++i) {
-            KCNode n;
-            n.setP0(pts[i].x(), pts[i].y());
-            n.setP3(pts[i + 1].x(), pts[i + 1].y());
-            if (s.bulge) {
-                n.setP1(1000, 1000);
-                n.setP2(-1000, -1000);
-            } else {
-                n.setP1(n.P0X(), n.P0Y());
-                n.setP2(n.P3X(), n.P3Y());
-            }
-            sp.nodes().append(n);
-        }
-        o->subPaths().append(sp);
-    }
-    return o;
-}
-
-void buildDrawing(Document& doc, const QString& layerName, const QVector<Shape>& shapes)
-{
-    KCLayer* layer = doc.appendLayer();
-    layer->setName(layerName);
-    for (const Shape& s : shapes)
-        addShape(doc, layer, s);
-}
-
-// The mark fields in a fixed order, so a row states all of them.
-enum Field { XOrigin, XWidth, YOrigin, OffsetY, Length, Thickness, XDistance, YDistance, XOffset, YOffset };
-QVector<double> markFields(const Document& d)
-{
-    return {d.passerXOrigin(), d.passerXWidth(),    d.passerYOrigin(),    d.passerOffsetY(),
-            d.passerLength(),  d.passerThickness(), d.passerXDistance(),  d.passerYDistance(),
-            d.passerXOffset(), d.passerYOffset()};
-}
-
+// The mark fields are preset to this value, so a row lists only those the
+// detection wrote.
 constexpr double Preset = 111.0;
-void presetFields(Document& d)
+
+// Everything the detection writes, leaving out fields still at the preset;
+// roles lists the colour entries used by marks.
+QString summary(const Document& d)
 {
-    d.setPasserXOrigin(Preset);
-    d.setPasserXWidth(Preset);
-    d.setPasserYOrigin(Preset);
-    d.setPasserOffsetY(Preset);
-    d.setPasserLength(Preset);
-    d.setPasserThickness(Preset);
-    d.setPasserXDistance(Preset);
-    d.setPasserYDistance(Preset);
-    d.setPasserXOffset(Preset);
-    d.setPasserYOffset(Preset);
+    QStringList out;
+    if (d.marksFound())
+        out << QStringLiteral("found");
+    if (d.code9MarkFound())
+        out << QStringLiteral("code9");
+    if (d.usePassermarks())
+        out << QStringLiteral("use");
+    const QVector<QPair<const char*, double>> fields = {
+        {"xOrigin", d.passerXOrigin()},     {"xWidth", d.passerXWidth()},       {"yOrigin", d.passerYOrigin()},
+        {"offsetY", d.passerOffsetY()},     {"length", d.passerLength()},       {"thickness", d.passerThickness()},
+        {"xDistance", d.passerXDistance()}, {"yDistance", d.passerYDistance()}, {"xOffset", d.passerXOffset()},
+        {"yOffset", d.passerYOffset()}};
+    for (const auto& f : fields)
+        if (f.second != Preset)
+            out << QStringLiteral("%1=%2").arg(f.first).arg(f.second, 0, 'g', 12);
+    QStringList roles;
+    for (int i = 0; i < d.colors().size(); ++i)
+        if (d.colors()[i]->usedByMarks())
+            roles << QStringLiteral("C%1").arg(i);
+    if (!roles.isEmpty())
+        out << QStringLiteral("roles=") + roles.join(QLatin1Char(','));
+    return out.join(QLatin1Char(' '));
 }
 
-// Fields a layer without some code leaves: the distances come from the
-// far-off start values, the y values are turned round at the end.
-QVector<double> untouched()
-{
-    return {Preset, Preset, Preset, Preset, Preset, Preset, -9999999.9 - Preset,
-            -(-999999999.9 - Preset), Preset, -Preset};
-}
-
-QVector<Shape> fullMarkSet()
-{
-    return {
-        cmykMark(1, {square(10, -15, 5)}),            // origin mark, x
-        cmykMark(2, {square(10, -15, 5)}),            // origin mark, y
-        cmykMark(3, {box(15, -15, 16, -35)}),         // vertical leg: 20 long, 1 thick
-        cmykMark(4, {box(15, -15, 35, -16)}),         // horizontal leg: y reference
-        cmykMark(5, {{{20, -12}, {25, -12}}}),        // first mark x
-        cmykMark(6, {{{12, -20}, {12, -25}}}),        // first mark y
-        cmykMark(7, {square(205, -15, 5)}),           // right mark
-        cmykMark(10, {square(10, -140, 5)}),          // top mark
-    };
-}
+// Offsets measured from the code-3 and code-4 references, which the first
+// pass collects whatever the object order.
+const QString FullSet = cmyk(1, "10,-15 15,-10") + cmyk(2, "10,-15 15,-10") + cmyk(3, "16,-15 15,-15 15,-35")
+    + cmyk(4, "15,-15 15,-16") + cmyk(5, "25,-12 20,-12") + cmyk(6, "12,-20 12,-25") + cmyk(7, "205,-15 210,-10")
+    + cmyk(10, "10,-140 15,-135");
 
 QStringList captured;
 void captureMessage(QtMsgType type, const QMessageLogContext&, const QString& msg)
@@ -132,234 +62,108 @@ void captureMessage(QtMsgType type, const QMessageLogContext&, const QString& ms
 
 } // namespace
 
-Q_DECLARE_METATYPE(QVector<Shape>)
-
 class TestRegistrationMarks : public QObject
 {
     Q_OBJECT
 private slots:
-    void measuresMarksByCode_data();
-    void measuresMarksByCode();
-    void usePassermarksClearedWithoutMarks_data();
-    void usePassermarksClearedWithoutMarks();
-    void colourRoles_data();
-    void colourRoles();
+    void measuresMarks_data();
+    void measuresMarks();
     void debugLinesInOrder_data();
     void debugLinesInOrder();
-    void completesColourTable_data();
     void completesColourTable();
 };
 
-void TestRegistrationMarks::measuresMarksByCode_data()
+void TestRegistrationMarks::measuresMarks_data()
 {
-    QTest::addColumn<QString>("layerName");
-    QTest::addColumn<QVector<Shape>>("shapes");
-    QTest::addColumn<bool>("marksFound");
-    QTest::addColumn<bool>("code9");
-    QTest::addColumn<QVector<double>>("expected");
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<QString>("expected");
+    // Without codes 7, 10 and 6 the distances come from the far-off start
+    // values and the y values are turned round at the end.
+    const QString far = QStringLiteral("yDistance=1000000110.9 yOffset=-111");
+    const QString untouched = "xDistance=-10000110.9 " + far;
 
-    const QString marks = Document::MarksLayerName;
-    QTest::newRow("full set of codes") << marks << fullMarkSet() << true << false
-                                       << QVector<double>{15, 5, -15, -5, 20, 1, 195, 125, 5, 9};
-
-    QVector<double> e = untouched();
-    e[XOrigin] = 5;
-    e[XWidth] = 5;
-    e[XDistance] = 200;
+    QTest::newRow("full set of codes")
+        << marks(FullSet)
+        << "found use xOrigin=15 xWidth=5 yOrigin=-15 offsetY=-5 length=20 thickness=1 xDistance=195 yDistance=125"
+           " xOffset=5 yOffset=9 roles=C0,C1,C2,C3,C4,C5,C6,C7";
+    QTest::newRow("offsets, references after them")
+        << marks(cmyk(5, "9,3 7,3") + cmyk(6, "4,-28 4,-30") + cmyk(3, "16,-15 15,-15 15,-35")
+                 + cmyk(4, "15,-15 15,-16"))
+        << "found use length=20 thickness=1 xDistance=-10000110.9 yDistance=1000000110.9 xOffset=-8 yOffset=14"
+           " roles=C0,C1,C2,C3";
     QTest::newRow("RGB code 1 and code 7 200 mm further right")
-        << marks
-        << QVector<Shape>{rgbMark(1, 0, 0, {square(0, 0, 5)}), rgbMark(7, 0, 0, {square(200, 0, 5)})}
-        << true << false << e;
-
-    e = untouched();
-    e[XOrigin] = 5;
-    e[XWidth] = 5;
-    e[XDistance] = -9999999.9 - 5;
-    QTest::newRow("CMYK black 1 is code 1") << marks << QVector<Shape>{cmykMark(1, {square(0, 0, 5)})}
-                                            << true << false << e;
+        << marks("|O #010000|P 0,0 5,5|O #070000|P 200,0 205,5")
+        << "found use xOrigin=5 xWidth=5 xDistance=200 " + far + " roles=C0,C1";
+    QTest::newRow("CMYK black 1 is code 1; control points and later sub-paths are not measured")
+        << marks("|O cmyk(0,0,0,1)|P|N 0,0 1000,1000 -1000,-1000 5,5|P 50,0 60,10")
+        << "found use xOrigin=5 xWidth=5 xDistance=-10000004.9 " + far + " roles=C0";
     QTest::newRow("RGB red 1 with any green and blue is code 1")
-        << marks << QVector<Shape>{rgbMark(1, 200, 50, {square(0, 0, 5)})} << true << false << e;
-    Shape bulging = cmykMark(1, {square(0, 0, 5)});
-    bulging.bulge = true;
-    QTest::newRow("control points are not measured") << marks << QVector<Shape>{bulging} << true
-                                                     << false << e;
-    QTest::newRow("only the first sub-path is measured")
-        << marks << QVector<Shape>{cmykMark(1, {square(0, 0, 5), square(50, 0, 10)})} << true
-        << false << e;
-
-    e = untouched();
-    e[XOrigin] = 25;
-    e[XWidth] = 25;
-    e[XDistance] = -9999999.9 - 25;
+        << marks("|O #01c832|P 0,0 5,5") << "found use xOrigin=5 xWidth=5 xDistance=-10000004.9 " + far + " roles=C0";
     QTest::newRow("two code-1 objects are measured together")
-        << marks << QVector<Shape>{cmykMark(1, {square(0, 0, 5)}), cmykMark(1, {square(20, 0, 5)})}
-        << true << false << e;
-
-    e = untouched();
-    e[Length] = 10;
-    e[Thickness] = 1;
+        << marks(cmyk(1, "0,0 5,5") + cmyk(1, "20,0 25,5"))
+        << "found use xOrigin=25 xWidth=25 xDistance=-10000024.9 " + far + " roles=C0";
     QTest::newRow("code 3 L drawn down and left")
-        << marks << QVector<Shape>{cmykMark(3, {{{10, 0}, {10, 10}, {9, 10}}})} << true << false << e;
+        << marks(cmyk(3, "10,0 10,10 9,10")) << "found use length=10 thickness=1 " + untouched + " roles=C0";
     QTest::newRow("code 3 L drawn right and up")
-        << marks << QVector<Shape>{cmykMark(3, {{{9, 10}, {10, 10}, {10, 0}}})} << true << false << e;
-
-    // Code 5 and 6 are measured from the code-3 and code-4 references, which
-    // the first pass collects whatever the object order.
-    e = untouched();
-    e[Length] = 20;
-    e[Thickness] = 1;
-    e[XOffset] = 7 - 15;
-    e[YOffset] = -(-30 - (-16));
-    QTest::newRow("offsets after their references in any order")
-        << marks
-        << QVector<Shape>{cmykMark(5, {{{7, 3}, {9, 3}}}), cmykMark(6, {{{4, -30}, {4, -28}}}),
-                          cmykMark(3, {box(15, -15, 16, -35)}), cmykMark(4, {box(15, -15, 35, -16)})}
-        << true << false << e;
-
-    e = untouched();
+        << marks(cmyk(3, "9,10 10,10 10,0")) << "found use length=10 thickness=1 " + untouched + " roles=C0";
     QTest::newRow("code 5 without a horizontal segment")
-        << marks << QVector<Shape>{cmykMark(5, {{{7, 3}, {7, 9}}})} << true << false << e;
+        << marks(cmyk(5, "7,3 7,9")) << "found use " + untouched + " roles=C0";
     QTest::newRow("codes 0, 8, 11 and 255 have no role")
-        << marks
-        << QVector<Shape>{cmykMark(0, {square(0, 0, 5)}), cmykMark(8, {square(0, 0, 5)}),
-                          cmykMark(11, {square(0, 0, 5)}), rgbMark(255, 0, 0, {square(0, 0, 5)})}
-        << true << false << e;
-    Shape noEntry = cmykMark(1, {square(0, 0, 5)});
-    noEntry.noColorEntry = true;
-    QTest::newRow("object without colour entry") << marks << QVector<Shape>{noEntry} << true << false
-                                                 << e;
-    QTest::newRow("code 9") << marks << QVector<Shape>{cmykMark(9, {square(0, 0, 5)})} << true << true
-                            << e;
-    QTest::newRow("empty marks layer") << marks << QVector<Shape>{} << true << false << e;
-
-    e = {Preset, Preset, Preset, Preset, Preset, Preset, Preset, -Preset, Preset, -Preset};
-    QTest::newRow("no marks layer") << QStringLiteral("Motiv") << fullMarkSet() << false << false << e;
-    QTest::newRow("layer name differing in case") << QStringLiteral("kc-passermarkenebene")
-                                                  << fullMarkSet() << false << false << e;
+        << marks(cmyk(0, "0,0 5,5") + cmyk(8, "0,0 5,5") + cmyk(11, "0,0 5,5") + "|O #ff0000|P 0,0 5,5")
+        << "found use " + untouched + " roles=C0,C1,C2,C3";
+    QTest::newRow("object without colour entry")
+        << marks("|O cmyk(0,0,0,1) bare|P 0,0 5,5") << "found use " + untouched;
+    QTest::newRow("code 9") << marks(cmyk(9, "0,0 5,5")) << "found code9 use " + untouched + " roles=C0";
+    QTest::newRow("empty marks layer") << marks("") << "found use " + untouched;
+    // An entry shared with the artwork is no mark colour.
+    QTest::newRow("colour roles") << "L'Motiv'|O #000000|O #ff0000|" + marks("|O #000000|O #00ff00")
+                                  << "found use " + untouched + " roles=C2";
+    QTest::newRow("no marks layer") << "L'Motiv'" + FullSet << "yDistance=-111 yOffset=-111";
+    QTest::newRow("layer name differing in case")
+        << "L'kc-passermarkenebene'" + FullSet << "yDistance=-111 yOffset=-111";
 }
 
-void TestRegistrationMarks::measuresMarksByCode()
+void TestRegistrationMarks::measuresMarks()
 {
-    QFETCH(QString, layerName);
-    QFETCH(QVector<Shape>, shapes);
-    QFETCH(bool, marksFound);
-    QFETCH(bool, code9);
-    QFETCH(QVector<double>, expected);
-
+    QFETCH(QString, drawing);
+    QFETCH(QString, expected);
     Document doc;
-    buildDrawing(doc, layerName, shapes);
-    presetFields(doc);
+    DrawingText::build(doc, drawing);
+    for (auto set : {&Document::setPasserXOrigin, &Document::setPasserXWidth, &Document::setPasserYOrigin,
+                     &Document::setPasserOffsetY, &Document::setPasserLength, &Document::setPasserThickness,
+                     &Document::setPasserXDistance, &Document::setPasserYDistance, &Document::setPasserXOffset,
+                     &Document::setPasserYOffset})
+        (doc.*set)(Preset);
+    doc.setUsePassermarks(true);
     doc.ReadAdobeIllustratorPasserMarks();
-    QCOMPARE(doc.marksFound(), marksFound);
-    QCOMPARE(doc.code9MarkFound(), code9);
-    QCOMPARE(markFields(doc), expected);
-}
-
-void TestRegistrationMarks::usePassermarksClearedWithoutMarks_data()
-{
-    QTest::addColumn<QString>("layerName");
-    QTest::addColumn<bool>("before");
-    QTest::addColumn<bool>("after");
-    QTest::newRow("marks layer keeps it on") << Document::MarksLayerName << true << true;
-    QTest::newRow("marks layer does not switch it on") << Document::MarksLayerName << false << false;
-    QTest::newRow("no marks layer switches it off") << QStringLiteral("Motiv") << true << false;
-}
-
-void TestRegistrationMarks::usePassermarksClearedWithoutMarks()
-{
-    QFETCH(QString, layerName);
-    QFETCH(bool, before);
-    QFETCH(bool, after);
-    Document doc;
-    buildDrawing(doc, layerName, fullMarkSet());
-    doc.setUsePassermarks(before);
-    doc.ReadAdobeIllustratorPasserMarks();
-    QCOMPARE(doc.usePassermarks(), after);
-}
-
-void TestRegistrationMarks::colourRoles_data()
-{
-    QTest::addColumn<bool>("onMarks");
-    QTest::addColumn<bool>("onArtwork");
-    QTest::addColumn<bool>("before");
-    QTest::addColumn<bool>("after");
-    QTest::newRow("marks only") << true << false << false << true;
-    QTest::newRow("marks and artwork") << true << true << false << false;
-    QTest::newRow("marks and artwork, set before") << true << true << true << false;
-    QTest::newRow("artwork only, set before") << false << true << true << false;
-    QTest::newRow("unused entry keeps its value") << false << false << true << true;
-}
-
-void TestRegistrationMarks::colourRoles()
-{
-    QFETCH(bool, onMarks);
-    QFETCH(bool, onArtwork);
-    QFETCH(bool, before);
-    QFETCH(bool, after);
-
-    Document doc;
-    KCLayer* art = doc.appendLayer();
-    art->setName(QStringLiteral("Motiv"));
-    KCLayer* marks = doc.appendLayer();
-    marks->setName(Document::MarksLayerName);
-    KCObjectColor* shared = doc.appendColor();
-    shared->setColor(QColor::fromCmyk(0, 0, 0, 3));
-    shared->setIsCmyk(true);
-    shared->setUsedByMarks(before);
-    if (onMarks)
-        marks->appendObject()->setColorUid(shared->uid());
-    if (onArtwork)
-        art->appendObject()->setColorUid(shared->uid());
-    doc.ReadAdobeIllustratorPasserMarks();
-    QCOMPARE(shared->usedByMarks(), after);
+    QCOMPARE(summary(doc), expected);
 }
 
 void TestRegistrationMarks::debugLinesInOrder_data()
 {
-    QTest::addColumn<QString>("layerName");
-    QTest::addColumn<QVector<Shape>>("shapes");
+    QTest::addColumn<QString>("drawing");
     QTest::addColumn<QStringList>("lines");
-
     const QString head = QStringLiteral("ReadAdobeIllustratorPasserMarks");
-    QTest::newRow("no marks layer") << QStringLiteral("Motiv") << fullMarkSet() << QStringList{head};
-    QTest::newRow("full set")
-        << Document::MarksLayerName << fullMarkSet()
-        << QStringList{head,
-                       "Passermarkenebene gefunden",
-                       "ReadAdobeIllustratorPasserMarks _passerXOrigin 15",
-                       "ReadAdobeIllustratorPasserMarks 2",
-                       "ReadAdobeIllustratorPasserMarks 3 1 1",
-                       "ReadAdobeIllustratorPasserMarks 3 2 1",
-                       "ReadAdobeIllustratorPasserMarks 3 3 1",
-                       "ReadAdobeIllustratorPasserMarks 3 4 1",
-                       "ReadAdobeIllustratorPasserMarks 3 5 1",
-                       "Passermarke Y gefunden",
-                       "ReadAdobeIllustratorPasserMarks 3 6 1",
-                       "ReadAdobeIllustratorPasserMarks 3 7 1",
-                       "ReadAdobeIllustratorPasserMarks 3 10 1"};
-    Shape noEntry = cmykMark(1, {square(0, 0, 5)});
-    noEntry.noColorEntry = true;
+    QTest::newRow("no marks layer") << "L'Motiv'" + FullSet << QStringList{head};
+    QStringList full = {head, "Passermarkenebene gefunden", head + " _passerXOrigin 15", head + " 2"};
+    for (int code : {1, 2, 3, 4, 5, 6, 7, 10}) {
+        full << head + QStringLiteral(" 3 %1 1").arg(code);
+        if (code == 5)
+            full << QStringLiteral("Passermarke Y gefunden");
+    }
+    QTest::newRow("full set") << marks(FullSet) << full;
     QTest::newRow("RGB marks, two code-5 strokes, object without entry")
-        << Document::MarksLayerName
-        << QVector<Shape>{noEntry, rgbMark(1, 0, 0, {square(0, 0, 2.5)}),
-                          rgbMark(5, 9, 9, {box(3, 0, 8, 1)})}
-        << QStringList{head,
-                       "Passermarkenebene gefunden",
-                       "ReadAdobeIllustratorPasserMarks _passerXOrigin 2.5",
-                       "ReadAdobeIllustratorPasserMarks 2",
-                       "ReadAdobeIllustratorPasserMarks 3 1 0",
-                       "ReadAdobeIllustratorPasserMarks 3 5 0",
-                       "Passermarke Y gefunden",
-                       "Passermarke Y gefunden"};
+        << marks("|O #010000 bare|P 0,0 5,5|O #010000|P 0,0 2.5,2.5|O #050909|P 3,0 8,0 8,1 3,1 3,0")
+        << QStringList{head, "Passermarkenebene gefunden", head + " _passerXOrigin 2.5", head + " 2", head + " 3 1 0",
+                       head + " 3 5 0", "Passermarke Y gefunden", "Passermarke Y gefunden"};
 }
 
 void TestRegistrationMarks::debugLinesInOrder()
 {
-    QFETCH(QString, layerName);
-    QFETCH(QVector<Shape>, shapes);
+    QFETCH(QString, drawing);
     QFETCH(QStringList, lines);
     Document doc;
-    buildDrawing(doc, layerName, shapes);
+    DrawingText::build(doc, drawing);
     captured.clear();
     const QtMessageHandler previous = qInstallMessageHandler(captureMessage);
     doc.ReadAdobeIllustratorPasserMarks();
@@ -367,54 +171,19 @@ void TestRegistrationMarks::debugLinesInOrder()
     QCOMPARE(captured, lines);
 }
 
-void TestRegistrationMarks::completesColourTable_data()
-{
-    QTest::addColumn<QList<QColor>>("table");
-    QTest::addColumn<QString>("layerName");
-    QTest::addColumn<QList<QColor>>("objectColors");
-    QTest::addColumn<QList<QColor>>("appended");
-
-    const QColor red(255, 0, 0), cmykRed = QColor(255, 0, 0).toCmyk(), none;
-    QTest::newRow("missing colour is added") << QList<QColor>{} << QStringLiteral("Motiv")
-                                             << QList<QColor>{red, red} << QList<QColor>{red};
-    QTest::newRow("present colour is not added") << QList<QColor>{red} << QStringLiteral("Motiv")
-                                                 << QList<QColor>{red} << QList<QColor>{};
-    QTest::newRow("CMYK look-alike of an RGB entry is added")
-        << QList<QColor>{red} << QStringLiteral("Motiv") << QList<QColor>{cmykRed}
-        << QList<QColor>{cmykRed};
-    QTest::newRow("uncoloured objects share one invalid entry")
-        << QList<QColor>{} << QStringLiteral("Motiv") << QList<QColor>{none, none}
-        << QList<QColor>{none};
-    QTest::newRow("marks layer is left out") << QList<QColor>{} << Document::MarksLayerName
-                                             << QList<QColor>{red} << QList<QColor>{};
-}
-
 void TestRegistrationMarks::completesColourTable()
 {
-    QFETCH(QList<QColor>, table);
-    QFETCH(QString, layerName);
-    QFETCH(QList<QColor>, objectColors);
-    QFETCH(QList<QColor>, appended);
-
+    // Objects without entries: one entry per missing colour (a CMYK
+    // look-alike of an RGB entry counts as missing, uncoloured objects share
+    // an invalid one); the marks layer is left out and no object is linked.
     Document doc;
-    for (const QColor& c : table)
-        doc.appendColor()->setColor(c);
-    KCLayer* layer = doc.appendLayer();
-    layer->setName(layerName);
-    for (const QColor& c : objectColors)
-        layer->appendObject()->setColor(c);
-
+    DrawingText::build(doc, "C #ff0000|L'Motiv'|O #ff0000 bare|O #00ff00 bare|O #00ff00 bare|O cmyk(0,255,255,0) bare"
+                            "|O invalid bare|O invalid bare|L'KC-PassermarkenEbene'|O #0000ff bare");
     doc.completeColorTable();
-    QCOMPARE(doc.colors().size(), table.size() + appended.size());
-    for (int i = 0; i < appended.size(); ++i) {
-        const KCObjectColor* c = doc.colors()[table.size() + i];
-        QCOMPARE(c->color(), appended[i]);
-        QVERIFY(c->cutEnabled());
-        QVERIFY(c->name().isEmpty());
-        QVERIFY(!c->uid().isNull());
-    }
-    for (const KCObject* o : layer->objects())
-        QVERIFY(o->colorUid().isNull()); // objects keep their (missing) entry id
+    QCOMPARE(DrawingText::dump(doc).join(QLatin1Char('|')),
+             QStringLiteral("L'Motiv'|O #ff0000|O #00ff00|O #00ff00|O cmyk(0,255,255,0)|O invalid|O invalid"
+                            "|L'KC-PassermarkenEbene'|O #0000ff|C0 #ff0000 cut|C1 #00ff00 cut"
+                            "|C2 cmyk(0,255,255,0) cut|C3 invalid cut"));
 }
 
 QTEST_GUILESS_MAIN(TestRegistrationMarks)
