@@ -14,11 +14,11 @@ ColorTableIndex::ColorTableIndex(const QList<KCObjectColor*>& table)
 // so they all share one key.
 quint64 ColorTableIndex::colorKey(const QColor& c)
 {
-    const quint64 spec = quint64(c.spec()) << 60;
+    const quint64 model = quint64(c.spec()) << 60;
     if (c.spec() == QColor::Hsl)
-        return spec;
+        return model;
     const QRgba64 v = c.toRgb().rgba64();
-    return spec ^ (quint64(v.red()) << 40) ^ (quint64(v.green()) << 24) ^ (quint64(v.blue()) << 8)
+    return model ^ (quint64(v.red()) << 40) ^ (quint64(v.green()) << 24) ^ (quint64(v.blue()) << 8)
         ^ (quint64(v.alpha()) >> 8);
 }
 
