@@ -47,7 +47,8 @@ int nodeCount(const KCObject& o)
 }
 
 // Whole mm are too coarse for small drawings; 0.01 mm is the host's precision.
-QString mm(double v) { return QString::number(v, 'f', 2); }
+// A value that rounds to zero is shown as 0.00, not -0.00.
+QString mm(double v) { return QString::number(qAbs(v) < 0.005 ? 0.0 : v, 'f', 2); }
 } // namespace
 
 DrawingWindow::DrawingWindow(const QStringList& texts, bool isSvg, QWidget* parent)
