@@ -1,7 +1,7 @@
 #include "app/ExchangeFileLocator.h"
 
-#include "app/Logger.h"
-#include "app/UserMessages.h"
+#include "platform/Logger.h"
+#include "platform/UserMessages.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 

@@ -1,6 +1,6 @@
 #include "app/InkscapeCheck.h"
 
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 #include "platform/Environment.h"
 
 #include <QCoreApplication>

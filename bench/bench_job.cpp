@@ -6,7 +6,7 @@
 
 #include "BenchUtil.h"
 
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 #include "device/Plotter.h"
 #include "device/SimulatedUsbBus.h"
 #include "device/USBDevices.h"

@@ -2,7 +2,7 @@
 // bytes through the bulk link to the virtual plotter.
 #include "BenchUtil.h"
 
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 #include "device/Plotter.h"
 #include "device/Plotterpool.h"
 #include "device/SimulatedUsbBus.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 
 // Messages of the command-line tool: printed to stderr as "title: text".
 // Questions take their default answer (or the first of Yes, Ok, Cancel,

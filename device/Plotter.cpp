@@ -1,7 +1,7 @@
 #include "device/Plotter.h"
 
-#include "app/Logger.h"
-#include "app/UserMessages.h"
+#include "platform/Logger.h"
+#include "platform/UserMessages.h"
 #include "device/USBDevice.h"
 #include "platform/Clock.h"
 #include "plot/QueryCommands.h"

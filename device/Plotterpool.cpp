@@ -1,6 +1,6 @@
 #include "device/Plotterpool.h"
 
-#include "app/Logger.h"
+#include "platform/Logger.h"
 #include "device/Plotter.h"
 #include "device/PlotterModelMatch.h"
 #include "device/USBDevice.h"

@@ -1,7 +1,7 @@
 #include "device/USBDevice.h"
 
-#include "app/Logger.h"
-#include "app/UserMessages.h"
+#include "platform/Logger.h"
+#include "platform/UserMessages.h"
 #include "device/UsbDriverInstaller.h"
 
 USBDevice::USBDevice(std::shared_ptr<UsbBackend> backend, std::shared_ptr<UsbBusDevice> device,

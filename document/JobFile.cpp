@@ -1,6 +1,6 @@
 #include "document/JobFile.h"
 
-#include "app/Logger.h"
+#include "platform/Logger.h"
 #include "document/Document.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"

@@ -1,6 +1,6 @@
 #include "job/WorkerPlotter.h"
 
-#include "app/Logger.h"
+#include "platform/Logger.h"
 #include "device/Plotter.h"
 #include "job/Pipe.h"
 #include "platform/Clock.h"

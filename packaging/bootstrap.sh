@@ -26,6 +26,12 @@ kc_build() {
   if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
   # An existing build folder keeps the generator it was made with.
   if [ -f "$KC_BUILD/CMakeCache.txt" ]; then generator=(); fi
-  cmake -S "$KC_ROOT" -B "$KC_BUILD" "${generator[@]}" ${KC_CMAKE_ARGS:-} >/dev/null
+  # ccache, where present, lets several checkouts of the tree share objects.
+  local launcher=()
+  if command -v ccache >/dev/null 2>&1; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$KC_ROOT")}"
+  fi
+  cmake -S "$KC_ROOT" -B "$KC_BUILD" "${generator[@]}" "${launcher[@]}" ${KC_CMAKE_ARGS:-} >/dev/null
   cmake --build "$KC_BUILD" --parallel "$(nproc)"
 }

@@ -1,6 +1,6 @@
 #include "plot/CuttingHead.h"
 
-#include "app/Logger.h"
+#include "platform/Logger.h"
 #include "document/KCNode.h"
 #include "document/KCObject.h"
 #include "plot/CurveSteps.h"

@@ -1,6 +1,6 @@
 #include "presets/KerfcraftPresets.h"
 
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 #include "platform/Environment.h"
 #include "presets/Blade.h"
 #include "presets/Material.h"

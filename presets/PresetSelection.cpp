@@ -1,6 +1,6 @@
 #include "presets/PresetSelection.h"
 
-#include "app/Logger.h"
+#include "platform/Logger.h"
 #include "document/Document.h"
 #include "presets/Blade.h"
 #include "presets/Material.h"

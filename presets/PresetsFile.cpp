@@ -1,7 +1,7 @@
 #include "presets/PresetsFile.h"
 
-#include "app/Logger.h"
-#include "app/UserMessages.h"
+#include "platform/Logger.h"
+#include "platform/UserMessages.h"
 #include "document/Document.h"
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"

@@ -1,5 +1,5 @@
 # English texts for Kerfcraft_en.ts, keyed by (context, German source).
-# Run: python3 translations/en.py  (after translations/update.sh)
+# Run: python3 translations/en.py  (after translations/update.sh); more texts in en_*.py
 import xml.etree.ElementTree as ET
 import sys, os
 
@@ -105,6 +105,12 @@ EN = {
  'Länge': 'Length', 'Strichstärke': 'Line thickness', 'Abstand X': 'Distance X', 'Abstand Y': 'Distance Y',
  'Erste Marke X': 'First mark X', 'Erste Marke Y': 'First mark Y',
 }
+
+# Each subsystem may keep its texts in a file en_<area>.py beside this one
+# (a dict named EN), so parallel work does not edit one long table.
+import glob, runpy
+for extra in sorted(glob.glob(os.path.join(os.path.dirname(os.path.abspath(__file__)), 'en_*.py'))):
+    EN.update(runpy.run_path(extra)['EN'])
 
 path = os.path.join(os.path.dirname(__file__), 'Kerfcraft_en.ts')
 text = open(path, encoding='utf-8').read()

@@ -10,7 +10,7 @@
 #include "device/Plotter.h"
 #include "device/Plotterpool.h"
 #include "device/USBDevices.h"
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 #include "job/StatusDialog.h"
 #include "plot/JobLayout.h"
 #include "platform/Clock.h"

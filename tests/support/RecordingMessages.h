@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UserMessages.h"
+#include "platform/UserMessages.h"
 
 #include <QList>
 #include <QMutex>

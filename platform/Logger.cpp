@@ -1,4 +1,4 @@
-#include "app/Logger.h"
+#include "platform/Logger.h"
 
 #include <QByteArray>
 #include <QDebug>
