@@ -30,7 +30,7 @@ kc_build() {
   local launcher=()
   if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$KC_ROOT")}"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$KC_ROOT")}" CCACHE_NOHASHDIR=1
   fi
   cmake -S "$KC_ROOT" -B "$KC_BUILD" "${generator[@]}" "${launcher[@]}" ${KC_CMAKE_ARGS:-} >/dev/null
   cmake --build "$KC_BUILD" --parallel "$(nproc)"
