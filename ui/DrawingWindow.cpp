@@ -203,11 +203,12 @@ void DrawingWindow::applyMaterial(Material* material)
 }
 
 void DrawingWindow::attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages,
-                                  Clock& clock)
+                                  Clock& clock, UsbDriverInstaller* installer)
 {
     m_messages = &messages;
     m_clock = &clock;
     m_devices = new USBDevices(std::move(backend), messages, this);
+    m_devices->setDriverInstaller(installer);
     m_pool = new Plotterpool(
         m_devices,
         [] {

@@ -15,6 +15,7 @@ class Plotter;
 class Plotterpool;
 class QTreeWidgetItem;
 class USBDevices;
+class UsbDriverInstaller;
 class UsbBackend;
 class UserMessages;
 
@@ -39,8 +40,10 @@ public:
     Document& document() { return *m_document; }
 
     // Scans the bus 100 ms after the window is first shown (at once when it
-    // is already visible) and on "Neu suchen".
-    void attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages, Clock& clock);
+    // is already visible) and on "Neu suchen". installer: offered when a
+    // plotter cannot be opened for lack of a driver or permission.
+    void attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages, Clock& clock,
+                       UsbDriverInstaller* installer = nullptr);
     Plotter* currentPlotter() const { return m_currentPlotter; }
 
 private slots:

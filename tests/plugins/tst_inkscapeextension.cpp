@@ -1,0 +1,160 @@
+#include "app/HostPassermarks.h"
+#include "app/Startup.h"
+#include "document/Document.h"
+#include "document/ExchangeImport.h"
+#include "document/ExchangeText.h"
+#include "document/KCLayer.h"
+#include "plugins/PluginSearcher.h"
+
+#include "support/FakeClock.h"
+#include "support/RecordingMessages.h"
+#include "support/RecordingProcessRunner.h"
+#include "support/TestFiles.h"
+#include "support/TestPaths.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Our extension inside the real Inkscape: installed as /installplugins does,
+// run on a drawing with Inkscape's own fresh preferences, and what it hands
+// over read back by Kerfcraft.
+class TestInkscapeExtension : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_home;
+    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
+
+    QByteArray run(const QString& program, const QStringList& args)
+    {
+        QProcess p;
+        p.setProcessEnvironment(m_env);
+        p.setWorkingDirectory(m_home.path());
+        p.start(program, args);
+        const bool done = p.waitForFinished(240000);
+        const QByteArray err = p.readAllStandardError();
+        if (!done || p.exitCode() != 0)
+            qWarning() << program << args << err.right(2000);
+        return p.readAllStandardOutput();
+    }
+    QString home(const QString& rel) const { return m_home.filePath(rel); }
+
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable("inkscape").isEmpty() || QStandardPaths::findExecutable("xvfb-run").isEmpty())
+            QSKIP("inkscape or xvfb-run is not installed (.ci/run installs them); extension not tried");
+        // Inkscape's Python is the system's, with lxml; a private python3 on PATH has none.
+        m_env.insert("PATH", "/usr/bin:/bin:" + m_env.value("PATH"));
+        m_env.insert("HOME", m_home.path());
+        m_env.remove("XDG_CONFIG_HOME");
+        m_env.insert("TEMP", home("tmp"));
+        m_env.insert("APPDATA", home("appdata"));
+        m_env.insert("PYTHONPATH", "/usr/share/inkscape/extensions");
+        QDir().mkpath(home("tmp"));
+        run("inkscape", {"--action-list"}); // writes the preferences a fresh Inkscape has
+        QVERIFY(TestFiles::read(home(".config/inkscape/preferences.xml")).contains("pathstring_format=\"2\""));
+
+        // Installed as "kerfcraft /installplugins" does, starting a stand-in
+        // for Kerfcraft that notes its arguments and answers the mark dialog
+        // with the ini file the dialog writes.
+        const QList<QPair<const char*, QString>> vars{{"XDG_DATA_DIRS", "/usr/share"}, {"XDG_CONFIG_HOME", home(".config")},
+            {"APPDATA", home("appdata")}, {"PROGRAMFILES", ""}, {"PROGRAMW6432", ""}, {"PROGRAMFILES(X86)", ""}};
+        for (const auto& v : vars)
+            qputenv(v.first, v.second.toUtf8());
+        const QString fake = home("kerfcraft");
+        QVERIFY(TestFiles::write(fake, "#!/bin/sh\necho \"$@\" >> \"$HOME/calls.log\"\n"
+                                       "[ \"$1\" = passermarks ] && mkdir -p \"$APPDATA/Kerfcraft\" && "
+                                       "cp \"$HOME/dialog.ini\" \"$APPDATA/Kerfcraft/new\" && mv \"$APPDATA/Kerfcraft/new\" \"$APPDATA/Kerfcraft/Kerfcraft.ini\"\n"
+                                       "exit 0\n"));
+        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        FakeClock clock;
+        RecordingProcessRunner processes;
+        PluginSearcher searcher(true, clock, processes);
+        searcher.sourceDir = TestPaths::bin();
+        searcher.executable = fake;
+        searcher.process();
+        QVERIFY(TestFiles::read(home(".config/inkscape/extensions/kerfcraft_imp.py")).contains(fake.toUtf8() + " /cut"));
+    }
+
+    void cutKeepsSizeWithDefaultPreferences()
+    {
+        // Page 200 x 100 mm at 4 user units per mm; a transformed layer, a
+        // rotated square, a circle and text.
+        QVERIFY(TestFiles::write(home("drawing.svg"),
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
+            "width=\"200mm\" height=\"100mm\" viewBox=\"0 0 800 400\"><g inkscape:groupmode=\"layer\" "
+            "inkscape:label=\"Motiv\" transform=\"translate(40,20)\"><rect width=\"200\" height=\"100\" fill=\"#f00\"/>"
+            "<rect x=\"250\" y=\"150\" width=\"100\" height=\"100\" fill=\"#0f0\" transform=\"rotate(30 300 200)\"/>"
+            "<circle cx=\"600\" cy=\"300\" r=\"40\" fill=\"#00f\"/><text x=\"100\" y=\"300\" "
+            "style=\"font-size:60px;font-family:sans-serif\">Kerf</text></g></svg>"));
+        run("xvfb-run", {"-a", "inkscape", "--batch-process", "--actions=org.kerfcraft.inkscape.de.noprefs", "drawing.svg"});
+        QCOMPARE(TestFiles::read(home("calls.log")), QByteArray("/cut\n"));
+
+        // Size as Inkscape measures it (px at 96 per inch), against what Kerfcraft reads.
+        const QStringList box = QString::fromUtf8(run("inkscape", {"--query-all", "drawing.svg"})).section('\n', 0, 0).split(',');
+        QCOMPARE(box.size(), 5);
+        FakeClock clock;
+        RecordingMessages messages;
+        const QString exchange = home("tmp/kcxfer.svg");
+        const Startup::WindowInput input =
+            Startup::prepareCutMode({exchange}, home(".config/inkscape/preferences.xml"), clock, messages);
+        QVERIFY(input.openWindow && input.isSvg);
+        QCOMPARE(messages.count(), 0);
+        Document doc;
+        importExchangeText(doc, input.texts, true);
+        QVERIFY(qAbs(doc.drawingWidth() - box[3].toDouble() * 25.4 / 96) < 0.05);
+        QVERIFY(qAbs(doc.drawingHeight() - box[4].toDouble() * 25.4 / 96) < 0.05);
+        QCOMPARE(doc.layers().value(0)->objects().size(), 4); // by fill: red, green, blue, black text
+
+        // A foreign exchange file still needs absolute data in the preferences.
+        QByteArray foreign = TestFiles::read(exchange);
+        foreign.replace("kerfcraft:pathdata=\"absolute\"", "");
+        QVERIFY(TestFiles::write(exchange, foreign));
+        const Startup::WindowInput hinted =
+            Startup::prepareCutMode({exchange}, home(".config/inkscape/preferences.xml"), clock, messages);
+        QVERIFY(!hinted.openWindow);
+        QVERIFY(messages.lines().value(0).startsWith("Hinweis|"));
+    }
+
+    void marksAreDetectedWithTheDialogValues()
+    {
+        // What the dialog writes for "Marken setzen".
+        HostPassermarks::Choice choice;
+        choice.action = PassermarkenDialog::SetMarks;
+        choice.values.length = 25;
+        choice.values.thickness = 8;
+        choice.values.margin = 12;
+        choice.values.useHorSegmentMarks = true;
+        choice.values.xStep = 40;
+        RecordingProcessRunner processes;
+        RecordingMessages messages;
+        QCOMPARE(HostPassermarks::deliver(choice, false, home("dialog.ini"), ".", processes, messages), 0);
+
+        QVERIFY(TestFiles::write(home("print.svg"),
+            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200mm\" height=\"100mm\" viewBox=\"0 0 800 400\">"
+            "<rect x=\"80\" y=\"80\" width=\"400\" height=\"200\" fill=\"none\" stroke=\"#000\"/></svg>"));
+        const QString script = home(".config/inkscape/extensions/Kerfcraft.py");
+        run("/usr/bin/python3", {script, "--tab=passermarken", "--output=" + home("marked.svg"), home("print.svg")});
+        QVERIFY(TestFiles::read(home("marked.svg")).contains("KC-PassermarkenEbene"));
+        run("/usr/bin/python3", {script, "--output=" + home("out.svg"), home("marked.svg")});
+
+        QStringList lines;
+        QVERIFY(ExchangeText::readKcjLines(home("tmp/kcxfer.kcj"), lines));
+        QVERIFY(!QFileInfo::exists(home("tmp/kcxfer.svg"))); // the older exchange file must not win
+        Document doc;
+        importExchangeText(doc, lines, false);
+        // Artwork 100 x 50 mm; marks 12 mm off it, 25 mm long, 0.8 mm thick;
+        // distances run between the marks' centre lines.
+        QVERIFY(doc.marksFound());
+        QCOMPARE(doc.passerLength(), 25.0);
+        QVERIFY(qAbs(doc.passerThickness() - 0.8) < 1e-6);
+        QVERIFY(qAbs(doc.passerXDistance() - (100 + 24 - 0.8)) < 1e-3);
+        QVERIFY(qAbs(doc.passerYDistance() - (50 + 24 - 0.8)) < 1e-3);
+        QVERIFY(doc.code9MarkFound());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInkscapeExtension)
+#include "tst_inkscapeextension.moc"
