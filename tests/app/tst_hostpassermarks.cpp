@@ -1,7 +1,8 @@
 #include "app/HostPassermarks.h"
+#include "platform/Environment.h"
+#include "platform/RecordingProcessRunner.h"
 
 #include "support/RecordingMessages.h"
-#include "support/RecordingProcessRunner.h"
 #include "support/TestFiles.h"
 
 #include <QCheckBox>
@@ -10,74 +11,72 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Registration-mark mode from the dialog to what the host receives: the ini
-// file's bytes or the transfer program's command line.
+namespace {
+const QByteArray kIni = "[Passermarks]\r\nSetMarks=0\r\nDeleteMarks=1\r\nLength=30\r\nThickness=5\r\nMargin=15\r\n"
+                        "UseHorSegmentMarks=1\r\nUseVertSegmentMarks=0\r\nXStep=400\r\nYStep=500\r\n";
+}
+
+// Registration-mark mode from the dialog to what the host receives (the ini
+// file's bytes or the transfer program's command line), and the ini writer
+// on real files: what it keeps matters as much as what it changes.
 class TestHostPassermarks : public QObject
 {
     Q_OBJECT
 private slots:
+    void iniWriter_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // null: no file
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("new file") << QByteArray() << QByteArray("[Passermarks]\nSetMarks=1\nLength=25\n");
+        QTest::newRow("CR LF, comments, other sections, key order")
+            << QByteArray("; host\r\n[Other]\r\nLength=3\r\n\r\n[passermarks]\r\nlength = 20\r\n; mm\r\nX=5\r\n\r\n[Last]\r\nA=1")
+            << QByteArray("; host\r\n[Other]\r\nLength=3\r\n\r\n[passermarks]\r\nLength=25\r\n; mm\r\nX=5\r\nSetMarks=1\r\n\r\n[Last]\r\nA=1");
+        QTest::newRow("no break at the end, a commented key")
+            << QByteArray("[A]\r\n;SetMarks=0") << QByteArray("[A]\r\n;SetMarks=0\r\n[Passermarks]\r\nSetMarks=1\r\nLength=25\r\n");
+    }
+    void iniWriter()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Kerfcraft.ini");
+        QFETCH(QByteArray, before);
+        QVERIFY(before.isNull() || TestFiles::write(path, before));
+        QVERIFY(IniFile::write(path, "Passermarks", {{"SetMarks", "1"}, {"Length", "25"}}));
+        QTEST(TestFiles::read(path), "after");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left
+        QString error; // a folder that is a file takes no temporary file
+        QVERIFY(!IniFile::write(path + "/x.ini", "Passermarks", {{"SetMarks", "1"}}, &error) && !error.isEmpty());
+    }
+
     void deliver_data()
     {
         QTest::addColumn<bool>("corel");
-        QTest::addColumn<QByteArray>("ini");  // before; null: no file
-        QTest::addColumn<QString>("steps");   // what the user does in the dialog
-        QTest::addColumn<QString>("shown");   // the dialog's values: length thickness margin hor vert x y
-        QTest::addColumn<QByteArray>("after"); // the ini file afterwards
-        QTest::addColumn<QString>("command"); // the transfer program's command line
+        QTest::addColumn<QString>("steps");    // the user's clicks; "missing": no transfer program, "bad": ini unwritable
+        QTest::addColumn<QByteArray>("after"); // the ini file afterwards; it starts as "ini" below
+        QTest::addColumn<QString>("command");  // the transfer program's parameters
         QTest::addColumn<int>("exitCode");
 
-        const QByteArray values = "[Passermarks]\r\nSetMarks=0\r\nDeleteMarks=1\r\nLength=30\r\nThickness=5\r\n"
-                                  "Margin=15\r\nUseHorSegmentMarks=1\r\nUseVertSegmentMarks=0\r\nXStep=400\r\nYStep=500\r\n";
-        QByteArray set = values;
-        set.replace("SetMarks=0\r\nDeleteMarks=1", "SetMarks=1\r\nDeleteMarks=0");
-        QByteArray setVert = set;
-        setVert.replace("UseVertSegmentMarks=0\r\nXStep=400\r\nYStep=500", "UseVertSegmentMarks=1\r\nXStep=400\r\nYStep=650");
-        const QByteArray defaults = "[Passermarks]\nSetMarks=1\nDeleteMarks=0\nLength=20\nThickness=10\nMargin=15\n"
-                                    "UseHorSegmentMarks=0\nUseVertSegmentMarks=0\nXStep=500\nYStep=500\n";
-        const QString program = HostPassermarks::transferProgram(".", true);
-
-        QTest::newRow("no ini: defaults written") << false << QByteArray() << "set" << "20 10 15 0 0 500 500"
-                                                  << defaults << "" << 0;
-        QTest::newRow("values from the ini, vertical segments added")
-            << false << values << "vert y=650 set" << "30 5 15 1 0 400 500" << setVert << "" << 0;
-        QTest::newRow("delete writes two keys") << false << set << "delete" << "30 5 15 1 0 400 500" << values << "" << 0;
-        QTest::newRow("closed by the frame: ini untouched") << false << set << "close" << "30 5 15 1 0 400 500"
-                                                            << set << "" << 0;
-        QTest::newRow("corel set") << true << QByteArray() << "set" << "20 10 15 0 0 500 500" << QByteArray()
-                                   << program + " CreateRegMarks 1000 20 10 15 500 500" << 0;
-        QTest::newRow("corel delete") << true << QByteArray() << "delete" << "20 10 15 0 0 500 500" << QByteArray()
-                                      << program + " DeleteRegMarks" << 0;
-        QTest::newRow("corel cancel still starts it") << true << QByteArray() << "cancel" << "20 10 15 0 0 500 500"
-                                                      << QByteArray() << program << 0;
-        QTest::newRow("corel transfer program missing") << true << QByteArray() << "set missing"
-                                                        << "20 10 15 0 0 500 500" << QByteArray() << "" << 2;
-        QTest::newRow("ini not writable") << false << QByteArray() << "set unwritable" << "20 10 15 0 0 500 500"
-                                          << QByteArray() << "" << 1;
+        const QByteArray ini = kIni;
+        QByteArray set = ini;
+        set.replace("SetMarks=0\r\nDeleteMarks=1", "SetMarks=1\r\nDeleteMarks=0")
+            .replace("UseVertSegmentMarks=0\r\nXStep=400\r\nYStep=500", "UseVertSegmentMarks=1\r\nXStep=400\r\nYStep=650");
+        QTest::newRow("ini values shown, vertical segments added") << false << "vert y=650 set" << set << "" << 0;
+        QTest::newRow("delete writes two keys") << false << "delete" << ini << "" << 0;
+        QTest::newRow("closed by the frame: untouched") << false << "close" << ini << "" << 0;
+        QTest::newRow("ini not writable") << false << "set bad" << ini << "" << 1;
+        QTest::newRow("corel set") << true << "set" << ini << "CreateRegMarks 1000 30 5 15 400 500" << 0;
+        QTest::newRow("corel delete") << true << "delete" << ini << "DeleteRegMarks" << 0;
+        QTest::newRow("corel cancel still starts it") << true << "cancel" << ini << "" << 0;
+        QTest::newRow("corel transfer program missing") << true << "set missing" << ini << "none" << 2;
     }
-
     void deliver()
     {
-        QFETCH(bool, corel);
-        QFETCH(QByteArray, ini);
         QFETCH(QString, steps);
-        QFETCH(int, exitCode);
-
         QTemporaryDir dir;
-        // An ini path below a file cannot be written.
-        const QString iniFile = steps.contains("unwritable") ? dir.filePath("file/Kerfcraft.ini")
-                                                             : dir.filePath("Kerfcraft/Kerfcraft.ini");
-        if (steps.contains("unwritable"))
-            QVERIFY(TestFiles::write(dir.filePath("file")));
-        if (!ini.isNull())
-            QVERIFY(TestFiles::write(iniFile, ini));
-
+        const QString iniFile = dir.filePath("Kerfcraft.ini");
+        QVERIFY(TestFiles::write(iniFile, kIni));
         PassermarkenDialog dialog;
         dialog.setSettings(HostPassermarks::settingsFromIni(IniFile::readSection(iniFile, HostPassermarks::Section)));
-        const PassermarkSettings s = dialog.settings();
-        QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(s.length).arg(s.thickness).arg(s.margin)
-                  .arg(s.useHorSegmentMarks).arg(s.useVertSegmentMarks).arg(s.xStep).arg(s.yStep), "shown");
-        QCOMPARE(dialog.findChild<QSpinBox*>("spinBoxYStep")->isEnabled(), s.useVertSegmentMarks);
-
+        QVERIFY(!dialog.findChild<QSpinBox*>("spinBoxYStep")->isEnabled());
         dialog.show();
         for (const QString& step : steps.split(' ')) {
             if (step == "vert")
@@ -86,24 +85,25 @@ private slots:
                 dialog.findChild<QSpinBox*>("spinBoxYStep")->setValue(step.mid(2).toInt());
             else if (step == "close")
                 dialog.close();
-            else if (step == "set" || step == "delete" || step == "cancel")
-                dialog.findChild<QPushButton*>(step == "set" ? "pushButtonMarkenSetzen"
-                                               : step == "delete" ? "pushButtonMarkenEntfernen"
-                                                                  : "pushButtonCancel")->click();
+            else if (const char* button = step == "set" ? "pushButtonMarkenSetzen" : step == "delete" ? "pushButtonMarkenEntfernen"
+                                          : step == "cancel" ? "pushButtonCancel" : nullptr)
+                dialog.findChild<QPushButton*>(button)->click();
         }
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.findChild<QSpinBox*>("spinBoxYStep")->isEnabled(), dialog.useVertSegMarks());
 
         RecordingProcessRunner processes;
+        const QString program = HostPassermarks::transferProgram(".", Environment::is64BitSystem());
         if (!steps.contains("missing"))
-            processes.existing << HostPassermarks::transferProgram(".", true);
+            processes.existing << program;
         RecordingMessages messages;
-        const int code = HostPassermarks::deliver({dialog.action(), dialog.settings()}, corel, iniFile, ".",
-                                                  processes, messages);
-        QCOMPARE(code, exitCode);
+        QFETCH(bool, corel);
+        const int code = HostPassermarks::deliver({dialog.action(), dialog.settings()}, corel,
+                                                  steps.contains("bad") ? iniFile + "/x.ini" : iniFile, ".", processes, messages);
+        QTEST(code, "exitCode");
         QTEST(TestFiles::read(iniFile), "after");
-        QTEST(processes.lines.join('\n'), "command");
-        QCOMPARE(messages.count(), exitCode != 0 ? 1 : 0);
+        QFETCH(QString, command);
+        QCOMPARE(processes.lines, !corel || command == "none" ? QStringList() : QStringList{(program + ' ' + command).trimmed()});
+        QCOMPARE(messages.count(), code != 0 ? 1 : 0);
     }
 };
 

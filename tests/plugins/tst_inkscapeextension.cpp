@@ -8,7 +8,7 @@
 
 #include "support/FakeClock.h"
 #include "support/RecordingMessages.h"
-#include "support/RecordingProcessRunner.h"
+#include "platform/RecordingProcessRunner.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
@@ -24,18 +24,14 @@ class TestInkscapeExtension : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_home;
-    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
 
     QByteArray run(const QString& program, const QStringList& args)
     {
         QProcess p;
-        p.setProcessEnvironment(m_env);
         p.setWorkingDirectory(m_home.path());
         p.start(program, args);
-        const bool done = p.waitForFinished(240000);
-        const QByteArray err = p.readAllStandardError();
-        if (!done || p.exitCode() != 0)
-            qWarning() << program << args << err.right(2000);
+        if (!p.waitForFinished(240000) || p.exitCode() != 0)
+            qWarning() << program << args << p.readAllStandardError().right(2000);
         return p.readAllStandardOutput();
     }
     QString home(const QString& rel) const { return m_home.filePath(rel); }
@@ -46,23 +42,17 @@ private slots:
         if (QStandardPaths::findExecutable("inkscape").isEmpty() || QStandardPaths::findExecutable("xvfb-run").isEmpty())
             QSKIP("inkscape or xvfb-run is not installed (.ci/run installs them); extension not tried");
         // Inkscape's Python is the system's, with lxml; a private python3 on PATH has none.
-        m_env.insert("PATH", "/usr/bin:/bin:" + m_env.value("PATH"));
-        m_env.insert("HOME", m_home.path());
-        m_env.remove("XDG_CONFIG_HOME");
-        m_env.insert("TEMP", home("tmp"));
-        m_env.insert("APPDATA", home("appdata"));
-        m_env.insert("PYTHONPATH", "/usr/share/inkscape/extensions");
+        const QList<QPair<const char*, QString>> vars{{"PATH", "/usr/bin:/bin:" + qEnvironmentVariable("PATH")},
+            {"HOME", m_home.path()}, {"XDG_CONFIG_HOME", home(".config")}, {"XDG_DATA_DIRS", "/usr/share"}, {"TEMP", home("tmp")},
+            {"APPDATA", home("appdata")}, {"PYTHONPATH", "/usr/share/inkscape/extensions"}, {"PROGRAMFILES", ""}, {"PROGRAMW6432", ""}};
+        for (const auto& v : vars)
+            qputenv(v.first, v.second.toUtf8());
         QDir().mkpath(home("tmp"));
         run("inkscape", {"--action-list"}); // writes the preferences a fresh Inkscape has
         QVERIFY(TestFiles::read(home(".config/inkscape/preferences.xml")).contains("pathstring_format=\"2\""));
-
         // Installed as "kerfcraft /installplugins" does, starting a stand-in
         // for Kerfcraft that notes its arguments and answers the mark dialog
         // with the ini file the dialog writes.
-        const QList<QPair<const char*, QString>> vars{{"XDG_DATA_DIRS", "/usr/share"}, {"XDG_CONFIG_HOME", home(".config")},
-            {"APPDATA", home("appdata")}, {"PROGRAMFILES", ""}, {"PROGRAMW6432", ""}, {"PROGRAMFILES(X86)", ""}};
-        for (const auto& v : vars)
-            qputenv(v.first, v.second.toUtf8());
         const QString fake = home("kerfcraft");
         QVERIFY(TestFiles::write(fake, "#!/bin/sh\necho \"$@\" >> \"$HOME/calls.log\"\n"
                                        "[ \"$1\" = passermarks ] && mkdir -p \"$APPDATA/Kerfcraft\" && "
@@ -121,13 +111,7 @@ private slots:
     void marksAreDetectedWithTheDialogValues()
     {
         // What the dialog writes for "Marken setzen".
-        HostPassermarks::Choice choice;
-        choice.action = PassermarkenDialog::SetMarks;
-        choice.values.length = 25;
-        choice.values.thickness = 8;
-        choice.values.margin = 12;
-        choice.values.useHorSegmentMarks = true;
-        choice.values.xStep = 40;
+        HostPassermarks::Choice choice{PassermarkenDialog::SetMarks, {25, 8, 12, true, false, 40, 500}};
         RecordingProcessRunner processes;
         RecordingMessages messages;
         QCOMPARE(HostPassermarks::deliver(choice, false, home("dialog.ini"), ".", processes, messages), 0);

@@ -5,9 +5,10 @@
 #include <QSet>
 #include <functional>
 
-// Runs nothing: records each command line ("program arg …", "runas …" for
-// elevated, "detached …") and answers with exit code 0, or what onRun says.
-// Only the programs in existing exist.
+// A runner that runs nothing: records each command line ("program arg …",
+// "runas …" for elevated, "detached …") and answers with exit code 0, or
+// what onRun says. Only the programs in existing exist. For tests and dry
+// runs of the code that builds command lines.
 class RecordingProcessRunner : public ProcessRunner
 {
 public:
