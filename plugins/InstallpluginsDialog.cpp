@@ -14,6 +14,8 @@ InstallpluginsDialog::InstallpluginsDialog(bool install, QWidget* parent)
 {
     ui->setupUi(this);
     connect(ui->buttonBox, &QDialogButtonBox::clicked, this, &QDialog::close);
+    if (QPushButton* close = ui->buttonBox->button(QDialogButtonBox::Close))
+        close->setText(tr("Schließen"));
     setFixedSize(sizeHint());
 }
 

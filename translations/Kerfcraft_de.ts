@@ -608,6 +608,10 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Verzeichnis: %1</source>
         <translation>Verzeichnis: %1</translation>
     </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>KerfcraftPresets</name>

@@ -608,6 +608,10 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Verzeichnis: %1</source>
         <translation>Folder: %1</translation>
     </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>KerfcraftPresets</name>

@@ -20,5 +20,5 @@ EN = {
  'Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.': 'The device could not be opened because the required driver is not installed yet. Install the driver now? Kerfcraft restarts afterwards.',
  'Kerfcraft Plugininstall': 'Kerfcraft plug-in installation',
  'Suche Anwendungen und installiere Plugins': 'Searching applications and installing plug-ins',
- 'Verzeichnis:': 'Folder:', 'Verzeichnis: %1': 'Folder: %1', '32 Bit': '32 bit', '64 Bit': '64 bit',
+ 'Verzeichnis:': 'Folder:', 'Schließen': 'Close', 'Verzeichnis: %1': 'Folder: %1', '32 Bit': '32 bit', '64 Bit': '64 bit',
 }

@@ -9,7 +9,8 @@
 
 namespace {
 const QByteArray kAbsolute = "<inkscape><group id=\"svgoutput\" pathstring_format=\"0\"/></inkscape>";
-const QByteArray kRelative = "<inkscape><group id=\"svgoutput\" pathstring_format=\"1\"/></inkscape>";
+// Inkscape 1.2 writes "2" (optimised) unless the user changes it.
+const QByteArray kRelative = "<inkscape><group id=\"svgoutput\" pathstring_format=\"2\"/></inkscape>";
 const QByteArray kSvg = "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\">\n"
                         "  <path d=\"M 0,0 L 10,10\"/>\n</svg>\n";
 } // namespace

@@ -97,15 +97,6 @@ private slots:
         QVERIFY(qAbs(doc.drawingWidth() - box[3].toDouble() * 25.4 / 96) < 0.05);
         QVERIFY(qAbs(doc.drawingHeight() - box[4].toDouble() * 25.4 / 96) < 0.05);
         QCOMPARE(doc.layers().value(0)->objects().size(), 4); // by fill: red, green, blue, black text
-
-        // A foreign exchange file still needs absolute data in the preferences.
-        QByteArray foreign = TestFiles::read(exchange);
-        foreign.replace("kerfcraft:pathdata=\"absolute\"", "");
-        QVERIFY(TestFiles::write(exchange, foreign));
-        const Startup::WindowInput hinted =
-            Startup::prepareCutMode({exchange}, home(".config/inkscape/preferences.xml"), clock, messages);
-        QVERIFY(!hinted.openWindow);
-        QVERIFY(messages.lines().value(0).startsWith("Hinweis|"));
     }
 
     void marksAreDetectedWithTheDialogValues()
