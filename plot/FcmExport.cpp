@@ -41,8 +41,10 @@ public:
                       m_layout.scaledWidth(), m_layout.scaledHeight()),
           m_fileDone(fileDone)
     {
-        // A long job would write one debug line per corner.
+        // A long job would write one debug line per corner; the command
+        // text is not wanted at all.
         m_head.setDiagnostics(false);
+        m_head.setEmitCommands(false);
     }
 
     CuttingHead& head() { return m_head; }
@@ -208,29 +210,39 @@ QString FcmExport::numberedName(const QString& fileName, int k)
     return base + QString::number(k) + extension;
 }
 
-QVector<FcmExport::File> FcmExport::files(const QString& fileName, const QImage& thumbnail) const
+void FcmExport::run(const QString& fileName, const QImage& thumbnail,
+                    const std::function<void(File&&)>& take) const
 {
     const QString name = internalName(fileName);
     const FcmFile::Mat mat = FcmFile::matFor(m_doc.materialHeight());
     const QByteArray bmp = FcmFile::thumbnailBytes(thumbnail);
     const bool numbered = m_doc.stopBetweenLayers();
-    QVector<File> out;
+    int k = 0;
     Walk walk(m_doc, [&](const CuttingHead& head) {
-        const QString path = numbered ? numberedName(fileName, out.size() + 1) : fileName;
+        const QString path = numbered ? numberedName(fileName, ++k) : fileName;
         const CutGeometry::Object& object = head.geometry().last();
-        out.append(File{path, FcmFile::bytes(name, mat, bmp, object), object});
+        take(File{path, FcmFile::bytes(name, mat, bmp, object), object});
     });
     walk.head().setFcmName(name);
     walk.head().setMatFlag(mat);
     walk.head().setThumbnail(thumbnail);
     walk.run();
+}
+
+QVector<FcmExport::File> FcmExport::files(const QString& fileName, const QImage& thumbnail) const
+{
+    QVector<File> out;
+    run(fileName, thumbnail, [&](File&& f) { out.append(std::move(f)); });
     return out;
 }
 
 FcmExport::Written FcmExport::write(const QString& fileName, const QImage& thumbnail) const
 {
+    // Each file is written as soon as it is complete, so only one file's
+    // bytes are held at a time.
     Written result;
-    for (const File& f : files(fileName, thumbnail))
+    run(fileName, thumbnail, [&](File&& f) {
         (FcmFile::write(f.path, f.bytes) ? result.paths : result.failed) << f.path;
+    });
     return result;
 }

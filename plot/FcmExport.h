@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 class Document;
 
 // Writes a document's job as FCM files instead of sending it to a plotter.
@@ -52,5 +54,8 @@ public:
     static QString numberedName(const QString& fileName, int k);
 
 private:
+    void run(const QString& fileName, const QImage& thumbnail,
+             const std::function<void(File&&)>& take) const;
+
     const Document& m_doc;
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace FcmFile {
@@ -31,72 +32,78 @@ constexpr qint32 FileCurve = 1;
 // mm → 0.01 mm, truncated toward zero; out-of-range values saturate.
 qint32 hundredths(double mm)
 {
-    const double v = std::trunc(mm * 100.0);
+    const double v = mm * 100.0;
     if (!(v == v))
         return 0;
     if (v >= double(std::numeric_limits<qint32>::max()))
         return std::numeric_limits<qint32>::max();
     if (v <= double(std::numeric_limits<qint32>::min()))
         return std::numeric_limits<qint32>::min();
-    return qint32(v);
+    return qint32(v); // the conversion truncates toward zero
 }
 
-// Appends little-endian integers to a buffer sized in advance.
+// Writes little-endian integers into a buffer sized in advance (a long job
+// writes millions of them).
 class Out
 {
 public:
-    explicit Out(QByteArray& bytes) : m_bytes(bytes) {}
+    explicit Out(char* at) : m_at(at) {}
     void i32(qint32 v)
     {
-        const qint32 le = qToLittleEndian(v);
-        m_bytes.append(reinterpret_cast<const char*>(&le), 4);
+        qToLittleEndian(v, m_at);
+        m_at += 4;
     }
     void u32(quint32 v) { i32(qint32(v)); }
     void i16(qint16 v)
     {
-        const qint16 le = qToLittleEndian(v);
-        m_bytes.append(reinterpret_cast<const char*>(&le), 2);
+        qToLittleEndian(v, m_at);
+        m_at += 2;
     }
-    void raw(const QByteArray& b) { m_bytes.append(b); }
-    void byte(int v) { m_bytes.append(char(v)); }
+    void raw(const char* data, int size)
+    {
+        std::memcpy(m_at, data, size_t(size));
+        m_at += size;
+    }
+    void raw(const QByteArray& b) { raw(b.constData(), b.size()); }
+    void byte(int v) { *m_at++ = char(v); }
+    char* at() const { return m_at; }
 
 private:
-    QByteArray& m_bytes;
+    char* m_at;
 };
 
-int segmentSize(const CutGeometry::Segment& s) { return SegmentHeaderSize + 8 * s.points.size(); }
+// The buffer's memory, out of the optimiser's sight: seen through, GCC
+// takes it for the empty array's header and warns of overflow.
+[[gnu::noipa]] char* storage(QByteArray& bytes) { return bytes.data(); }
 
-int pathSize(const CutGeometry::Path& p)
-{
-    int size = PathHeaderSize;
-    for (const CutGeometry::Segment& s : p.segments)
-        size += segmentSize(s);
-    return size;
-}
-
+// Every path record is 32 bytes plus its runs; every run 8 bytes plus 8
+// per point.
 int pieceSize(const CutGeometry::Piece& piece)
 {
-    int size = PieceHeaderSize;
-    for (const CutGeometry::Path& p : piece)
-        size += pathSize(p);
-    return size;
+    return PieceHeaderSize + PathHeaderSize * piece.paths.size()
+        + SegmentHeaderSize * piece.segments.size() + 8 * piece.points.size();
 }
 
-void writePath(Out& out, const CutGeometry::Path& path)
+void writePath(Out& out, const CutGeometry::Piece& piece, const CutGeometry::Path& path)
 {
-    out.i32(pathSize(path) - 4);
+    int points = 0;
+    for (int k = 0; k < path.segmentCount; ++k)
+        points += piece.segment(path, k).count;
+    out.i32(PathHeaderSize + SegmentHeaderSize * path.segmentCount + 8 * points - 4);
     out.i32(4);
     out.i32(7);
-    out.i32(path.segments.size());
+    out.i32(path.segmentCount);
     out.i32(0);
     out.u32(SingleHalf);
     out.i32(hundredths(path.start.x));
     out.i32(hundredths(path.start.y));
-    for (const CutGeometry::Segment& s : path.segments) {
+    for (int k = 0; k < path.segmentCount; ++k) {
+        const CutGeometry::Segment& s = piece.segment(path, k);
         const bool curve = s.type == CutGeometry::CurveRun;
         out.i32(curve ? FileCurve : FilePolyline);
-        out.i32(curve ? s.points.size() / 3 : s.points.size());
-        for (const CutGeometry::Point& p : s.points) {
+        out.i32(curve ? s.count / 3 : s.count);
+        for (int i = 0; i < s.count; ++i) {
+            const CutGeometry::Point& p = piece.point(s, i);
             // The cut is moved onto the mat edge rather than refused.
             out.i32(std::max<qint32>(hundredths(p.x), 0));
             out.i32(std::max<qint32>(hundredths(p.y), 0));
@@ -148,19 +155,24 @@ QByteArray bytes(const QString& name, Mat mat, const QByteArray& thumbnailBmp,
                  const CutGeometry::Object& object)
 {
     const int pieces = object.size();
+    QVector<int> pieceSizes;
+    pieceSizes.reserve(pieces);
     int total = 0;
-    for (const CutGeometry::Piece& piece : object)
-        total += pieceSize(piece);
+    for (const CutGeometry::Piece& piece : object) {
+        pieceSizes.append(pieceSize(piece));
+        total += pieceSizes.last();
+    }
     const int nameLength = name.size();
+    const int headerSize = 37 + 2 * nameLength + thumbnailBmp.size();
+    const int cutHeaderSize = 4 * 8 + 4 * pieces + 4 + 4 + 2 * pieces;
 
-    QByteArray bytes;
-    bytes.reserve(37 + 2 * nameLength + thumbnailBmp.size() + 40 + 10 * pieces + total);
-    Out out(bytes);
+    QByteArray bytes(headerSize + cutHeaderSize + total, Qt::Uninitialized);
+    Out out(storage(bytes));
 
     // Header. The 8-bit name field has one byte per character, so the
     // name is cut to 8 characters and written as Latin-1.
-    out.raw("#FCM");
-    out.raw("0100");
+    out.raw("#FCM", 4);
+    out.raw("0100", 4);
     out.u32(FileVersion);
     out.i32(thumbnailBmp.size() + 29 + 2 * nameLength);
     out.raw(name.left(8).toLatin1().leftJustified(8, ' ', true));
@@ -168,12 +180,12 @@ QByteArray bytes(const QString& name, Mat mat, const QByteArray& thumbnailBmp,
     for (const QChar c : name)
         out.i16(qint16(c.unicode()));
     const char matBytes[8] = {1, 32, 0, 1, 32, 0, 3, char(mat == Mat12Inch ? 3 : 4)};
-    out.raw(QByteArray(matBytes, 8));
+    out.raw(matBytes, 8);
     out.i32(thumbnailBmp.size());
     out.raw(thumbnailBmp);
 
     // Cut data.
-    out.raw("KC50");
+    out.raw("KC50", 4);
     out.i32(100);
     out.i32(16);
     out.i32(mat == Mat12Inch ? 0 : 1);
@@ -182,9 +194,9 @@ QByteArray bytes(const QString& name, Mat mat, const QByteArray& thumbnailBmp,
     out.i32(700);
     out.i32(pieces);
     int offset = 0;
-    for (const CutGeometry::Piece& piece : object) {
+    for (int size : pieceSizes) {
         out.i32(offset);
-        offset += pieceSize(piece);
+        offset += size;
     }
     out.i32(total);
     out.i32(pieces);
@@ -193,10 +205,11 @@ QByteArray bytes(const QString& name, Mat mat, const QByteArray& thumbnailBmp,
     for (const CutGeometry::Piece& piece : object) {
         for (qint32 v : PieceHeader)
             out.i32(v);
-        out.i32(piece.size());
-        for (const CutGeometry::Path& path : piece)
-            writePath(out, path);
+        out.i32(piece.paths.size());
+        for (const CutGeometry::Path& path : piece.paths)
+            writePath(out, piece, path);
     }
+    Q_ASSERT(out.at() == bytes.constData() + bytes.size());
     return bytes;
 }
 

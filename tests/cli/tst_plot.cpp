@@ -374,7 +374,8 @@ void TestCliPlot::fcmFiles()
     const FcmReader back(TestFiles::read(dir.filePath("job1.fcm")));
     QVERIFY(back.ok);
     QCOMPARE(back.name, QStringLiteral("job"));
-    QCOMPARE(back.paths.value(0).segments.value(0).points.size(), 4);
+    QCOMPARE(back.paths.paths.size(), 1);
+    QCOMPARE(back.paths.points.size(), 4);
     Run noTarget;
     runCli(noTarget, cliFcm, {input()});
     QCOMPARE(noTarget.rc, 2);

@@ -94,19 +94,19 @@ void TestFcm::files()
         QCOMPARE(r.mat, mat);
         QCOMPARE(f.geometry.size(), 1);
         const CutGeometry::Piece& want = f.geometry.first();
-        QCOMPARE(r.paths.size(), want.size());
-        for (int p = 0; p < want.size(); ++p) {
-            QVERIFY(near(r.paths[p].start, want[p].start, false));
-            QCOMPARE(r.paths[p].segments.size(), want[p].segments.size());
-            for (int s = 0; s < want[p].segments.size(); ++s) {
-                const CutGeometry::Segment& a = r.paths[p].segments[s];
-                const CutGeometry::Segment& b = want[p].segments[s];
-                QCOMPARE(a.type, b.type);
-                QCOMPARE(a.points.size(), b.points.size());
-                for (int k = 0; k < a.points.size(); ++k)
-                    QVERIFY(near(a.points[k], b.points[k], true));
-            }
+        QCOMPARE(r.paths.paths.size(), want.paths.size());
+        QCOMPARE(r.paths.segments.size(), want.segments.size());
+        QCOMPARE(r.paths.points.size(), want.points.size());
+        for (int p = 0; p < want.paths.size(); ++p) {
+            QVERIFY(near(r.paths.paths[p].start, want.paths[p].start, false));
+            QCOMPARE(r.paths.paths[p].segmentCount, want.paths[p].segmentCount);
         }
+        for (int s = 0; s < want.segments.size(); ++s) {
+            QCOMPARE(r.paths.segments[s].type, want.segments[s].type);
+            QCOMPARE(r.paths.segments[s].count, want.segments[s].count);
+        }
+        for (int k = 0; k < want.points.size(); ++k)
+            QVERIFY(near(r.paths.points[k], want.points[k], true));
     }
 }
 

@@ -13,7 +13,7 @@ struct FcmReader {
     bool ok = false;
     QString name;
     int mat = -1; // mat flag of the cut data
-    QVector<CutGeometry::Path> paths;
+    CutGeometry::Piece paths; // all pieces in one
 
     explicit FcmReader(const QByteArray& bytes)
     {
@@ -38,20 +38,18 @@ struct FcmReader {
         for (int p = 0; p < pieces; ++p) {
             in.skipRawData(64);
             for (int n = i32(); n > 0; --n) {
-                CutGeometry::Path path;
                 in.skipRawData(12);
                 const int segments = i32();
                 in.skipRawData(8);
-                path.start = {mm(), mm()};
+                const double x = mm();
+                paths.startPath({x, mm()});
                 for (int s = 0; s < segments; ++s) {
-                    CutGeometry::Segment seg;
-                    seg.type = i32() == 1 ? CutGeometry::CurveRun : CutGeometry::PolylineRun;
-                    const int points = i32() * (seg.type == CutGeometry::CurveRun ? 3 : 1);
-                    for (int k = 0; k < points; ++k)
-                        seg.points.append({mm(), mm()});
-                    path.segments.append(seg);
+                    const auto type = i32() == 1 ? CutGeometry::CurveRun : CutGeometry::PolylineRun;
+                    for (int k = i32() * (type == CutGeometry::CurveRun ? 3 : 1); k > 0; --k) {
+                        const double px = mm();
+                        paths.addPoint(type, {px, mm()});
+                    }
                 }
-                paths.append(path);
             }
         }
         ok = in.status() == QDataStream::Ok && in.atEnd();
