@@ -366,6 +366,7 @@ void Preview::mousePressEvent(QMouseEvent* event)
     if (!m_document)
         return;
     m_mouse = roundedPos(event->localPos());
+    m_ctrlHeld = event->modifiers() & Qt::ControlModifier;
     if (event->button() == Qt::LeftButton && m_document->location() == Document::Manually
         && m_jobRect.contains(m_mouse, true)) {
         anchorAt(m_mouse);
