@@ -4,7 +4,6 @@
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
-#include "plot/CurveSteps.h"
 #include "plot/CutSelection.h"
 #include "plot/JobLayout.h"
 
@@ -32,11 +31,15 @@ struct ToLocal {
     }
 };
 
-// Chords of a curve: half its estimated length in mm, 5 to 500.
+// Chords of a curve: half its estimated length in mm, 5 to 500. The
+// control polygon bounds the arc from above and costs three square roots,
+// where sampling the curve would cost a hundred evaluations.
 int curveSteps(const KCNode& n)
 {
-    const double half = std::ceil(CurveSteps::nodeLength(n) / 2.0);
-    return int(std::min(500.0, std::max(5.0, half)));
+    auto dist = [](double dx, double dy) { return std::sqrt(dx * dx + dy * dy); };
+    const double len = dist(n.P1X() - n.P0X(), n.P1Y() - n.P0Y())
+        + dist(n.P2X() - n.P1X(), n.P2Y() - n.P1Y()) + dist(n.P3X() - n.P2X(), n.P3Y() - n.P2Y());
+    return int(std::min(500.0, std::max(5.0, std::ceil(len / 2.0))));
 }
 
 } // namespace

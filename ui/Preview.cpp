@@ -241,7 +241,7 @@ QRect Preview::drawJob(QPainter& p, const QRect& sheet, double scale, const QPix
         return fcm ? sheet.y() + int(std::lround(y * scale)) : sheetBottom - int(std::lround(y * scale));
     };
     const bool direct = !image && pixmap.isNull();
-    QPen cellPen(CellColour, 1, m_document->grid() ? Qt::SolidLine : Qt::DotLine);
+    QPen cellPen(CellColour, 0, m_document->grid() ? Qt::SolidLine : Qt::DotLine);
 
     QRect united;
     qint64 drawn = 0;
@@ -259,7 +259,7 @@ QRect Preview::drawJob(QPainter& p, const QRect& sheet, double scale, const QPix
                 p.setPen(cellPen);
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(cell.adjusted(0, 0, -1, -1));
-                p.setPen(QPen(Qt::black, 1));
+                p.setPen(QPen(Qt::black, 0));
             }
             if (!pixmap.isNull())
                 p.drawPixmap(job, pixmap);
@@ -276,8 +276,23 @@ void Preview::paintEvent(QPaintEvent* event)
         return;
     QPainter p(this);
     const QRect sheet = materialRect();
-    p.fillRect(rect(), Background);
-    p.fillRect(sheet.translated(3, 3), QColor(Qt::lightGray));
+    // Every pixel is filled once: the background around the sheet, the
+    // shadow's two visible strips, the sheet. A large view repaints at drag
+    // speed, so no full-size layer is painted over another.
+    const QRect all = rect();
+    const QRect inner = sheet.intersected(all);
+    if (inner.isEmpty()) {
+        p.fillRect(all, Background);
+    } else {
+        p.fillRect(QRect(0, 0, all.width(), inner.top()), Background);
+        p.fillRect(QRect(0, inner.bottom() + 1, all.width(), all.height() - inner.bottom() - 1), Background);
+        p.fillRect(QRect(0, inner.top(), inner.left(), inner.height()), Background);
+        p.fillRect(QRect(inner.right() + 1, inner.top(), all.width() - inner.right() - 1, inner.height()),
+                   Background);
+    }
+    const QColor shadow(Qt::lightGray);
+    p.fillRect(QRect(sheet.right() + 1, sheet.top() + 3, 3, sheet.height()), shadow);
+    p.fillRect(QRect(sheet.left() + 3, sheet.bottom() + 1, sheet.width(), 3), shadow);
     p.fillRect(sheet, Qt::white);
     p.setPen(QPen(SheetOutline, 1));
     p.setBrush(Qt::NoBrush);
