@@ -318,7 +318,9 @@ void Preview::paintEvent(QPaintEvent* event)
     p.drawRect(sheet.adjusted(-1, -1, 0, 0));
 
     // A document without layers has no job to show (a job size is still set).
-    m_jobRect = m_document->layers().isEmpty() ? QRect() : drawJob(p, sheet, m_scale, m_pixmap, m_pixmapScale, false, event->rect());
+    m_jobRect = m_document->layers().isEmpty()
+        ? QRect()
+        : drawJob(p, sheet, m_scale, m_pixmap, m_pixmapScale, false, event->rect());
 
     if (width() >= 21 && height() >= 21 && m_layout->exceedsMaterialWidth()) {
         p.setPen(Qt::red);

@@ -128,6 +128,7 @@ private slots:
         QTest::newRow("ends at the edge") << "cols=6 gap=7";
         QTest::newRow("far wider") << "cols=40";
         QTest::newRow("no copies across") << "cols=0";
+        QTest::newRow("zero-size material") << "matW=0 matH=0";
     }
     void oversizeText()
     {
