@@ -4,12 +4,13 @@
 #include "cli/PlotJob.h"
 #include "document/Document.h"
 #include "plot/FcmExport.h"
-#include "ui/JobImage.h"
+#include "ui/Preview.h"
 
 #include <QTextStream>
 
 // kerfcraft-cli fcm INPUT -o OUT.fcm [options]: the job as FCM cut data,
 // with the same layout, thumbnail and file naming as the window's export.
+// Needs the GUI application object (main() makes one for this command).
 // Prints the files written, one per line (with stops between layers they
 // are OUT1.fcm, OUT2.fcm, …).
 int cliFcm(const QStringList& args, CliIo& io)
@@ -36,7 +37,11 @@ int cliFcm(const QStringList& args, CliIo& io)
         return 2;
     }
     doc.setFcmOutput(true);
-    const QImage thumbnail = JobImage::render(doc, JobImage::tallFor(doc));
+    // The window's thumbnail, from a preview that is never shown (the tall
+    // form for material longer than 300 mm).
+    Preview preview;
+    preview.setDocument(&doc);
+    const QImage thumbnail = preview.renderJobImage(doc.materialHeight() > 300);
     const QString target = options.output;
     const FcmExport::Written written = FcmExport(doc).write(target, thumbnail);
     for (const QString& path : written.failed)

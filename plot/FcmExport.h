@@ -25,7 +25,7 @@ class Document;
 // same internal name (the chosen file's base name) and thumbnail.
 //
 // plot/ knows no window: the thumbnail is handed in (the preview's job
-// image, or JobImage when there is no window).
+// image, Preview::renderJobImage).
 class FcmExport
 {
 public:

@@ -376,5 +376,5 @@ void TestCliPlot::fcmFiles()
     QCOMPARE(noTarget.rc, 2);
 }
 
-QTEST_GUILESS_MAIN(TestCliPlot)
+QTEST_MAIN(TestCliPlot) // fcm draws its thumbnail with the preview
 #include "tst_plot.moc"
