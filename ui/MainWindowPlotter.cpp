@@ -300,8 +300,12 @@ void MainWindow::onBtnParameterTestschnittClicked()
 
 void MainWindow::onWeitereFunktionenMesserInitialisierung(bool on)
 {
-    if (m_controlsLive)
-        m_document->setBladeInitializing(on);
+    if (!m_controlsLive)
+        return;
+    // No refill yet: the click that follows sets the stream's own flag,
+    // which the refill shows.
+    const QSignalBlocker quiet(m_document);
+    m_document->setBladeInitializing(on);
 }
 
 void MainWindow::onCbMesserInitialisierung(bool on)
