@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kerfcraft</source>
+        <translation>About Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Version für:</source>
+        <translation>Version für:</translation>
+    </message>
+    <message>
+        <source>&lt;font color='green'&gt;Windows&lt;/font&gt;</source>
+        <translation>&lt;font color='green'&gt;Windows&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</source>
+        <translation>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>USB Treiber deinstallieren</source>
+        <translation>USB Treiber deinstallieren</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Kerfcraft %1</source>
+        <translation>Kerfcraft %1</translation>
+    </message>
+    <message>
+        <source>USB-Treiber Deinstallation</source>
+        <translation>USB-Treiber Deinstallation</translation>
+    </message>
+    <message>
+        <source>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</source>
+        <translation>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</source>
+        <translation>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
@@ -569,14 +614,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>Parameter für </translation>
     </message>
     <message>
-        <source>Neues Material anlegen</source>
-        <translation>Neues Material anlegen</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
         <source>Waehlen</source>
         <translation>Waehlen</translation>
     </message>
@@ -595,14 +632,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden.</source>
         <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>About Kerfcraft</source>
-        <translation>About Kerfcraft</translation>
-    </message>
-    <message>
-        <source>Kerfcraft %1</source>
-        <translation>Kerfcraft %1</translation>
     </message>
     <message>
         <source>Ebene %1: </source>
@@ -1138,6 +1167,33 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>NewMaterialDialog</name>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Neues Material anlegen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Andruck:</source>
+        <translation>Andruck:</translation>
+    </message>
+    <message>
+        <source>Durchgänge:</source>
+        <translation>Durchgänge:</translation>
+    </message>
+    <message>
+        <source>Messer:</source>
+        <translation>Messer:</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -1163,6 +1219,25 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
         <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: </translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</translation>
+    </message>
+    <message>
+        <source>Auto Größe</source>
+        <translation>Auto Größe</translation>
+    </message>
+    <message>
+        <source>Auto Breite</source>
+        <translation>Auto Breite</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Frei</translation>
     </message>
 </context>
 <context>

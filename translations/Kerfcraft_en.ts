@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kerfcraft</source>
+        <translation>About Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Version für:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;font color='green'&gt;Windows&lt;/font&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>USB Treiber deinstallieren</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kerfcraft %1</source>
+        <translation>Kerfcraft %1</translation>
+    </message>
+    <message>
+        <source>USB-Treiber Deinstallation</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
@@ -569,14 +613,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>Parameters for </translation>
     </message>
     <message>
-        <source>Neues Material anlegen</source>
-        <translation>Create new material</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
         <source>Waehlen</source>
         <translation>Choose</translation>
     </message>
@@ -595,14 +631,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden.</source>
         <translation>The file %1 could not be read.</translation>
-    </message>
-    <message>
-        <source>About Kerfcraft</source>
-        <translation>About Kerfcraft</translation>
-    </message>
-    <message>
-        <source>Kerfcraft %1</source>
-        <translation>Kerfcraft %1</translation>
     </message>
     <message>
         <source>Ebene %1: </source>
@@ -1138,6 +1166,33 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>NewMaterialDialog</name>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Create new material</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Andruck:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Durchgänge:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Messer:</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -1163,6 +1218,25 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
         <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
+    </message>
+    <message>
+        <source>Auto Größe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Auto Breite</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

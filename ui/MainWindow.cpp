@@ -12,6 +12,8 @@
 #include "presets/Material.h"
 #include "presets/PresetNames.h"
 #include "presets/PresetSelection.h"
+#include "ui/Preview.h"
+#include "ui/Ruler.h"
 
 #include <QCloseEvent>
 #include <QScrollBar>
@@ -54,11 +56,22 @@ MainWindow::MainWindow(const QStringList& texts, bool isSvg, UserMessages& messa
 
     fillLanguages();
 
-    // Rulers and scroll bars join the preview here once they exist.
-    m_preview = new QWidget(ui->grpBoxLayout);
-    m_preview->setObjectName(QStringLiteral("preview"));
-    m_preview->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Preview with the rulers above and left of it (25 pixels thick) and
+    // the scroll bars right and below.
+    m_preview = new Preview(ui->grpBoxLayout);
+    auto* hRuler = new Ruler(ui->grpBoxLayout);
+    auto* vRuler = new Ruler(ui->grpBoxLayout);
+    hRuler->setFixedHeight(25);
+    vRuler->setFixedWidth(25);
+    auto* hBar = new QScrollBar(Qt::Horizontal, ui->grpBoxLayout);
+    auto* vBar = new QScrollBar(Qt::Vertical, ui->grpBoxLayout);
     ui->glLayout->addWidget(m_preview, 1, 1);
+    ui->glLayout->addWidget(hRuler, 0, 1);
+    ui->glLayout->addWidget(vRuler, 1, 0);
+    ui->glLayout->addWidget(vBar, 1, 2);
+    ui->glLayout->addWidget(hBar, 2, 1);
+    m_preview->setScrollBars(hBar, vBar, hRuler, vRuler);
+    m_preview->setDocument(m_document);
 
     ui->cbAusgabegeraet->clear();
     // Wide enough for every tab, never wider than a small screen.
@@ -320,12 +333,14 @@ void MainWindow::applyOutputMode()
 
 void MainWindow::fitPreviewToMaterial()
 {
-    if (m_document->materialWidth() > 10 && m_document->materialHeight() > 10)
-        refreshPreview();
+    // After the layout has given the preview its size.
+    if (m_preview && m_document->materialWidth() > 10 && m_document->materialHeight() > 10)
+        QTimer::singleShot(0, m_preview, &Preview::fitWidth);
 }
 
+// The preview follows DataChanged() itself; a refill only asks for a paint.
 void MainWindow::refreshPreview()
 {
-    if (m_preview)
+    if (m_preview) // not yet while the constructor runs the language slot
         m_preview->update();
 }

@@ -14,6 +14,7 @@ class Clock;
 class Document;
 class Plotter;
 class Plotterpool;
+class Preview;
 class QListWidgetItem;
 class QWidget;
 class Translations;
@@ -195,7 +196,7 @@ private:
     QList<Plotter*> m_addedPlotters;
     QList<Plotter*> m_removedPlotters;
     QTimer m_languageTimer;
-    QWidget* m_preview = nullptr;
+    Preview* m_preview = nullptr;
     int m_testCutOffset = 0; // plotter units along the feed
     std::unique_ptr<MainWindowForm> ui;
     bool m_controlsLive = true;

@@ -14,11 +14,11 @@
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "presets/PresetsFile.h"
+#include "ui/AboutDialog.h"
+#include "ui/NewMaterialDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
 
 // ---- Materials ----------------------------------------------------------------
 
@@ -54,17 +54,11 @@ void MainWindow::onBtnMaterialHinzufuegenClicked()
     KerfcraftPresets* presets = KerfcraftPresets::instance();
     if (!presets)
         return;
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Neues Material anlegen"), tr("Name:"),
-                                               QLineEdit::Normal, QString(), &ok);
-    if (!ok)
+    NewMaterialDialog dialog(presets, this);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    MaterialParameters params;
-    params.speed = m_document->speed();
-    params.force = m_document->pressure();
-    params.passages = m_document->passes();
-    params.blade = m_document->blade() ? m_document->blade()->ID : 0;
-    const int id = PresetsFile(*presets, m_messages).addMaterial(name, params, currentLanguageCode());
+    const int id = PresetsFile(*presets, m_messages)
+                       .addMaterial(dialog.name(), dialog.parameters(), currentLanguageCode());
     fillPresetLists();
     if (id >= 0)
         ui->cbMaterial->setCurrentIndex(ui->cbMaterial->findData(id));
@@ -164,6 +158,6 @@ void MainWindow::onBtnTestDataClicked()
 
 void MainWindow::onBtnInformationClicked()
 {
-    QMessageBox::about(this, tr("About Kerfcraft"),
-                       tr("Kerfcraft %1").arg(QStringLiteral(KERFCRAFT_VERSION)));
+    AboutDialog dialog(m_messages, nullptr, this);
+    dialog.exec();
 }

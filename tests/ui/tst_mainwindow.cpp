@@ -161,14 +161,16 @@ private slots:
         w.show();
         auto* materials = w.findChild<QComboBox*>("cbMaterial");
         QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            dialog->setTextValue("Testfolie");
+            dialog->findChild<QLineEdit*>("leName")->setText("Testfolie");
+            dialog->findChild<QSpinBox*>("sbGeschwindigkeit")->setValue(42);
             dialog->accept();
         });
         w.onBtnMaterialHinzufuegenClicked();
         QCOMPARE(materials->currentText(), QStringLiteral("Testfolie"));
         const int id = materials->currentData().toInt();
+        QCOMPARE(m_presets->materialById(id)->Speed, 42);
         QVERIFY(w.findChild<QPushButton*>("btnMaterialEntfernen")->isEnabled());
 
         w.findChild<QSpinBox*>("sbParameterGeschwindigkeit")->setValue(77);
