@@ -9,23 +9,23 @@
     </message>
     <message>
         <source>Version für:</source>
-        <translation type="unfinished" />
+        <translation>Version for:</translation>
     </message>
     <message>
         <source>&lt;font color='green'&gt;Windows&lt;/font&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;font color='green'&gt;Windows&lt;/font&gt;</translation>
     </message>
     <message>
         <source>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</translation>
     </message>
     <message>
         <source>USB Treiber deinstallieren</source>
-        <translation type="unfinished" />
+        <translation>Uninstall USB driver</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished" />
+        <translation>Close</translation>
     </message>
     <message>
         <source>Kerfcraft %1</source>
@@ -33,16 +33,17 @@
     </message>
     <message>
         <source>USB-Treiber Deinstallation</source>
-        <translation type="unfinished" />
+        <translation>USB driver removal</translation>
     </message>
     <message>
         <source>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
 Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</source>
-        <translation type="unfinished" />
+        <translation>Should the installed plotter driver be uninstalled?
+Afterwards the plotter must be unplugged and plugged in again, or switched off and on again.</translation>
     </message>
     <message>
         <source>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</source>
-        <translation type="unfinished" />
+        <translation>This edition has no installer for plotter access. It relies on the udev rule %1; remove that file as administrator to revoke it.</translation>
     </message>
 </context>
 <context>
@@ -1177,19 +1178,19 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
     <message>
         <source>Geschwindigkeit:</source>
-        <translation type="unfinished" />
+        <translation>Speed:</translation>
     </message>
     <message>
         <source>Andruck:</source>
-        <translation type="unfinished" />
+        <translation>Force:</translation>
     </message>
     <message>
         <source>Durchgänge:</source>
-        <translation type="unfinished" />
+        <translation>Passes:</translation>
     </message>
     <message>
         <source>Messer:</source>
-        <translation type="unfinished" />
+        <translation>Blade:</translation>
     </message>
 </context>
 <context>
@@ -1228,15 +1229,15 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
     <message>
         <source>Auto Größe</source>
-        <translation type="unfinished" />
+        <translation>Fit size</translation>
     </message>
     <message>
         <source>Auto Breite</source>
-        <translation type="unfinished" />
+        <translation>Fit width</translation>
     </message>
     <message>
         <source>Frei</source>
-        <translation type="unfinished" />
+        <translation>Free</translation>
     </message>
 </context>
 <context>

@@ -63,4 +63,16 @@ EN = {
  'Gerät': 'Device', 'Firmware': 'Firmware', 'Medientyp': 'Media type',
  'Kanten glätten': 'Edge smoothing', 'Medium abrollen': 'Unroll medium',
  'Ein': 'On', 'Aus': 'Off', 'Rolle': 'Roll', 'Blatt': 'Sheet', 'Rand': 'Edge',
+ # The dialogs the window opens, and the preview's menu.
+ 'Version für:': 'Version for:',
+ "<font color='green'>Windows</font>": "<font color='green'>Windows</font>",
+ "<font color='gray'>Macintosh</font>": "<font color='gray'>Macintosh</font>",
+ 'USB Treiber deinstallieren': 'Uninstall USB driver', 'Schließen': 'Close',
+ 'USB-Treiber Deinstallation': 'USB driver removal',
+ 'Sollen der installierte Plotter-Treiber wieder deinstalliert werden?\nNach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.':
+ 'Should the installed plotter driver be uninstalled?\nAfterwards the plotter must be unplugged and plugged in again, or switched off and on again.',
+ 'Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.':
+ 'This edition has no installer for plotter access. It relies on the udev rule %1; remove that file as administrator to revoke it.',
+ 'Geschwindigkeit:': 'Speed:', 'Andruck:': 'Force:', 'Durchgänge:': 'Passes:', 'Messer:': 'Blade:',
+ 'Auto Größe': 'Fit size', 'Auto Breite': 'Fit width', 'Frei': 'Free',
 }
