@@ -15,7 +15,7 @@
 #include "platform/ProcessRunner.h"
 #include "plugins/InstallpluginsDialog.h"
 #include "presets/KerfcraftPresets.h"
-#include "ui/DrawingWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/GuiMessages.h"
 
 #include <QApplication>
@@ -44,13 +44,16 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, UserMessages& messages)
+int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
-    DrawingWindow window(input.texts, input.isSvg);
+    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    messages.setParentWidget(&window);
     UdevDriverInstaller installer(ProcessRunner::system(), messages, Clock::system());
-    window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system(), &installer);
+    window.attachDevices(createUsbBackend(Clock::system()), Clock::system(), &installer);
     window.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    messages.setParentWidget(nullptr);
+    return code;
 }
 
 } // namespace
@@ -132,14 +135,14 @@ int run(int argc, char** argv, Translations& translations)
         const WindowInput input =
             prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
                            Clock::system(), messages);
-        return input.openWindow ? showWindow(input, messages) : input.exitCode;
+        return input.openWindow ? showWindow(input, messages, translations) : input.exitCode;
     }
     case CommandLine::Mode::Plain:
         break;
     }
     WindowInput plain;
     plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages);
+    return showWindow(plain, messages, translations);
 }
 
 } // namespace Startup

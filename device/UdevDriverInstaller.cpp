@@ -116,16 +116,8 @@ void UdevDriverInstaller::installDriver(int vendorId, int productId)
     QCoreApplication::exit(0);
 }
 
-bool UdevDriverInstaller::removeDrivers()
+void UdevDriverInstaller::removeDrivers()
 {
-    const UserMessages::Button answer = m_messages.show(
-        UserMessages::Icon::Question, tr("USB-Treiber Deinstallation"),
-        tr("Sollen der installierte Plotter-Treiber wieder deinstalliert werden?\nNach der "
-           "Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder "
-           "eingeschaltet werden."),
-        UserMessages::Buttons(UserMessages::Yes) | UserMessages::No, UserMessages::No);
-    if (answer != UserMessages::Yes || !runScript(false))
-        return false;
-    QCoreApplication::exit(0);
-    return true;
+    if (runScript(false))
+        QCoreApplication::exit(0);
 }

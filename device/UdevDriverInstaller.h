@@ -22,7 +22,8 @@ public:
                         const QString& root = QStringLiteral("/"));
 
     void installDriver(int vendorId, int productId) override;
-    bool removeDrivers() override;
+    // Removes the rule and ends the program.
+    void removeDrivers() override;
 
     QString rulePath() const;
     // The script that installs (rule given) or removes (rule empty) the rule

@@ -1,9 +1,9 @@
 #pragma once
 
-// Makes plotters usable for libusb, and undoes it. Called by a device that
-// could not be opened for lack of a driver or of permission (after the user
-// agreed), and by the about dialog's removal button. On Linux the "driver"
-// is the udev rule USBDevice::udevRule() in USBDevice::udevRuleFile().
+// Makes a plotter usable for libusb when opening it failed for lack of a
+// driver or of permission. On Linux this means the udev rule named by
+// USBDevice::udevRuleFile() with the content USBDevice::udevRule(); an
+// installer that writes it (and restarts the program) implements this.
 class UsbDriverInstaller
 {
 public:
@@ -11,7 +11,8 @@ public:
     // Installs for this device and restarts the program with the same
     // arguments; returns only when that failed (the user has been told).
     virtual void installDriver(int vendorId, int productId) = 0;
-    // Asks the user, then removes the drivers of every plotter of the
-    // vendor and ends the program. False when nothing was removed.
-    virtual bool removeDrivers() { return false; }
+    // Undoes the installation for every plotter of the vendor (the about
+    // dialog asks the user first). The plotter must then be plugged in
+    // again or switched off and on.
+    virtual void removeDrivers() = 0;
 };

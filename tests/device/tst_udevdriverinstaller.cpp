@@ -1,6 +1,7 @@
 #include "device/UdevDriverInstaller.h"
 #include "device/USBDevice.h"
 #include "platform/RecordingProcessRunner.h"
+#include "platform/WindowsDriverTools.h"
 
 #include "support/FakeClock.h"
 #include "support/RecordingMessages.h"
@@ -20,15 +21,14 @@ private slots:
     void installAndRemove_data()
     {
         QTest::addColumn<QString>("situation"); // root, refused, no pkexec, read-only (a file where the rules folder goes)
-        QTest::addColumn<QString>("answer");    // install, or the answer to the removal question
+        QTest::addColumn<QString>("answer");    // install or remove
         QTest::addColumn<bool>("ruleAfter");
         QTest::addColumn<QString>("calls");     // runner calls, then udevadm's
         QTest::addColumn<QString>("warning");   // start of the one warning
 
         const QString udev = "|control --reload-rules|trigger --subsystem-match=usb --attr-match=idVendor=0f0b --action=add";
         QTest::newRow("install, restart") << "root" << "install" << true << "runas|detached" + udev << "";
-        QTest::newRow("remove") << "root" << "yes" << false << "runas" + udev << "";
-        QTest::newRow("removal declined") << "root" << "no" << true << "" << "";
+        QTest::newRow("remove") << "root" << "remove" << false << "runas" + udev << "";
         QTest::newRow("no pkexec") << "no pkexec" << "install" << false << "" << "Für die Änderung werden Administratorrechte";
         QTest::newRow("pkexec refused") << "refused" << "install" << false << "runas" << "Die Änderung wurde nicht erlaubt.";
         QTest::newRow("rule folder not writable") << "read-only" << "install" << false << "runas" << "Die udev-Regel ";
@@ -55,7 +55,6 @@ private slots:
             return situation == "refused" ? refused : ProcessRunner::system().run(program, args, 10000);
         };
         RecordingMessages messages;
-        messages.setDefaultAnswer(answer == "no" ? UserMessages::No : UserMessages::Yes);
         FakeClock clock;
         UdevDriverInstaller installer(processes, messages, clock, root);
         installer.program = "kerfcraft";
@@ -63,7 +62,7 @@ private slots:
         if (answer == "install")
             installer.installDriver(0x0F0B, 1);
         else
-            QCOMPARE(installer.removeDrivers(), answer == "yes");
+            installer.removeDrivers();
 
         QTEST(QFileInfo::exists(rule), "ruleAfter");
         QVERIFY(answer != "install" || !QFileInfo::exists(rule) || TestFiles::read(rule) == USBDevice::udevRule().toUtf8() + '\n');
@@ -74,8 +73,31 @@ private slots:
         QVERIFY(!processes.lines.join(' ').contains("detached") || (processes.lines.contains("detached kerfcraft /cut") && clock.nowMs() == 2000));
         QFETCH(QString, warning);
         const QStringList texts = messages.texts();
-        QCOMPARE(texts.size(), int(answer != "install") + int(!warning.isEmpty()));
-        QVERIFY(warning.isEmpty() || texts.last().startsWith(warning));
+        QCOMPARE(texts.size(), int(!warning.isEmpty()));
+        QVERIFY(warning.isEmpty() || texts.first().startsWith(warning));
+    }
+
+    // The Windows sequence, run on fake program and tools folders.
+    void windowsDriverTools()
+    {
+        QTemporaryDir dir;
+        RecordingProcessRunner processes;
+        processes.existing << dir.filePath("prog/libusbinst.exe") << dir.filePath("sys/cmd.exe");
+        QVERIFY(TestFiles::write(dir.filePath("prog/devcon.exe"), "x"));
+        FakeClock clock;
+        WindowsDriverTools tools(processes, clock, dir.filePath("prog"), dir.filePath("sys"), dir.filePath("tmp"));
+        tools.program = "kc.exe";
+        tools.installDriver(0x0F0B, 0x1);
+        QCOMPARE(processes.lines, QStringList({"runas " + dir.filePath("prog/libusbinst.exe") + " -v 0xf0b -p 0x1", "detached kc.exe"}));
+        const QString t = tools.toolsDir();
+        // Two libusb plotters and one of another provider; lines belong to the device above them.
+        QVERIFY(TestFiles::write(t + "/result.txt", "USB\\VID_0F0B&PID_0001\\A\n  Inf file is C:\\W\\oem7.inf\n  Provider name is libusb.info\n"
+                                                    "USB\\VID_0F0B&PID_0002\\B\n Provider name is Other\n Inf file is C:\\oem8.inf\n"
+                                                    "USB\\VID_0F0B&PID_0003\\C\nProvider name is libusb.info\nInf file is C:\\oem9.inf\n"));
+        tools.removeDrivers();
+        QCOMPARE(TestFiles::read(t + "/deinst.cmd"), QString("%1/devcon.exe remove \"USB\\VID_0F0B&PID_0001\\A\" >%1/result0.txt\n%1/devcon.exe -f dp_delete oem7.inf >%1/result1.txt\n"
+                                                             "%1/devcon.exe remove \"USB\\VID_0F0B&PID_0003\\C\" >%1/result0.txt\n%1/devcon.exe -f dp_delete oem9.inf >%1/result1.txt\n").arg(t).toUtf8());
+        QVERIFY(QFileInfo::exists(t + "/devcon.exe") && processes.lines.last().startsWith("runas " + dir.filePath("sys/cmd.exe") + " /c "));
     }
 };
 
