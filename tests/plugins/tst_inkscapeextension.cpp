@@ -50,15 +50,8 @@ private slots:
         QDir().mkpath(home("tmp"));
         run("inkscape", {"--action-list"}); // writes the preferences a fresh Inkscape has
         QVERIFY(TestFiles::read(home(".config/inkscape/preferences.xml")).contains("pathstring_format=\"2\""));
-        // Installed as "kerfcraft /installplugins" does, starting a stand-in
-        // for Kerfcraft that notes its arguments and answers the mark dialog
-        // with the ini file the dialog writes.
-        const QString fake = home("kerfcraft");
-        QVERIFY(TestFiles::write(fake, "#!/bin/sh\necho \"$@\" >> \"$HOME/calls.log\"\n"
-                                       "[ \"$1\" = passermarks ] && mkdir -p \"$APPDATA/Kerfcraft\" && "
-                                       "cp \"$HOME/dialog.ini\" \"$APPDATA/Kerfcraft/new\" && mv \"$APPDATA/Kerfcraft/new\" \"$APPDATA/Kerfcraft/Kerfcraft.ini\"\n"
-                                       "exit 0\n"));
-        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Installed as "kerfcraft /installplugins" does, starting a stand-in for Kerfcraft.
+        const QString fake = TestPaths::data("inkscape/kerfcraft");
         FakeClock clock;
         RecordingProcessRunner processes;
         PluginSearcher searcher(true, clock, processes);
@@ -70,15 +63,7 @@ private slots:
 
     void cutKeepsSizeWithDefaultPreferences()
     {
-        // Page 200 x 100 mm at 4 user units per mm; a transformed layer, a
-        // rotated square, a circle and text.
-        QVERIFY(TestFiles::write(home("drawing.svg"),
-            "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" "
-            "width=\"200mm\" height=\"100mm\" viewBox=\"0 0 800 400\"><g inkscape:groupmode=\"layer\" "
-            "inkscape:label=\"Motiv\" transform=\"translate(40,20)\"><rect width=\"200\" height=\"100\" fill=\"#f00\"/>"
-            "<rect x=\"250\" y=\"150\" width=\"100\" height=\"100\" fill=\"#0f0\" transform=\"rotate(30 300 200)\"/>"
-            "<circle cx=\"600\" cy=\"300\" r=\"40\" fill=\"#00f\"/><text x=\"100\" y=\"300\" "
-            "style=\"font-size:60px;font-family:sans-serif\">Kerf</text></g></svg>"));
+        QVERIFY(QFile::copy(TestPaths::data("inkscape/drawing.svg"), home("drawing.svg")));
         run("xvfb-run", {"-a", "inkscape", "--batch-process", "--actions=org.kerfcraft.inkscape.de.noprefs", "drawing.svg"});
         QCOMPARE(TestFiles::read(home("calls.log")), QByteArray("/cut\n"));
 
@@ -107,9 +92,7 @@ private slots:
         RecordingMessages messages;
         QCOMPARE(HostPassermarks::deliver(choice, false, home("dialog.ini"), ".", processes, messages), 0);
 
-        QVERIFY(TestFiles::write(home("print.svg"),
-            "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"200mm\" height=\"100mm\" viewBox=\"0 0 800 400\">"
-            "<rect x=\"80\" y=\"80\" width=\"400\" height=\"200\" fill=\"none\" stroke=\"#000\"/></svg>"));
+        QVERIFY(QFile::copy(TestPaths::data("inkscape/print.svg"), home("print.svg")));
         const QString script = home(".config/inkscape/extensions/Kerfcraft.py");
         run("/usr/bin/python3", {script, "--tab=passermarken", "--output=" + home("marked.svg"), home("print.svg")});
         QVERIFY(TestFiles::read(home("marked.svg")).contains("KC-PassermarkenEbene"));
