@@ -102,6 +102,7 @@ private slots:
             if (cell->text() == "X")
                 flags << cell->objectName().mid(3);
         QTEST(flags.join(' '), "flags");
+        QVERIFY(done.count() == 1 && clock.nowMs() == 4000); // 1 s before the search, 3 s after
         QFETCH(QStringList, present);
         for (const QString& f : present)
             QVERIFY2(QFileInfo::exists(t + f.mid(f.startsWith('!'))) != f.startsWith('!'), qPrintable(f));
