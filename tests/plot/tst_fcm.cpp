@@ -75,11 +75,12 @@ void TestFcm::files_data()
     // Lead-ins start left of and before the mat edge: negative start points.
     QTest::newRow("overcut off the edge") << square << "right=0 bottom=0 overcut=1 matH=300" << "rand.fcm"
                                           << QStringList{"rand.fcm"} << 0;
-    // One file per colour; the second row of copies is empty.
+    // One file per colour (the second row of copies is empty); a dot in a
+    // folder name is no extension.
     QTest::newRow("colours, frames, turned")
         << "colours: #ff0000 #0000ff; E: 0,0 c3,9 7,9 10,0 #ff0000; 0,0 10,10 #0000ff"
-        << "select=3 stops grid=2 rot=1 mirror auto count=3 matW=50 matH=301" << "farben"
-        << QStringList{"farben1", "farben2"} << 1;
+        << "select=3 stops grid=2 rot=1 mirror auto count=3 matW=50 matH=301" << "/v.2/farben"
+        << QStringList{"/v.2/farben1", "/v.2/farben2"} << 1;
 }
 
 void TestFcm::files()
