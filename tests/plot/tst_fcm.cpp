@@ -61,37 +61,35 @@ private slots:
 
 void TestFcm::files_data()
 {
-    QTest::addColumn<QString>("drawing");
-    QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QStringList>("paths"); // written; tests/data/fcm/<name>.hex holds the golden bytes
+    QTest::addColumn<QString>("job");       // drawing | settings
+    QTest::addColumn<QStringList>("paths"); // the chosen name, then the files written; the
+                                            // golden bytes are tests/data/fcm/<name>.hex
     QTest::addColumn<int>("mat");
-    const QString square = "Q: 0,0 10,0 10,10 0,10 0,0 z";
-    QTest::newRow("square") << square << "" << "/jobs/square.fcm" << QStringList{"/jobs/square.fcm"} << 0;
-    QTest::newRow("curve") << "K: 0,0 c0,5 5,10 10,10 10,0" << "matH=400" << "/jobs/kurvenschnitt.fcm"
-                           << QStringList{"/jobs/kurvenschnitt.fcm"} << 1;
-    QTest::newRow("two copies, stops") << "A: 0,0 10,0; B: 0,10 10,10" << "cols=2 gap=4 stops" << "/jobs/zwei.fcm"
-                                       << QStringList{"/jobs/zwei1.fcm", "/jobs/zwei2.fcm"} << 0;
+    const QString square = "Q: 0,0 10,0 10,10 0,10 0,0 z|";
+    QTest::newRow("square") << square << QStringList{"/jobs/square.fcm", "/jobs/square.fcm"} << 0;
+    QTest::newRow("curve") << "K: 0,0 c0,5 5,10 10,10 10,0|matH=400"
+                           << QStringList{"/jobs/kurvenschnitt.fcm", "/jobs/kurvenschnitt.fcm"} << 1;
+    QTest::newRow("two copies, stops") << "A: 0,0 10,0; B: 0,10 10,10|cols=2 gap=4 stops"
+                                       << QStringList{"/jobs/zwei.fcm", "/jobs/zwei1.fcm", "/jobs/zwei2.fcm"} << 0;
     // Lead-ins start left of and before the mat edge: negative start points.
-    QTest::newRow("overcut off the edge") << square << "right=0 bottom=0 overcut=1 matH=300" << "rand.fcm"
-                                          << QStringList{"rand.fcm"} << 0;
+    QTest::newRow("overcut off the edge") << square + "right=0 bottom=0 overcut=1 matH=300"
+                                          << QStringList{"rand.fcm", "rand.fcm"} << 0;
     // One file per colour (the second row of copies is empty); a dot in a
     // folder name is no extension.
     QTest::newRow("colours, frames, turned")
-        << "colours: #ff0000 #0000ff; E: 0,0 c3,9 7,9 10,0 #ff0000; 0,0 10,10 #0000ff"
-        << "select=3 stops grid=2 rot=1 mirror auto count=3 matW=50 matH=301" << "/v.2/farben"
-        << QStringList{"/v.2/farben1", "/v.2/farben2"} << 1;
+        << "colours: #ff0000 #0000ff; E: 0,0 c3,9 7,9 10,0 #ff0000; 0,0 10,10 #0000ff|"
+           "select=3 stops grid=2 rot=1 mirror auto count=3 matW=50 matH=301"
+        << QStringList{"/v.2/farben", "/v.2/farben1", "/v.2/farben2"} << 1;
 }
 
 void TestFcm::files()
 {
-    QFETCH(QString, drawing);
-    QFETCH(QString, settings);
-    QFETCH(QString, fileName);
+    QFETCH(QString, job);
     QFETCH(QStringList, paths);
     QFETCH(int, mat);
+    const QString fileName = paths.takeFirst();
     Document doc;
-    QCOMPARE(buildJob(doc, drawing, 10, 10, settings + " fcm"), QString());
+    QCOMPARE(buildJob(doc, job.section('|', 0, 0), 10, 10, job.section('|', 1) + " fcm"), QString());
     QImage thumbnail(1, 1, QImage::Format_Mono); // the square's: one pixel, index 1
     thumbnail.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     thumbnail.fill(1);
