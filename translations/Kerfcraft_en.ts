@@ -663,7 +663,7 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
     <message>
         <source>Kerfcraft</source>
-        <translation type="unfinished" />
+        <translation>Kerfcraft</translation>
     </message>
 </context>
 <context>
