@@ -1,14 +1,27 @@
 #include "plot/TestCut.h"
 
+#include "plot/Commands.h"
+#include "plot/CuttingHead.h"
+
 namespace TestCut {
 
-QByteArray pattern(int offsetUnits)
+QByteArray commands(const Parameters& p)
 {
-    return "PU0," + QByteArray::number(offsetUnits)
-        + ";PR64,300;PD;PR208,-120;PR-208,-120;PR0,240;PU;PR-64,-300;PD;"
-          "PR360,0;PR0,360;PR-360,0;PR0,-360;PU0,0;PR2000,0;";
+    Commands::Initialisation init;
+    init.speed = p.speed;
+    init.force = p.force;
+    init.acceleration = 0.2;
+    init.toolOffset = p.bladeOffset;
+    init.deviceControl = Commands::deviceControlForModel(p.modelName);
+    init.bladeInitialisation = false;
+    // The cutting head's buffer, as every other command text is assembled.
+    CuttingHead head;
+    head.setDiagnostics(false);
+    head.append(Commands::initialisation(init));
+    head.append(Commands::testCutPattern(p.offsetUnits));
+    return head.buffer();
 }
 
-QByteArray reset() { return QByteArrayLiteral("IN;SP1;PU0,0;"); }
+QByteArray modeOff() { return Commands::testCutModeOff(); }
 
 } // namespace TestCut

@@ -325,30 +325,6 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
         <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
-
-Befehle:
-  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
-  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
-  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
-  blocks DATEI               Plotterdaten blockweise anzeigen
-  devices                    angeschlossene Plotter auflisten
-  query [--device BUS:ADR]   einen Plotter abfragen
-  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
-</source>
-        <translation>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
-
-Befehle:
-  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
-  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
-  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
-  blocks DATEI               Plotterdaten blockweise anzeigen
-  devices                    angeschlossene Plotter auflisten
-  query [--device BUS:ADR]   einen Plotter abfragen
-  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
-</translation>
-    </message>
-    <message>
         <source>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
 </source>
         <translation>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
@@ -417,6 +393,40 @@ Befehle:
     <message>
         <source>Erste Marke Y</source>
         <translation>Erste Marke Y</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
+
+Befehle:
+  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
+  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
+  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
+  blocks DATEI               Plotterdaten blockweise anzeigen
+  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben
+  devices                    angeschlossene Plotter auflisten
+  query [--device BUS:ADR]   einen Plotter abfragen
+  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+</source>
+        <translation>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
+
+Befehle:
+  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
+  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
+  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
+  blocks DATEI               Plotterdaten blockweise anzeigen
+  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben
+  devices                    angeschlossene Plotter auflisten
+  query [--device BUS:ADR]   einen Plotter abfragen
+  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+</translation>
+    </message>
+    <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1369,29 @@ Error: %1</translation>
 Error: %1</source>
         <translation>Es konnten keine Daten zum Gerät gesendet werden (2).
 Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMonitor</name>
+    <message>
+        <source>Virtueller Monitor</source>
+        <translation>Virtueller Monitor</translation>
+    </message>
+    <message>
+        <source>Empfangenes löschen</source>
+        <translation>Empfangenes löschen</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Der virtuelle Plotter hat noch nichts empfangen.</source>
+        <translation>Der virtuelle Plotter hat noch nichts empfangen.</translation>
+    </message>
+    <message>
+        <source>%1 Bytes empfangen – Schnittlänge %2 mm, Leerfahrt %3 mm, Materialverbrauch %4 mm</source>
+        <translation>%1 Bytes empfangen – Schnittlänge %2 mm, Leerfahrt %3 mm, Materialverbrauch %4 mm</translation>
     </message>
 </context>
 </TS>

@@ -325,30 +325,6 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
         <translation>The file %1 could not be written.</translation>
     </message>
     <message>
-        <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
-
-Befehle:
-  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
-  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
-  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
-  blocks DATEI               Plotterdaten blockweise anzeigen
-  devices                    angeschlossene Plotter auflisten
-  query [--device BUS:ADR]   einen Plotter abfragen
-  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
-</source>
-        <translation>Usage: kerfcraft-cli COMMAND [OPTIONS]
-
-Commands:
-  info FILE                  layers, objects, colours and extent of a drawing
-  convert FILE -o TARGET.kcf save a drawing as a job file
-  plot FILE [-o TARGET]      generate the plot data
-  blocks FILE                show the plot data block by block
-  devices                    list connected plotters
-  query [--device BUS:ADR]   ask one plotter
-  send FILE [--device BUS:ADR]  send a job to a plotter
-</translation>
-    </message>
-    <message>
         <source>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
 </source>
         <translation>  --device BUS:ADR          the plotter at this USB bus and address (default: the first)
@@ -417,6 +393,40 @@ Commands:
     <message>
         <source>Erste Marke Y</source>
         <translation>First mark Y</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
+
+Befehle:
+  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
+  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
+  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
+  blocks DATEI               Plotterdaten blockweise anzeigen
+  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben
+  devices                    angeschlossene Plotter auflisten
+  query [--device BUS:ADR]   einen Plotter abfragen
+  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+</source>
+        <translation>Usage: kerfcraft-cli COMMAND [OPTIONS]
+
+Commands:
+  info FILE                  layers, objects, colours and extent of a drawing
+  convert FILE -o TARGET.kcf save a drawing as a job file
+  plot FILE [-o TARGET]      generate the plot data
+  blocks FILE                show the plot data block by block
+  fcm FILE -o TARGET.fcm     write the job as an FCM file
+  devices                    list connected plotters
+  query [--device BUS:ADR]   ask one plotter
+  send FILE [--device BUS:ADR]  send a job to a plotter
+</translation>
+    </message>
+    <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Please name the FCM file with -o.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1369,29 @@ Error: %1</translation>
 Error: %1</source>
         <translation>No data could be sent to the device (2).
 Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMonitor</name>
+    <message>
+        <source>Virtueller Monitor</source>
+        <translation>Virtual monitor</translation>
+    </message>
+    <message>
+        <source>Empfangenes löschen</source>
+        <translation>Clear received data</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Der virtuelle Plotter hat noch nichts empfangen.</source>
+        <translation>The virtual plotter has not received anything yet.</translation>
+    </message>
+    <message>
+        <source>%1 Bytes empfangen – Schnittlänge %2 mm, Leerfahrt %3 mm, Materialverbrauch %4 mm</source>
+        <translation>%1 bytes received – cut length %2 mm, travel %3 mm, material used %4 mm</translation>
     </message>
 </context>
 </TS>

@@ -286,7 +286,7 @@ void MainWindow::onCbParameterTestschnittEinAusToggled(bool on)
         ui->btnParameterTestschnitt->setEnabled(false);
         ui->btnPlotten->setEnabled(m_currentPlotter != nullptr);
         if (m_currentPlotter)
-            writeLocked(*m_currentPlotter, TestCut::reset());
+            writeLocked(*m_currentPlotter, TestCut::modeOff());
     }
     m_document->notifyChanged();
 }
@@ -295,18 +295,17 @@ void MainWindow::onBtnParameterTestschnittClicked()
 {
     if (!m_controlsLive || !m_currentPlotter)
         return;
-    m_document->setStartOffset(10.0);
-    Commands::Initialisation init;
-    init.speed = ui->sbParameterGeschwindigkeit->value();
-    init.force = ui->sbParameterAndruck->value();
-    init.acceleration = 0.2;
-    init.toolOffset = (m_document->blade() ? m_document->blade()->OffsetCorrection : 0.0)
+    m_document->setStartOffset(TestCut::NextJobStartOffsetMm);
+    TestCut::Parameters test;
+    test.speed = ui->sbParameterGeschwindigkeit->value();
+    test.force = ui->sbParameterAndruck->value();
+    test.bladeOffset = (m_document->blade() ? m_document->blade()->OffsetCorrection : 0.0)
         + m_document->offsetCorrection();
-    init.deviceControl = Commands::deviceControlForModel(m_currentPlotter->name());
-    writeLocked(*m_currentPlotter,
-                Commands::initialisation(init) + TestCut::pattern(m_testCutOffset));
+    test.modelName = m_currentPlotter->name();
+    test.offsetUnits = m_testCutOffset;
+    writeLocked(*m_currentPlotter, TestCut::commands(test));
     Logger::debug(QStringLiteral("Testschnitt done"));
-    m_testCutOffset += TestCut::Spacing;
+    m_testCutOffset += TestCut::OffsetStep;
 }
 
 void MainWindow::onWeitereFunktionenMesserInitialisierung(bool on)
