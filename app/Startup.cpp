@@ -43,10 +43,13 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
 
 int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
-    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    // Shown first, so a large drawing loads with the window already painting.
+    MainWindow window(QStringList(), input.isSvg, messages, &translations);
     messages.setParentWidget(&window);
     window.attachDevices(createUsbBackend(Clock::system()), Clock::system());
     window.show();
+    if (!input.texts.isEmpty())
+        window.loadDrawing(input.texts, input.isSvg);
     const int code = QApplication::exec();
     messages.setParentWidget(nullptr);
     return code;
