@@ -46,11 +46,14 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
 
 int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
-    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    // Shown first, so a large drawing loads with the window already painting.
+    MainWindow window(QStringList(), input.isSvg, messages, &translations);
     messages.setParentWidget(&window);
     UdevDriverInstaller installer(ProcessRunner::system(), messages, Clock::system());
     window.attachDevices(createUsbBackend(Clock::system()), Clock::system(), &installer);
     window.show();
+    if (!input.texts.isEmpty())
+        window.loadDrawing(input.texts, input.isSvg);
     const int code = QApplication::exec();
     messages.setParentWidget(nullptr);
     return code;

@@ -719,6 +719,14 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
         <translation>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</translation>
     </message>
+    <message>
+        <source>Die Zeichnung wird geladen …</source>
+        <translation>Die Zeichnung wird geladen …</translation>
+    </message>
+    <message>
+        <source>Kerfcraft</source>
+        <translation>Kerfcraft</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowAllgemein</name>

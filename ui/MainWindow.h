@@ -181,6 +181,7 @@ private:
     void fillObjectList();
     void applyPlotterLimits(Plotter* plotter);
     void applyPlaceholderRule();
+    void retranslateDeviceEntries();
     void savePresetSelection();
     void fitPreviewToMaterial();
     void refreshPreview();
@@ -217,6 +218,7 @@ private:
     Plotterpool* m_pool = nullptr;
     bool m_devicesReady = false;
     int m_frameWidthBeforeSwitch = 0;
+    QString m_savedLanguage; // read before the first switch overwrites it
     FileAsk m_fileAsk;
     QString m_testDataPath;
 };

@@ -145,6 +145,17 @@ void MainWindow::applyPlaceholderRule()
         combo->addItem(tr("FCM-Datei (Brother ScanNCut)"), FcmEntry);
 }
 
+void MainWindow::retranslateDeviceEntries()
+{
+    QComboBox* combo = ui->cbAusgabegeraet;
+    const int placeholder = combo->findData(NoPlotterEntry);
+    if (placeholder >= 0)
+        combo->setItemText(placeholder, tr("No plotter found"));
+    const int fcm = combo->findData(FcmEntry);
+    if (fcm >= 0)
+        combo->setItemText(fcm, tr("FCM-Datei (Brother ScanNCut)"));
+}
+
 void MainWindow::onCbAusgabegeraetIndexChanged(int index)
 {
     if (m_currentPlotter) {
