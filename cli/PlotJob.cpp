@@ -1,7 +1,9 @@
 #include "cli/PlotJob.h"
 #include "cli/CliTr.h"
 
+#include "cli/CliMaterial.h"
 #include "cli/CliPresets.h"
+#include "plot/JobFit.h"
 
 #include "document/Document.h"
 #include "document/DrawingFile.h"
@@ -218,14 +220,6 @@ Blade* findBlade(const KerfcraftPresets& p, const QString& key)
     return nullptr;
 }
 
-PlotterTemplate* findModel(const KerfcraftPresets& p, const QString& name)
-{
-    for (PlotterTemplate* t : p.plotterTemplates())
-        if (t->Name.compare(name, Qt::CaseInsensitive) == 0)
-            return t;
-    return nullptr;
-}
-
 bool inRange(int value, int min, int max) { return max <= 0 || (value >= min && value <= max); }
 
 } // namespace
@@ -308,6 +302,15 @@ bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error
             if (!flag())
                 return false;
             o.usePlotterSettings = true;
+        } else if (arg == QLatin1String("--material-size")) {
+            if (!value(v))
+                return false;
+            if (!CliMaterial::parseSize(v, o.materialWidth, o.materialHeight))
+                return bad(v);
+        } else if (arg == QLatin1String("--allow-clipping")) {
+            if (!flag())
+                return false;
+            o.allowClipping = true;
         } else if (arg == QLatin1String("--progress")) {
             if (!flag())
                 return false;
@@ -350,6 +353,8 @@ QString usage(const QString& command, bool allowOutput)
                "  --blade-init              Messer-Initialisierung vor dem Auftrag\n"
                "  --use-plotter-settings    Einstellungen des Plotters verwenden\n"
                "  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90\n"
+               "  --material-size BxH       Materialgröße in mm, z. B. 600x1000\n"
+               "  --allow-clipping          auch schneiden, was nicht auf das Material passt\n"
                "  --progress                Fortschritt anzeigen\n");
     return text;
 }
@@ -429,9 +434,10 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
     QString modelName = o.plotter;
     if (presets) {
         if (!o.plotter.isEmpty()) {
-            model = findModel(*presets, o.plotter);
+            model = CliMaterial::findModel(*presets, o.plotter);
             if (!model)
-                return fail(error, Cli::tr("Unbekanntes Plottermodell: %1").arg(o.plotter));
+                return fail(error, Cli::tr("Unbekanntes Plottermodell: %1. Bekannt sind: %2.")
+                                       .arg(o.plotter, CliMaterial::modelList(*presets)));
         } else if (!presets->plotterTemplates().isEmpty()) {
             model = presets->plotterTemplates().first();
         }
@@ -506,9 +512,23 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
     if (o.passes >= 0)
         doc.setPasses(o.passes);
 
-    for (const auto& s : o.settings)
+    const bool jobFile = DrawingFile::kindOf(o.input) == DrawingFile::Kind::Kcf;
+    CliMaterial::setBase(doc, model, o.mediaWidth, o.mediaHeight, jobFile);
+    bool heightSet = o.materialHeight > 0 || o.mediaHeight > 0 || jobFile;
+    for (const auto& s : o.settings) {
         if (!applySetting(doc, s.first, s.second, error))
             return false;
+        heightSet = heightSet || s.first == QLatin1String("MaterialSize.Height");
+    }
+    if (o.materialWidth > 0) {
+        doc.setMaterialWidth(o.materialWidth);
+        doc.setMaterialHeight(o.materialHeight);
+    }
+    if (!heightSet)
+        CliMaterial::holdJob(doc, model);
+    const QString refusal = JobFit::refusal(doc, model, o.allowClipping);
+    if (!refusal.isEmpty())
+        return fail(error, Cli::tr("%1: %2").arg(QFileInfo(o.input).fileName(), refusal));
 
     // The saved job's switch ticks the box; the option ticks it as well.
     doc.setBladeInitialisation(o.bladeInit || doc.bladeInitializing());

@@ -12,7 +12,7 @@
 #include "device/USBDevices.h"
 #include "platform/UserMessages.h"
 #include "job/StatusDialog.h"
-#include "plot/JobLayout.h"
+#include "plot/JobFit.h"
 #include "platform/Clock.h"
 #include "presets/Blade.h"
 #include "presets/KerfcraftPresets.h"
@@ -283,11 +283,10 @@ void DrawingWindow::onCbAusgabegeraetIndexChanged(int index)
 {
     m_currentPlotter = m_listedPlotters.value(index, nullptr);
     // The loaded medium is the material the job is laid out on.
-    if (m_currentPlotter && m_currentPlotter->mediaWidth() > 0
-        && m_currentPlotter->mediaHeight() > 0) {
-        m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
-        m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
-    }
+    if (m_currentPlotter)
+        JobFit::setMaterialFromMedium(*m_document, m_currentPlotter->plotterTemplate(),
+                                      m_currentPlotter->mediaWidth(),
+                                      m_currentPlotter->mediaHeight());
 }
 
 void DrawingWindow::onBtnPlottenClicked()
@@ -297,10 +296,9 @@ void DrawingWindow::onBtnPlottenClicked()
             m_messages->information(tr("Hinweis"), tr("Bitte wählen Sie zuerst einen Plotter aus."));
         return;
     }
-    if (JobLayout(*m_document).exceedsMaterialWidth()) {
-        m_messages->warning(tr("Hinweis"),
-                            tr("Das Dokument ist größer als das eingelegte Medium des Plotters! "
-                               "Bitte passen Sie die Größe des Dokumentes an."));
+    const QString refusal = JobFit::refusal(*m_document, m_currentPlotter->plotterTemplate());
+    if (!refusal.isEmpty()) {
+        m_messages->warning(tr("Hinweis"), refusal);
         return;
     }
     StatusDialog dialog(*m_document, m_currentPlotter, *m_clock, this);
