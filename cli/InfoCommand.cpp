@@ -101,6 +101,11 @@ int cliInfo(const QStringList& args, CliIo& io)
     out << Cli::tr("Datei: %1").arg(QFileInfo(args.first()).fileName()) << '\n';
     printLayers(doc, out);
     out << Cli::tr("Zeichnung: %1 x %2 mm").arg(mm(doc.drawingWidth()), mm(doc.drawingHeight())) << '\n';
+    double left = doc.minX(), right = doc.maxX(), top = doc.minY(), bottom = doc.maxY();
+    doc.refineExtentByCurves(left, top, right, bottom);
+    out << Cli::tr("Begrenzung: links %1, oben %2, rechts %3, unten %4 mm")
+               .arg(mm(left), mm(top), mm(right), mm(bottom))
+        << '\n';
     out << Cli::tr("Auftragsgröße: %1 x %2 mm").arg(doc.jobWidth()).arg(doc.jobHeight()) << '\n';
     if (doc.marksFound())
         printMarks(doc, out);

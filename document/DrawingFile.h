@@ -13,7 +13,10 @@ namespace DrawingFile {
 enum class Kind { Unknown, Kcj, Svg, Kcf };
 Kind kindOf(const QString& path);
 
-// False, with a German reason in *error, when the file cannot be read.
+// False, with "NAME: reason" in German in *error, when the file is not a
+// drawing of its kind: a directory, missing, another suffix, empty, not
+// text, no exchange keyword / not well-formed XML / another root element,
+// or holding no path at all. The document may be partly filled then.
 bool load(Document& doc, const QString& path, QString* error);
 
 } // namespace DrawingFile

@@ -8,6 +8,7 @@
 #include "document/XmlElementReader.h"
 #include "document/XmlTreeWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
@@ -518,12 +519,19 @@ bool JobFile::save(const Document& doc, const QString& path)
     return true;
 }
 
-bool JobFile::load(Document& doc, const QString& path)
+bool JobFile::load(Document& doc, const QString& path) { return load(doc, path, nullptr); }
+
+bool JobFile::load(Document& doc, const QString& path, QString* reason)
 {
+    auto because = [reason](const char* text) {
+        if (reason)
+            *reason = QCoreApplication::translate("JobFile", text);
+        return false;
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Logger::debug(QStringLiteral("JobFile: cannot open %1").arg(path));
-        return false;
+        return because(QT_TRANSLATE_NOOP("JobFile", "Die Datei kann nicht geöffnet werden."));
     }
     // Mapped where possible: a large job file is read in place.
     QByteArray bytes;
@@ -560,12 +568,12 @@ bool JobFile::load(Document& doc, const QString& path)
     case Outcome::Malformed:
     case Outcome::Unsupported:
         Logger::debug(QStringLiteral("JobFile: %1 is not well-formed XML").arg(path));
-        return false;
+        return because(QT_TRANSLATE_NOOP("JobFile", "Der Inhalt ist kein wohlgeformtes XML."));
     case Outcome::OtherRoot:
         Logger::debug(QStringLiteral("JobFile: %1 has no KerfcraftData root").arg(path));
         doc.updateDrawingExtent();
         doc.notifyChanged();
-        return false;
+        return because(QT_TRANSLATE_NOOP("JobFile", "Das Wurzelelement ist nicht \"KerfcraftData\"."));
     case Outcome::JobFile:
         break;
     }

@@ -25,4 +25,7 @@ public:
     // drawing and settings as they are but still updates the extent. Both
     // return false.
     static bool load(Document& doc, const QString& path);
+    // The same; on failure *reason (when given) says in German what the
+    // file lacks: readable, well-formed XML, or the root "KerfcraftData".
+    static bool load(Document& doc, const QString& path, QString* reason);
 };

@@ -14,7 +14,10 @@ namespace JobFit {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("JobFit", text); }
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(JobFit)
+};
 
 // Whole millimetres as such, anything else to a tenth.
 QString mm(double v)
@@ -39,16 +42,16 @@ QString modelRefusal(const Document& doc, const PlotterTemplate& m)
 {
     const int w = doc.materialWidth(), h = doc.materialHeight();
     if (m.MaxCutWidth > 0 && w > m.MaxCutWidth)
-        return tr("Das Material ist %1 mm breit; der Plotter %2 schneidet höchstens %3 mm breit.")
+        return Text::tr("Das Material ist %1 mm breit; der Plotter %2 schneidet höchstens %3 mm breit.")
             .arg(w).arg(m.Name).arg(m.MaxCutWidth);
     if (m.MinCutWidth > 0 && w < m.MinCutWidth)
-        return tr("Das Material ist %1 mm breit; der Plotter %2 braucht mindestens %3 mm.")
+        return Text::tr("Das Material ist %1 mm breit; der Plotter %2 braucht mindestens %3 mm.")
             .arg(w).arg(m.Name).arg(m.MinCutWidth);
     if (m.MaxCutHeight > 0 && h > m.MaxCutHeight)
-        return tr("Das Material ist %1 mm lang; der Plotter %2 schneidet höchstens %3 mm lang.")
+        return Text::tr("Das Material ist %1 mm lang; der Plotter %2 schneidet höchstens %3 mm lang.")
             .arg(h).arg(m.Name).arg(m.MaxCutHeight);
     if (m.MinCutHeight > 0 && h < m.MinCutHeight)
-        return tr("Das Material ist %1 mm lang; der Plotter %2 braucht mindestens %3 mm.")
+        return Text::tr("Das Material ist %1 mm lang; der Plotter %2 braucht mindestens %3 mm.")
             .arg(h).arg(m.Name).arg(m.MinCutHeight);
     return QString();
 }
@@ -111,11 +114,11 @@ QString refusal(const Document& doc, const PlotterTemplate* model, bool allowCli
 {
     const PlotDataGenerator::Volume volume = PlotDataGenerator::volume(doc);
     if (volume.nodes <= 0)
-        return tr("Die Zeichnung enthält nichts zu schneiden: keine Pfade in den zum Schneiden "
+        return Text::tr("Die Zeichnung enthält nichts zu schneiden: keine Pfade in den zum Schneiden "
                   "gewählten Ebenen oder Farben.");
     const JobLayout layout(doc);
     if (!layout.plottable())
-        return tr("Die Zeichnung hat keine Fläche (%1 x %2 mm) und kann nicht geschnitten werden.")
+        return Text::tr("Die Zeichnung hat keine Fläche (%1 x %2 mm) und kann nicht geschnitten werden.")
             .arg(mm(doc.drawingWidth()), mm(doc.drawingHeight()));
     if (model) {
         const QString reason = modelRefusal(doc, *model);
@@ -125,22 +128,22 @@ QString refusal(const Document& doc, const PlotterTemplate* model, bool allowCli
     if (!allowClipping) {
         const int w = doc.materialWidth(), h = doc.materialHeight();
         if (layout.exceedsMaterialWidth())
-            return tr("Der Auftrag ist %1 mm breit und liegt %2 mm vom rechten Rand: er passt nicht "
+            return Text::tr("Der Auftrag ist %1 mm breit und liegt %2 mm vom rechten Rand: er passt nicht "
                       "auf das %3 mm breite Material.")
                 .arg(mm(layout.totalWidth()), QString::number(doc.right()), QString::number(w));
         const Reach r = reach(doc, layout);
         if (limited(r.across, w))
-            return tr("Der Auftrag reicht quer bis %1 mm und würde am Rand des %2 mm breiten "
+            return Text::tr("Der Auftrag reicht quer bis %1 mm und würde am Rand des %2 mm breiten "
                       "Materials abgeschnitten.")
                 .arg(mm(r.across), QString::number(w));
         if (limited(r.along, h))
-            return tr("Der Auftrag reicht bis %1 mm in Vorschubrichtung und würde am Ende des %2 mm "
+            return Text::tr("Der Auftrag reicht bis %1 mm in Vorschubrichtung und würde am Ende des %2 mm "
                       "langen Materials abgeschnitten.")
                 .arg(mm(r.along), QString::number(h));
     }
     const qint64 bytes = minimumStreamBytes(doc);
     if (bytes > MaxStreamBytes)
-        return tr("Der Auftrag ergäbe mindestens %1 MB Plotterdaten (%2 Objektausgaben); die Grenze "
+        return Text::tr("Der Auftrag ergäbe mindestens %1 MB Plotterdaten (%2 Objektausgaben); die Grenze "
                   "liegt bei %3 MB.")
             .arg(bytes >> 20)
             .arg(volume.objects)
