@@ -91,7 +91,7 @@ void TestInfo::refusesFile_data()
                                   << QStringLiteral("wurde nicht gefunden");
     QTest::newRow("folder instead of a file") << QStringLiteral("ordner.kcj")
                                               << QStringLiteral("folder")
-                                              << QStringLiteral("wurde nicht gefunden");
+                                              << QStringLiteral("ist ein Verzeichnis");
     QTest::newRow("unknown suffix") << QStringLiteral("zeichnung.txt") << QStringLiteral("file")
                                     << QStringLiteral("wird nicht unterstützt");
     QTest::newRow("no suffix") << QStringLiteral("zeichnung") << QStringLiteral("file")
