@@ -41,11 +41,13 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, UserMessages& messages)
+int showWindow(const WindowInput& input, UserMessages& messages, const QString& file = QString())
 {
     DrawingWindow window(input.texts, input.isSvg);
     window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system());
     window.show();
+    if (!file.isEmpty())
+        window.openFile(file);
     return QApplication::exec();
 }
 
@@ -134,9 +136,12 @@ int run(int argc, char** argv, Translations& translations)
     case CommandLine::Mode::Plain:
         break;
     }
+    // KERFCRAFT_OPEN names a drawing or job file to open instead (./run FILE).
+    const QString file = Environment::value(QStringLiteral("KERFCRAFT_OPEN"));
     WindowInput plain;
-    plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages);
+    if (file.isEmpty())
+        plain.texts = readPlainModeText(PlainModeFile);
+    return showWindow(plain, messages, file);
 }
 
 } // namespace Startup

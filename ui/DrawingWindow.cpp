@@ -3,6 +3,7 @@
 #include "ui_DrawingWindow.h"
 
 #include "document/Document.h"
+#include "document/DrawingFile.h"
 #include "document/ExchangeImport.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
@@ -19,6 +20,8 @@
 #include "presets/Material.h"
 #include "presets/PresetNames.h"
 
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QPixmap>
@@ -76,6 +79,23 @@ DrawingWindow::DrawingWindow(const QStringList& texts, bool isSvg, QWidget* pare
 }
 
 DrawingWindow::~DrawingWindow() = default;
+
+bool DrawingWindow::openFile(const QString& path)
+{
+    QString error;
+    const bool ok = DrawingFile::load(*m_document, path, &error);
+    if (!ok) {
+        m_document->clear();
+        m_document->updateDrawingExtent();
+        if (m_messages)
+            m_messages->warning(tr("Hinweis"), error);
+        else
+            QMessageBox::warning(this, tr("Hinweis"), error);
+    }
+    setWindowTitle(QStringLiteral("Kerfcraft – %1").arg(QFileInfo(path).fileName()));
+    m_document->notifyChanged();
+    return ok;
+}
 
 void DrawingWindow::onDocumentDataChanged()
 {
@@ -150,11 +170,13 @@ void DrawingWindow::fillExtent()
     // counted objects, widened by every curve of the drawing.
     m_document->refineExtentByCurves(left, top, right, bottom);
     // Inverted bounds: the drawing has no segment at all.
-    if (left > right || top > bottom)
+    if (left > right || top > bottom) {
         ui->lblAusdehnung->setText(tr("keine Objekte"));
-    else
-        ui->lblAusdehnung->setText(tr("X %1 … %2 mm, Y %3 … %4 mm")
-                                       .arg(mm(left), mm(right), mm(top), mm(bottom)));
+        ui->lblGroesse->setText(QStringLiteral("–"));
+        return;
+    }
+    ui->lblAusdehnung->setText(tr("X %1 … %2 mm, Y %3 … %4 mm")
+                                   .arg(mm(left), mm(right), mm(top), mm(bottom)));
     ui->lblGroesse->setText(tr("%1 × %2 mm")
                                 .arg(mm(m_document->drawingWidth()), mm(m_document->drawingHeight())));
 }

@@ -43,6 +43,12 @@ public:
     void attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages, Clock& clock);
     Plotter* currentPlotter() const { return m_currentPlotter; }
 
+    // Replaces the drawing by a ".kcj", ".svg" or ".kcf" file. A file that
+    // is not a drawing of its kind leaves an empty drawing and a warning
+    // naming the file and the reason (through the user messages given to
+    // attachDevices(), else a message box). False then.
+    bool openFile(const QString& path);
+
 private slots:
     void onDocumentDataChanged();
     void onBtnRescanClicked();
