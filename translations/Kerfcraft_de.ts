@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kerfcraft</source>
+        <translation>About Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Version für:</source>
+        <translation>Version für:</translation>
+    </message>
+    <message>
+        <source>&lt;font color='green'&gt;Windows&lt;/font&gt;</source>
+        <translation>&lt;font color='green'&gt;Windows&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</source>
+        <translation>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>USB Treiber deinstallieren</source>
+        <translation>USB Treiber deinstallieren</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Kerfcraft %1</source>
+        <translation>Kerfcraft %1</translation>
+    </message>
+    <message>
+        <source>USB-Treiber Deinstallation</source>
+        <translation>USB-Treiber Deinstallation</translation>
+    </message>
+    <message>
+        <source>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</source>
+        <translation>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</source>
+        <translation>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
@@ -659,6 +704,18 @@ und ist nie die Eingabedatei.
         <source>Bitte wählen Sie zuerst einen Plotter aus.</source>
         <translation>Bitte wählen Sie zuerst einen Plotter aus.</translation>
     </message>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Neues Material anlegen</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeFileLocator</name>
@@ -779,6 +836,33 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>NewMaterialDialog</name>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Neues Material anlegen</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>Andruck:</source>
+        <translation>Andruck:</translation>
+    </message>
+    <message>
+        <source>Durchgänge:</source>
+        <translation>Durchgänge:</translation>
+    </message>
+    <message>
+        <source>Messer:</source>
+        <translation>Messer:</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -804,6 +888,25 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
         <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: </translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</translation>
+    </message>
+    <message>
+        <source>Auto Größe</source>
+        <translation>Auto Größe</translation>
+    </message>
+    <message>
+        <source>Auto Breite</source>
+        <translation>Auto Breite</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Frei</translation>
     </message>
 </context>
 <context>

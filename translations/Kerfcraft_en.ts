@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kerfcraft</source>
+        <translation>About Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Version für:</source>
+        <translation>Version for:</translation>
+    </message>
+    <message>
+        <source>&lt;font color='green'&gt;Windows&lt;/font&gt;</source>
+        <translation>&lt;font color='green'&gt;Windows&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</source>
+        <translation>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>USB Treiber deinstallieren</source>
+        <translation>Uninstall USB driver</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kerfcraft %1</source>
+        <translation>Kerfcraft %1</translation>
+    </message>
+    <message>
+        <source>USB-Treiber Deinstallation</source>
+        <translation>USB driver removal</translation>
+    </message>
+    <message>
+        <source>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</source>
+        <translation>Should the installed plotter driver be uninstalled?
+Afterwards the plotter must be unplugged and plugged in again, or switched off and on again.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</source>
+        <translation>This edition has no installer for plotter access. Access rests on the udev rule %1; remove this file as administrator to revoke it.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
@@ -659,6 +704,18 @@ and is never the input file.
         <source>Bitte wählen Sie zuerst einen Plotter aus.</source>
         <translation>Please choose a plotter first.</translation>
     </message>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Create new material</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
 </context>
 <context>
     <name>ExchangeFileLocator</name>
@@ -779,6 +836,33 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>NewMaterialDialog</name>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Create new material</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Andruck:</source>
+        <translation>Pressure:</translation>
+    </message>
+    <message>
+        <source>Durchgänge:</source>
+        <translation>Passes:</translation>
+    </message>
+    <message>
+        <source>Messer:</source>
+        <translation>Blade:</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -804,6 +888,25 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
         <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
+    </message>
+    <message>
+        <source>Auto Größe</source>
+        <translation>Fit size</translation>
+    </message>
+    <message>
+        <source>Auto Breite</source>
+        <translation>Fit width</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Free</translation>
     </message>
 </context>
 <context>
