@@ -160,14 +160,21 @@ bool VirtualPlotter::writeOutput() const
 
 void VirtualPlotter::bytesReceived(const QByteArray& bytes) { scan(bytes); }
 
-// Every open … close of the host is a session; one that cut (a pen-down
+// Every open … close of the host is a session (the bytes since open); one that cut (a pen-down
 // move) is the job the output shows. Queries and settings in between leave
 // the last job's output as it is.
+int VirtualPlotter::open(std::unique_ptr<UsbHandle>& handle)
+{
+    QMutexLocker lock(&m_mutex);
+    const int rc = SimulatedUsbDevice::open(handle);
+    m_sessionStart = receivedCount();
+    return rc;
+}
+
 void VirtualPlotter::handleClosed()
 {
     const QByteArray all = received();
     const QByteArray session = all.mid(int(std::min<qint64>(m_sessionStart, all.size())));
-    m_sessionStart = all.size();
     if (!session.contains("PD"))
         return;
     m_lastJob = session;

@@ -59,6 +59,8 @@ public:
     // after a job writes it by itself.
     bool writeOutput() const;
 
+    int open(std::unique_ptr<UsbHandle>& handle) override;
+
 protected:
     void bytesReceived(const QByteArray& bytes) override;
     void handleClosed() override;

@@ -82,9 +82,9 @@ Reach reach(const Document& doc, const JobLayout& layout)
     // Copies are placed row by row up to the copy limit; the device repeats
     // a job placed by its registration marks, so only the first is cut.
     const qint64 limit = layout.usesMarks() || doc.usePassermarks() ? 1 : layout.copyLimit();
-    const qint64 columns = std::max<qint64>(1, std::min<qint64>(layout.columns(), limit));
-    const qint64 rows = std::max<qint64>(
-        1, std::min<qint64>(layout.rows(), (limit + layout.columns() - 1) / std::max(1, layout.columns())));
+    const qint64 perRow = std::max(1, layout.columns());
+    const qint64 columns = std::min(perRow, limit);
+    const qint64 rows = std::max<qint64>(1, std::min<qint64>(layout.rows(), (limit + perRow - 1) / perRow));
     const double overcut = doc.overcut() ? std::max(0.0, doc.overcutDistance()) : 0.0;
     Reach r;
     r.across = layout.firstOriginX() + double(columns - 1) * layout.stepX() + layout.frameWidth()

@@ -110,6 +110,14 @@ private slots:
         const QByteArray got = plotter->received();
         QVERIFY2(got.endsWith("PU;") && got.contains("PD"), got.right(40).constData());
         QCOMPARE(messages.count(), 0);
+
+        // Fifteen copies of 41 mm do not fit across 600 mm: the reason, nothing sent.
+        w.document().setCopiesHorz(15);
+        QVERIFY(QMetaObject::invokeMethod(&w, "onBtnPlottenClicked"));
+        QCOMPARE(plotter->received(), got);
+        QCOMPARE(messages.count(), 1);
+        QVERIFY2(messages.texts().first().contains("passt nicht auf das 600 mm breite Material"),
+                 qPrintable(messages.texts().first()));
     }
 };
 
