@@ -1,5 +1,6 @@
 #include "document/Document.h"
 
+#include "document/CurveExtent.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
@@ -100,93 +101,6 @@ double extent(const Document& doc, Axis axis)
     return v;
 }
 
-struct Bounds {
-    double left, top, right, bottom;
-};
-
-// Sample j (0…1000) of a segment, exactly as the plain sampling computes it.
-inline void sampleAt(const KCNode& n, const KCNode::PowerForm& f, int j, double& x, double& y)
-{
-    if (j == 0) {
-        x = n.P0X();
-        y = n.P0Y();
-        return;
-    }
-    const double t = j / 1000.0;
-    x = f.k3x * t * t * t + f.k2x * t * t + f.k1x * t + n.P0X();
-    y = f.k3y * t * t * t + f.k2y * t * t + f.k1y * t + n.P0Y();
-}
-
-inline void applySample(double x, double y, double px, double py, Bounds& b)
-{
-    if (x < b.left)
-        b.left = px;
-    if (x > b.right)
-        b.right = x + (x - px);
-    if (y < b.top)
-        b.top = py;
-    if (y > b.bottom)
-        b.bottom = y + (y - py);
-}
-
-void sampleRange(const KCNode& n, const KCNode::PowerForm& f, int jlo, int jhi, Bounds& b)
-{
-    double px, py;
-    sampleAt(n, f, jlo, px, py);
-    for (int j = jlo + 1; j <= jhi; ++j) {
-        double x, y;
-        sampleAt(n, f, j, x, y);
-        applySample(x, y, px, py, b);
-        px = x;
-        py = y;
-    }
-}
-
-// Encloses c0 + t·(c1 + t·(c2 + t·c3)) for t in [t0, t1], t0 ≥ 0.
-inline void enclose(double c0, double c1, double c2, double c3, double t0, double t1,
-                    double& lo, double& hi)
-{
-    auto mul = [t0, t1](double& l, double& h) {
-        const double a = l * t0, b = l * t1, c = h * t0, d = h * t1;
-        l = std::min(std::min(a, b), std::min(c, d));
-        h = std::max(std::max(a, b), std::max(c, d));
-    };
-    lo = hi = c3;
-    mul(lo, hi);
-    lo += c2;
-    hi += c2;
-    mul(lo, hi);
-    lo += c1;
-    hi += c1;
-    mul(lo, hi);
-    lo += c0;
-    hi += c0;
-}
-
-// Samples (jlo, jhi] of one segment. A range whose enclosure lies strictly
-// inside the bounds (with a margin far above the rounding error of the
-// sampling) cannot move them and is skipped; everything else is sampled
-// exactly as the plain loop does, in the same order, so the result is
-// identical bit for bit.
-void refineRange(const KCNode& n, const KCNode::PowerForm& f, double margin, int jlo, int jhi,
-                 Bounds& b)
-{
-    const double t0 = jlo / 1000.0, t1 = jhi / 1000.0;
-    double xl, xh, yl, yh;
-    enclose(n.P0X(), f.k1x, f.k2x, f.k3x, t0, t1, xl, xh);
-    enclose(n.P0Y(), f.k1y, f.k2y, f.k3y, t0, t1, yl, yh);
-    if (xl - margin > b.left && xh + margin < b.right && yl - margin > b.top
-        && yh + margin < b.bottom)
-        return;
-    if (jhi - jlo <= 16) {
-        sampleRange(n, f, jlo, jhi, b);
-        return;
-    }
-    const int mid = (jlo + jhi) / 2;
-    refineRange(n, f, margin, jlo, mid, b);
-    refineRange(n, f, margin, mid, jhi, b);
-}
-
 // Rounds an extent up to whole mm. An empty drawing's inverted bounds give
 // 0 and garbage coordinates are clamped instead of overflowing int.
 int wholeMillimetresUp(double v)
@@ -206,15 +120,25 @@ double Document::maxX() const { return extent(*this, Axis::MaxX); }
 double Document::minY() const { return extent(*this, Axis::MinY); }
 double Document::maxY() const { return extent(*this, Axis::MaxY); }
 
-void Document::refineExtentByCurvesPlain(double& left, double& top, double& right,
-                                         double& bottom) const
+namespace {
+
+template <class F>
+void forEachNode(const QList<KCLayer*>& layers, F f)
 {
-    Bounds b{left, top, right, bottom};
-    for (const KCLayer* l : m_layers)
+    for (const KCLayer* l : layers)
         for (const KCObject* o : l->objects())
             for (const KCSubPath& s : o->subPaths())
                 for (const KCNode& n : s.nodes())
-                    sampleRange(n, n.powerForm(), 0, 1000, b);
+                    f(n);
+}
+
+} // namespace
+
+void Document::refineExtentByCurvesPlain(double& left, double& top, double& right,
+                                         double& bottom) const
+{
+    CurveExtent::Bounds b{left, top, right, bottom};
+    forEachNode(m_layers, [&b](const KCNode& n) { CurveExtent::widenPlain(n, b); });
     left = b.left;
     top = b.top;
     right = b.right;
@@ -223,26 +147,20 @@ void Document::refineExtentByCurvesPlain(double& left, double& top, double& righ
 
 void Document::refineExtentByCurves(double& left, double& top, double& right, double& bottom) const
 {
-    Bounds b{left, top, right, bottom};
-    for (const KCLayer* l : m_layers)
-        for (const KCObject* o : l->objects())
-            for (const KCSubPath& s : o->subPaths())
-                for (const KCNode& n : s.nodes()) {
-                    const KCNode::PowerForm f = n.powerForm();
-                    const double scale = 1.0 + std::abs(n.P0X()) + std::abs(f.k1x)
-                        + std::abs(f.k2x) + std::abs(f.k3x) + std::abs(n.P0Y())
-                        + std::abs(f.k1y) + std::abs(f.k2y) + std::abs(f.k3y);
-                    // Not finite: let the exact path decide, as the plain loop would.
-                    if (!std::isfinite(scale)) {
-                        sampleRange(n, f, 0, 1000, b);
-                        continue;
-                    }
-                    refineRange(n, f, scale * 1e-9, 0, 1000, b);
-                }
+    CurveExtent::Bounds b{left, top, right, bottom};
+    forEachNode(m_layers, [&b](const KCNode& n) { CurveExtent::widen(n, b); });
     left = b.left;
     top = b.top;
     right = b.right;
     bottom = b.bottom;
+}
+
+void Document::refineLowerExtentByCurves(double& left, double& top) const
+{
+    CurveExtent::Bounds b{left, top, 0, 0};
+    forEachNode(m_layers, [&b](const KCNode& n) { CurveExtent::widen(n, b, false); });
+    left = b.left;
+    top = b.top;
 }
 
 void Document::updateDrawingExtent()

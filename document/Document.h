@@ -92,6 +92,9 @@ public:
     // The plain sampling of every segment, kept as the reference the fast
     // refineExtentByCurves() is tested against.
     void refineExtentByCurvesPlain(double& left, double& top, double& right, double& bottom) const;
+    // The lower bounds alone, as refineExtentByCurves() moves them (each
+    // bound moves independently of the others).
+    void refineLowerExtentByCurves(double& left, double& top) const;
     // drawingWidth/Height from the extent, less the mark thickness when marks
     // were found; natural and job size rounded up to whole mm, scales 100 %.
     void updateDrawingExtent();
