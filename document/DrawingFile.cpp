@@ -23,7 +23,7 @@ Kind kindOf(const QString& path)
     return Kind::Unknown;
 }
 
-bool load(Document& doc, const QString& path, QString* error)
+bool load(Document& doc, const QString& path, QString* error, UserMessages* messages)
 {
     auto fail = [&](const QString& text) {
         if (error)
@@ -48,7 +48,7 @@ bool load(Document& doc, const QString& path, QString* error)
         return true;
     }
     case Kind::Kcf:
-        if (!JobFile::load(doc, path))
+        if (!JobFile::load(doc, path, messages))
             return fail(QCoreApplication::translate("DrawingFile", "Die Datei %1 ist keine lesbare Auftragsdatei.").arg(path));
         return true;
     case Kind::Unknown:

@@ -14,6 +14,7 @@ enum class Kind { Unknown, Kcj, Svg, Kcf };
 Kind kindOf(const QString& path);
 
 // False, with a German reason in *error, when the file cannot be read.
-bool load(Document& doc, const QString& path, QString* error);
+// messages (when given) gets the notes on settings held to their range.
+bool load(Document& doc, const QString& path, QString* error, UserMessages* messages = nullptr);
 
 } // namespace DrawingFile
