@@ -82,7 +82,7 @@ QString svgProblem(const QString& text)
 
 } // namespace
 
-bool load(Document& doc, const QString& path, QString* error)
+bool load(Document& doc, const QString& path, QString* error, UserMessages* messages)
 {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
     auto fail = [&](const QString& reason) {
@@ -126,7 +126,7 @@ bool load(Document& doc, const QString& path, QString* error)
     }
     case Kind::Kcf: {
         QString reason;
-        if (!JobFile::load(doc, path, &reason))
+        if (!JobFile::load(doc, path, messages, &reason))
             return fail(Text::tr("Die Datei ist keine lesbare Auftragsdatei. %1").arg(reason));
         break;
     }

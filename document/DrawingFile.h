@@ -17,6 +17,7 @@ Kind kindOf(const QString& path);
 // drawing of its kind: a directory, missing, another suffix, empty, not
 // text, no exchange keyword / not well-formed XML / another root element,
 // or holding no path at all. The document may be partly filled then.
-bool load(Document& doc, const QString& path, QString* error);
+// messages (when given) gets the notes on settings held to their range.
+bool load(Document& doc, const QString& path, QString* error, UserMessages* messages = nullptr);
 
 } // namespace DrawingFile

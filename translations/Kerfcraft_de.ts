@@ -522,6 +522,10 @@ und ist nie die Eingabedatei.
         <source>Versatzkorrektur %1 mm</source>
         <translation>Versatzkorrektur %1 mm</translation>
     </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>
@@ -771,6 +775,16 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>Das Wurzelelement ist nicht "KerfcraftData".</translation>
+    </message>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
     </message>
 </context>
 <context>

@@ -522,6 +522,10 @@ and is never the input file.
         <source>Versatzkorrektur %1 mm</source>
         <translation>offset correction %1 mm</translation>
     </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>
@@ -771,6 +775,15 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>The root element is not "KerfcraftData".</translation>
+    </message>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>

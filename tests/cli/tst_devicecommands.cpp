@@ -296,8 +296,9 @@ void TestDeviceCommands::cutsWhole_data()
                                                << 2 << "höchstens 600 mm" << false;
     QTest::newRow("--set beats the medium") << QStringList{"corel.kcj", "--set", "MaterialSize.Width=300"}
                                             << 2 << "300 mm breite" << false;
-    QTest::newRow("9 million copies") << QStringList{"corel.kcj", "--allow-clipping", "--set",
-                                                     "Copies.Horz=3000", "--set", "Copies.Vert=3000"}
+    QTest::newRow("a million copies, ten passes")
+        << QStringList{"corel.kcj", "--allow-clipping", "--passes", "10", "--set", "Copies.Horz=1000",
+                       "--set", "Copies.Vert=1000"}
                                       << 2 << "MB Plotterdaten" << false;
     QTest::newRow("bad size") << QStringList{"corel.kcj", "--material-size", "600x"} << 2
                               << "Ungültiger Wert" << false;

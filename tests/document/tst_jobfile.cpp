@@ -294,8 +294,11 @@ void TestJobFile::settingTexts_data()
     QTest::newRow("bool 2 is true") << "GridOvercutQuality" << "Grid" << "2" << "1";
     QTest::newRow("bool text is false") << "Position" << "Mirrored" << "true" << "0";
     QTest::newRow("int with plus and blank") << "Copies" << "Horz" << " +4" << "4";
-    QTest::newRow("int garbage is 0") << "Copies" << "Horz" << "7x" << "0";
-    QTest::newRow("int overflow is 0") << "Copies" << "Horz" << "99999999999" << "0";
+    QTest::newRow("int garbage is 0, held to 1") << "Copies" << "Horz" << "7x" << "1";
+    QTest::newRow("int overflow is 0, held to 1") << "Copies" << "Horz" << "99999999999" << "1";
+    QTest::newRow("int beyond the control") << "Copies" << "Count" << "2147483647" << "1000";
+    QTest::newRow("negative length") << "Position" << "Right" << "-2147483648" << "0";
+    QTest::newRow("double beyond the control") << "GridOvercutQuality" << "OvercutDistance" << "1e300" << "1000";
     QTest::newRow("int reference") << "Copies" << "Horz" << "&#x31;&#50;" << "12";
     QTest::newRow("double exponent") << "GridOvercutQuality" << "OvercutDistance" << "2.5e-1" << "0.25";
     QTest::newRow("double comma is 0") << "GridOvercutQuality" << "OvercutDistance" << "1,5" << "0";
