@@ -11,7 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "presets/KerfcraftPresets.h"
-#include "ui/DrawingWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/GuiMessages.h"
 
 #include <QApplication>
@@ -41,14 +41,18 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, UserMessages& messages, const QString& file = QString())
+int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations,
+               const QString& file = QString())
 {
-    DrawingWindow window(input.texts, input.isSvg);
-    window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system());
+    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    messages.setParentWidget(&window);
+    window.attachDevices(createUsbBackend(Clock::system()), Clock::system());
     window.show();
     if (!file.isEmpty())
         window.openFile(file);
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    messages.setParentWidget(nullptr);
+    return code;
 }
 
 int notAvailableYet(UserMessages& messages)
@@ -131,7 +135,7 @@ int run(int argc, char** argv, Translations& translations)
         const WindowInput input =
             prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
                            Clock::system(), messages);
-        return input.openWindow ? showWindow(input, messages) : input.exitCode;
+        return input.openWindow ? showWindow(input, messages, translations) : input.exitCode;
     }
     case CommandLine::Mode::Plain:
         break;
@@ -141,7 +145,7 @@ int run(int argc, char** argv, Translations& translations)
     WindowInput plain;
     if (file.isEmpty())
         plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages, file);
+    return showWindow(plain, messages, translations, file);
 }
 
 } // namespace Startup

@@ -65,10 +65,11 @@ bool parse(const QStringList& args, ConvertArgs& out, QString& error)
         error = Cli::tr("Keine Zieldatei angegeben (-o ZIEL.kcf).");
         return false;
     }
-    // Only the job-file writer exists: another name would hold job-file
-    // XML under a suffix that promises something else.
-    if (QFileInfo(out.output).suffix().compare(QLatin1String("kcf"), Qt::CaseInsensitive) != 0) {
-        error = Cli::tr("Die Zieldatei %1 muss auf .kcf enden.").arg(out.output);
+    // The suffix decides the writer; any other name would hold data under
+    // a suffix that promises something else.
+    const QString suffix = QFileInfo(out.output).suffix().toLower();
+    if (suffix != QLatin1String("kcf") && suffix != QLatin1String("fcm")) {
+        error = Cli::tr("Die Zieldatei %1 muss auf .kcf oder .fcm enden.").arg(out.output);
         return false;
     }
     if (sameFile(out.input, out.output)) {
@@ -93,10 +94,13 @@ int cliConvert(const QStringList& args, CliIo& io)
     }
     if (a.help) {
         io.out << Cli::tr("Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf\n\n"
-                          "Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei. Die "
-                          "Zieldatei endet auf .kcf\nund ist nie die Eingabedatei.\n");
+                          "Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder "
+                          "als FCM-Datei (.fcm,\nwie kerfcraft-cli fcm). Die Zieldatei ist nie die "
+                          "Eingabedatei.\n");
         return 0;
     }
+    if (QFileInfo(a.output).suffix().compare(QLatin1String("fcm"), Qt::CaseInsensitive) == 0)
+        return cliFcm({a.input, QStringLiteral("-o"), a.output}, io);
     Document doc;
     if (!DrawingFile::load(doc, a.input, &error)) {
         io.err << error << '\n';

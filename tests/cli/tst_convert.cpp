@@ -128,7 +128,7 @@ void TestConvert::failures_data()
     QTest::newRow("input format unknown") << QStringList{"@/zeichnung.txt", "-o", "@/out.kcf"} << "nicht unterstützt";
     QTest::newRow("folder of the output missing") << QStringList{svg, "-o", "@/fehlt/out.kcf"} << "konnte nicht gespeichert werden";
     QTest::newRow("output a folder named .kcf") << QStringList{svg, "-o", "@/ordner.kcf"} << "konnte nicht gespeichert werden";
-    QTest::newRow("output not .kcf") << QStringList{svg, "-o", "@/out.svg"} << "muss auf .kcf enden";
+    QTest::newRow("output not .kcf") << QStringList{svg, "-o", "@/out.svg"} << "muss auf .kcf oder .fcm enden";
     QTest::newRow("output is the input") << QStringList{"@/kaputt.kcf", "-o", "@/../" + QFileInfo(m_dir.path()).fileName() + "/kaputt.kcf"} << "ist die Eingabedatei";
 }
 
