@@ -322,8 +322,9 @@ QString PlotDataGenerator::generate(BlockSink& sink)
 int PlotDataGenerator::objectOutputs(const Document& doc)
 {
     const JobLayout layout(doc);
-    const qint64 perGroup =
-        producedCopies(doc, layout) * layout.windowCount() * std::max(doc.passes(), 0);
+    // In double: copies × windows × passes × objects can pass any integer type.
+    const double perGroup =
+        double(producedCopies(doc, layout)) * layout.windowCount() * std::max(doc.passes(), 0);
     qint64 objects = 0;
     if (doc.selection() == Document::LayerSelection) {
         for (const KCLayer* layer : doc.layers()) {
@@ -345,5 +346,5 @@ int PlotDataGenerator::objectOutputs(const Document& doc)
             }
         }
     }
-    return int(std::min<qint64>(objects * perGroup, INT_MAX));
+    return int(std::min(objects * perGroup, double(INT_MAX)));
 }
