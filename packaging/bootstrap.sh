@@ -6,7 +6,8 @@ set -euo pipefail
 KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
 KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-             libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev)
+             libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev
+             qttranslations5-l10n)
 
 kc_install_missing() {
   local missing=()

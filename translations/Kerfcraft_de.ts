@@ -373,6 +373,10 @@ Befehle:
         <source>Erste Marke Y</source>
         <translation>Erste Marke Y</translation>
     </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>
@@ -558,7 +562,27 @@ das Häckchen bei <byte value="xd" />
 'relative Koordinaten erlauben' <byte value="xd" />
 entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' </translation>
+        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' <byte value="xd" />
+die Einstellung für Pfad-Zeichenkettenformat auf 'Absolut' setzen und Inkscape neu starten !!!<byte value="xd" />
+<byte value="xd" />
+Sie müssen bei Inkscape 0.47+0.48 unter 'Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe' <byte value="xd" />
+das Häckchen bei <byte value="xd" />
+'relative Koordinaten erlauben' <byte value="xd" />
+entfernen und Inkscape neu starten !!!<byte value="xd" />
+( Diese Einstellung braucht nur einmal vorgenommen werden. )</translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
     </message>
 </context>
 <context>
@@ -570,7 +594,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.</translation>
+        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
+</translation>
     </message>
 </context>
 <context>
@@ -589,7 +614,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: </translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
@@ -598,7 +624,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: </translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
+%1</translation>
     </message>
 </context>
 <context>

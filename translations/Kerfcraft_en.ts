@@ -373,6 +373,10 @@ Commands:
         <source>Erste Marke Y</source>
         <translation>First mark Y</translation>
     </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>
@@ -558,7 +562,27 @@ das Häckchen bei <byte value="xd" />
 'relative Koordinaten erlauben' <byte value="xd" />
 entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' </translation>
+        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' <byte value="xd" />
+to 'Absolute' and restart Inkscape !!!<byte value="xd" />
+<byte value="xd" />
+In Inkscape 0.47+0.48 you must clear the tick at <byte value="xd" />
+'Allow relative coordinates' <byte value="xd" />
+under 'File -&gt;Inkscape Preferences-&gt;SVG output' <byte value="xd" />
+and restart Inkscape !!!<byte value="xd" />
+( This setting needs to be made only once. )</translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
+%2</translation>
     </message>
 </context>
 <context>
@@ -570,7 +594,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation>The presets file could not be opened.</translation>
+        <translation>The presets file could not be opened.<byte value="xd" />
+</translation>
     </message>
 </context>
 <context>
@@ -589,7 +614,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>The material could not be added because the presets file could not be opened. Path: </translation>
+        <translation>The material could not be added because the presets file could not be opened. Path: <byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
@@ -598,7 +624,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
+        <translation>The material could not be added because the presets file could not be opened for writing. Path: <byte value="xd" />
+%1</translation>
     </message>
 </context>
 <context>
