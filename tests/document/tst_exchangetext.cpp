@@ -146,11 +146,8 @@ void TestExchangeText::numbersMatchQt_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("written"); // the job file's form of the value; null: not checked
-    for (const auto& f : {std::make_pair("0.1", "0.1"), {"12.2", "12.2"}, {"0.35", "0.35"},
-                          {"0.30000000000000004", "0.3"}, {"123456.789", "123456.789"},
-                          {"123456789.123456789", "123456789.1234568"}, {"1e16", "1e+16"},
-                          {"9999999999999998", "9999999999999998"}, {"0.0001", "0.0001"},
-                          {"-2.5e-7", "-2.5e-07"}})
+    for (const auto& f : {std::make_pair("0.1", "0.1"), {"12.2", "12.2"}, {"0.30000000000000004", "0.3"},
+                          {"123456789.123456789", "123456789.1234568"}, {"1e16", "1e+16"}, {"-2.5e-7", "-2.5e-07"}})
         QTest::newRow(qPrintable(QStringLiteral("written %1").arg(f.first)))
             << QString::fromLatin1(f.first) << QString::fromLatin1(f.second);
     for (const char* f : {"0", "-0", "0.0", "-0.0", "12.5", "-7.25", "007", "1.1", "0.1", "1.", ".5", "-.5", "5.",
