@@ -38,10 +38,12 @@ QString colorText(const QColor& c)
 void printLayers(const Document& doc, QTextStream& out)
 {
     out << Cli::tr("Ebenen: %1").arg(doc.layers().size()) << '\n';
+    // Layers counted from 0, as the window's list, the status display and
+    // the pause text of `send` count them.
     int layerNo = 0;
     for (const KCLayer* layer : doc.layers()) {
         out << Cli::tr("Ebene %1: \"%2\" (schneiden: %3)")
-                   .arg(++layerNo)
+                   .arg(layerNo++)
                    .arg(layer->name(), yesNo(layer->cutEnabled()))
             << '\n';
         int objectNo = 0;

@@ -305,8 +305,8 @@ bool applySetting(Document& doc, const QString& name, const QString& value, QStr
     if (row->hasRange() && !(v.toDouble() >= row->min && v.toDouble() <= row->max))
         return fail(error, Cli::tr("Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).")
                                .arg(value.trimmed(), name)
-                               .arg(row->min)
-                               .arg(row->max));
+                               .arg(qint64(row->min))
+                               .arg(qint64(row->max)));
     row->apply(doc, v);
     return true;
 }

@@ -9,6 +9,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 const QString Document::MarksLayerName = QStringLiteral("KC-PassermarkenEbene");
@@ -102,6 +103,15 @@ double extent(const Document& doc, Axis axis)
     return v;
 }
 
+// Truncates toward zero into the int range: derived sizes (a proportional
+// height from a huge width) stay defined, NaN gives 0.
+int truncatedInt(double v)
+{
+    if (!(v == v))
+        return 0;
+    return static_cast<int>(std::max(double(INT_MIN), std::min(std::trunc(v), double(INT_MAX))));
+}
+
 // Rounds an extent up to whole mm. An empty drawing's inverted bounds give
 // 0 and garbage coordinates are clamped instead of overflowing int.
 int wholeMillimetresUp(double v)
@@ -186,8 +196,8 @@ void Document::setDrawingSize(double width, double height)
     m_widthScale = m_heightScale = 100.0;
 }
 
-void Document::setNaturalWidth(double v) { change(m_naturalWidth, static_cast<int>(v)); }
-void Document::setNaturalHeight(double v) { change(m_naturalHeight, static_cast<int>(v)); }
+void Document::setNaturalWidth(double v) { change(m_naturalWidth, truncatedInt(v)); }
+void Document::setNaturalHeight(double v) { change(m_naturalHeight, truncatedInt(v)); }
 
 // ---------------------------------------------------------------------------
 // Job settings as a whole
@@ -251,7 +261,7 @@ void Document::setJobWidth(int w)
     if (m_naturalWidth > 0) {
         m_widthScale = double(w) / m_naturalWidth * 100.0;
         if (m_s.proportional) {
-            m_s.jobHeight = static_cast<int>(double(m_naturalHeight) / m_naturalWidth * w);
+            m_s.jobHeight = truncatedInt(double(m_naturalHeight) / m_naturalWidth * w);
             m_heightScale = m_widthScale;
         }
     }
@@ -268,7 +278,7 @@ void Document::setJobHeight(int h)
     if (m_naturalHeight > 0) {
         m_heightScale = double(h) / m_naturalHeight * 100.0;
         if (m_s.proportional) {
-            m_s.jobWidth = static_cast<int>(double(m_naturalWidth) / m_naturalHeight * h);
+            m_s.jobWidth = truncatedInt(double(m_naturalWidth) / m_naturalHeight * h);
             m_widthScale = m_heightScale;
         }
     }
@@ -276,8 +286,8 @@ void Document::setJobHeight(int h)
         emit DataChanged();
 }
 
-void Document::setWidthScale(double p) { setJobWidth(static_cast<int>(m_naturalWidth * p / 100.0)); }
-void Document::setHeightScale(double p) { setJobHeight(static_cast<int>(m_naturalHeight * p / 100.0)); }
+void Document::setWidthScale(double p) { setJobWidth(truncatedInt(m_naturalWidth * p / 100.0)); }
+void Document::setHeightScale(double p) { setJobHeight(truncatedInt(m_naturalHeight * p / 100.0)); }
 void Document::setFitToMaterialSize(bool v) { change(m_s.fitToMaterialSize, v); }
 
 void Document::setProportional(bool v)
@@ -287,7 +297,7 @@ void Document::setProportional(bool v)
     m_s.proportional = v;
     if (v && m_naturalWidth > 0) {
         m_widthScale = double(m_s.jobWidth) / m_naturalWidth * 100.0;
-        m_s.jobHeight = static_cast<int>(double(m_s.jobWidth) / m_naturalWidth * m_naturalHeight);
+        m_s.jobHeight = truncatedInt(double(m_s.jobWidth) / m_naturalWidth * m_naturalHeight);
         m_heightScale = m_widthScale;
     }
     emit DataChanged();

@@ -363,12 +363,8 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
         <translation>Erste Marke Y</translation>
     </message>
     <message>
-        <source>Bitte mit -o die FCM-Datei angeben.</source>
-        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
-    </message>
-    <message>
-        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
-        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -445,12 +441,36 @@ Plottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.
 </translation>
     </message>
     <message>
+        <source>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</source>
+        <translation>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</translation>
+    </message>
+    <message>
         <source>Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.</source>
         <translation>Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.</translation>
     </message>
     <message>
+        <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
+
+Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
+wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
+</source>
+        <translation>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
+
+Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
+wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
+</translation>
+    </message>
+    <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
+    </message>
+    <message>
         <source>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</source>
         <translation>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
     </message>
     <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
@@ -485,10 +505,6 @@ Plottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.
 </translation>
     </message>
     <message>
-        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
-        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
-    </message>
-    <message>
         <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
         <translation>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</translation>
     </message>
@@ -519,22 +535,6 @@ Plottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.
     <message>
         <source>Versatzkorrektur %1 mm</source>
         <translation>Versatzkorrektur %1 mm</translation>
-    </message>
-    <message>
-        <source>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</source>
-        <translation>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</translation>
-    </message>
-    <message>
-        <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
-
-Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
-wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
-</source>
-        <translation>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
-
-Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
-wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
-</translation>
     </message>
 </context>
 <context>
@@ -634,11 +634,28 @@ das Häckchen bei <byte value="xd" />
 'relative Koordinaten erlauben' <byte value="xd" />
 entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' </translation>
+        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' <byte value="xd" />
+die Einstellung für Pfad-Zeichenkettenformat auf 'Absolut' setzen und Inkscape neu starten !!!<byte value="xd" />
+<byte value="xd" />
+Sie müssen bei Inkscape 0.47+0.48 unter 'Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe' <byte value="xd" />
+das Häckchen bei <byte value="xd" />
+'relative Koordinaten erlauben' <byte value="xd" />
+entfernen und Inkscape neu starten !!!<byte value="xd" />
+( Diese Einstellung braucht nur einmal vorgenommen werden. )</translation>
     </message>
 </context>
 <context>
     <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
+    </message>
     <message>
         <source>Die Datei kann nicht geöffnet werden.</source>
         <translation>Die Datei kann nicht geöffnet werden.</translation>
@@ -650,16 +667,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>Das Wurzelelement ist nicht "KerfcraftData".</translation>
-    </message>
-    <message>
-        <source>Auftragsdatei</source>
-        <translation>Auftragsdatei</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</translation>
     </message>
 </context>
 <context>
@@ -721,7 +728,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.</translation>
+        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
+</translation>
     </message>
 </context>
 <context>
@@ -1438,7 +1446,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: </translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
@@ -1447,7 +1456,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: </translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
+%1</translation>
     </message>
 </context>
 <context>

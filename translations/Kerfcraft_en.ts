@@ -363,12 +363,8 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
         <translation>First mark Y</translation>
     </message>
     <message>
-        <source>Bitte mit -o die FCM-Datei angeben.</source>
-        <translation>Please name the FCM file with -o.</translation>
-    </message>
-    <message>
-        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
-        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -445,12 +441,36 @@ Plotter models (name and key), materials and blades of the presets.
 </translation>
     </message>
     <message>
+        <source>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</source>
+        <translation>The target file %1 must end in .kcf or .fcm.</translation>
+    </message>
+    <message>
         <source>Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.</source>
         <translation>The target file %1 is the input file; it is not overwritten.</translation>
     </message>
     <message>
+        <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
+
+Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
+wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
+</source>
+        <translation>Usage: kerfcraft-cli convert FILE -o TARGET.kcf
+
+Saves a drawing (.kcj, .svg, .kcf) as a job file (.kcf) or as an FCM file (.fcm,
+as kerfcraft-cli fcm does). The target file is never the input file.
+</translation>
+    </message>
+    <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Please name the FCM file with -o.</translation>
+    </message>
+    <message>
         <source>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</source>
         <translation>Bounding box: left %1, top %2, right %3, bottom %4 mm</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
     </message>
     <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
@@ -485,10 +505,6 @@ Plotter models (name and key), materials and blades of the presets.
 </translation>
     </message>
     <message>
-        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
         <translation>Unknown plotter model: %1. Known are: %2.</translation>
     </message>
@@ -519,22 +535,6 @@ Plotter models (name and key), materials and blades of the presets.
     <message>
         <source>Versatzkorrektur %1 mm</source>
         <translation>offset correction %1 mm</translation>
-    </message>
-    <message>
-        <source>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</source>
-        <translation>The target file %1 must end in .kcf or .fcm.</translation>
-    </message>
-    <message>
-        <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
-
-Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
-wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
-</source>
-        <translation>Usage: kerfcraft-cli convert FILE -o TARGET.kcf
-
-Saves a drawing (.kcj, .svg, .kcf) as a job file (.kcf) or as an FCM file (.fcm,
-as kerfcraft-cli fcm does). The target file is never the input file.
-</translation>
     </message>
 </context>
 <context>
@@ -634,11 +634,28 @@ das Häckchen bei <byte value="xd" />
 'relative Koordinaten erlauben' <byte value="xd" />
 entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' </translation>
+        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' <byte value="xd" />
+to 'Absolute' and restart Inkscape !!!<byte value="xd" />
+<byte value="xd" />
+In Inkscape 0.47+0.48 you must clear the tick at <byte value="xd" />
+'Allow relative coordinates' <byte value="xd" />
+under 'File -&gt;Inkscape Preferences-&gt;SVG output' <byte value="xd" />
+and restart Inkscape !!!<byte value="xd" />
+( This setting needs to be made only once. )</translation>
     </message>
 </context>
 <context>
     <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
+%2</translation>
+    </message>
     <message>
         <source>Die Datei kann nicht geöffnet werden.</source>
         <translation>The file cannot be opened.</translation>
@@ -650,15 +667,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>The root element is not "KerfcraftData".</translation>
-    </message>
-    <message>
-        <source>Auftragsdatei</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -720,7 +728,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation>The presets file could not be opened.</translation>
+        <translation>The presets file could not be opened.<byte value="xd" />
+</translation>
     </message>
 </context>
 <context>
@@ -1437,7 +1446,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>The material could not be added because the presets file could not be opened. Path: </translation>
+        <translation>The material could not be added because the presets file could not be opened. Path: <byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
@@ -1446,7 +1456,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
+        <translation>The material could not be added because the presets file could not be opened for writing. Path: <byte value="xd" />
+%1</translation>
     </message>
 </context>
 <context>
