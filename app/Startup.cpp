@@ -44,7 +44,8 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
+int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations,
+               const QString& file = QString())
 {
     // Shown first, so a large drawing loads with the window already painting.
     MainWindow window(QStringList(), input.isSvg, messages, &translations);
@@ -54,6 +55,8 @@ int showWindow(const WindowInput& input, GuiMessages& messages, Translations& tr
     window.show();
     if (!input.texts.isEmpty())
         window.loadDrawing(input.texts, input.isSvg);
+    if (!file.isEmpty())
+        window.openFile(file);
     const int code = QApplication::exec();
     messages.setParentWidget(nullptr);
     return code;
@@ -143,9 +146,12 @@ int run(int argc, char** argv, Translations& translations)
     case CommandLine::Mode::Plain:
         break;
     }
+    // KERFCRAFT_OPEN names a drawing or job file to open instead (./run FILE).
+    const QString file = Environment::value(QStringLiteral("KERFCRAFT_OPEN"));
     WindowInput plain;
-    plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages, translations);
+    if (file.isEmpty())
+        plain.texts = readPlainModeText(PlainModeFile);
+    return showWindow(plain, messages, translations, file);
 }
 
 } // namespace Startup

@@ -38,10 +38,12 @@ QString colorText(const QColor& c)
 void printLayers(const Document& doc, QTextStream& out)
 {
     out << Cli::tr("Ebenen: %1").arg(doc.layers().size()) << '\n';
+    // Layers counted from 0, as the window's list, the status display and
+    // the pause text of `send` count them.
     int layerNo = 0;
     for (const KCLayer* layer : doc.layers()) {
         out << Cli::tr("Ebene %1: \"%2\" (schneiden: %3)")
-                   .arg(++layerNo)
+                   .arg(layerNo++)
                    .arg(layer->name(), yesNo(layer->cutEnabled()))
             << '\n';
         int objectNo = 0;
@@ -101,6 +103,11 @@ int cliInfo(const QStringList& args, CliIo& io)
     out << Cli::tr("Datei: %1").arg(QFileInfo(args.first()).fileName()) << '\n';
     printLayers(doc, out);
     out << Cli::tr("Zeichnung: %1 x %2 mm").arg(mm(doc.drawingWidth()), mm(doc.drawingHeight())) << '\n';
+    double left = doc.minX(), right = doc.maxX(), top = doc.minY(), bottom = doc.maxY();
+    doc.refineExtentByCurves(left, top, right, bottom);
+    out << Cli::tr("Begrenzung: links %1, oben %2, rechts %3, unten %4 mm")
+               .arg(mm(left), mm(top), mm(right), mm(bottom))
+        << '\n';
     out << Cli::tr("Auftragsgröße: %1 x %2 mm").arg(doc.jobWidth()).arg(doc.jobHeight()) << '\n';
     if (doc.marksFound())
         printMarks(doc, out);

@@ -4,6 +4,7 @@
 #include "presets/KerfcraftPresets.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
@@ -14,9 +15,12 @@
 
 int main(int argc, char** argv)
 {
-    // fcm draws its thumbnail with the window's preview, which needs the
-    // GUI application; the offscreen platform spares it a display.
-    const bool gui = argc > 1 && qstrcmp(argv[1], "fcm") == 0;
+    // fcm (also convert to .fcm) draws its thumbnail with the window's
+    // preview, which needs the GUI application; the offscreen platform
+    // spares it a display.
+    bool gui = argc > 1 && qstrcmp(argv[1], "fcm") == 0;
+    for (int i = 2; argc > 1 && qstrcmp(argv[1], "convert") == 0 && i < argc; ++i)
+        gui = gui || QByteArray(argv[i]).toLower().endsWith(".fcm");
     if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app = gui

@@ -8,7 +8,7 @@ KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
 # libqt5svg5 brings the svg image plugin, which loads our icons (resources/icons).
 KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
              libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev
-             libqt5svg5)
+             libqt5svg5 qttranslations5-l10n)
 
 kc_install_missing() {
   local missing=()

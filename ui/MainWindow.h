@@ -48,6 +48,11 @@ public:
                Translations* translations = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Replaces the drawing by a ".kcj", ".svg" or ".kcf" file (./run FILE).
+    // A file that is not a drawing of its kind leaves an empty drawing and a
+    // warning naming the file and the reason. False then.
+    bool openFile(const QString& path);
+
     Document& document() { return *m_document; }
     Plotter* currentPlotter() const { return m_currentPlotter; }
 

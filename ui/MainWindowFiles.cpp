@@ -7,6 +7,7 @@
 #include "device/Plotter.h"
 #include "document/Document.h"
 #include "document/ExchangeImport.h"
+#include "document/DrawingFile.h"
 #include "document/JobFile.h"
 #include "job/TestDataDump.h"
 #include "platform/UserMessages.h"
@@ -22,6 +23,7 @@
 #include <QProgressDialog>
 #include <QThread>
 #include <QFileDialog>
+#include <QFileInfo>
 
 // ---- Materials ----------------------------------------------------------------
 
@@ -143,6 +145,20 @@ void MainWindow::onBtnLoadClicked()
         break;
     }
     onDocumentDataChanged();
+}
+
+bool MainWindow::openFile(const QString& path)
+{
+    QString error;
+    const bool ok = DrawingFile::load(*m_document, path, &error, &m_messages);
+    if (!ok) {
+        m_document->clear();
+        m_document->updateDrawingExtent();
+        m_messages.warning(tr("Hinweis"), error);
+    }
+    setWindowTitle(QStringLiteral("Kerfcraft – %1").arg(QFileInfo(path).fileName()));
+    m_document->notifyChanged();
+    return ok;
 }
 
 // A drawing of a million nodes takes seconds to read: it is read on a

@@ -12,7 +12,7 @@
 #include "platform/Logger.h"
 #include "platform/UserMessages.h"
 #include "plot/Commands.h"
-#include "plot/JobLayout.h"
+#include "plot/JobFit.h"
 #include "plot/TestCut.h"
 #include "presets/Blade.h"
 #include "presets/KerfcraftPresets.h"
@@ -175,10 +175,11 @@ void MainWindow::onCbAusgabegeraetIndexChanged(int index)
         if (m_currentPlotter) {
             connect(m_currentPlotter, &Plotter::ConfigurationDataChanged, this,
                     &MainWindow::onPlotterConfigurationDataChanged);
-            if (m_currentPlotter->query()) {
-                m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
-                m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
-            }
+            // The medium becomes the material, held to the model's cut range.
+            if (m_currentPlotter->query())
+                JobFit::setMaterialFromMedium(*m_document, m_currentPlotter->plotterTemplate(),
+                                              m_currentPlotter->mediaWidth(),
+                                              m_currentPlotter->mediaHeight());
             ui->btnMaterialgroesseHoleWerte->setEnabled(true);
             applyPlotterLimits(m_currentPlotter);
         }
@@ -222,8 +223,8 @@ void MainWindow::onPlotterConfigurationDataChanged()
             }
             return;
         }
-        m_document->setMaterialWidth(p->mediaWidth());
-        m_document->setMaterialHeight(p->mediaHeight());
+        JobFit::setMaterialFromMedium(*m_document, p->plotterTemplate(), p->mediaWidth(),
+                                      p->mediaHeight());
         Logger::debug(QStringLiteral("ABC %1").arg(p->mediaWidth()));
         (p->unrollMedium() ? ui->rbNurImPlotterMediumAbrollenEin : ui->rbNurImPlotterMediumAbrollenAus)
             ->setChecked(true);
@@ -257,10 +258,9 @@ void MainWindow::onRbNurImPlotterToggled(bool)
 void MainWindow::onBtnPlottenClicked()
 {
     if (m_currentPlotter && m_clock) {
-        if (JobLayout(*m_document).exceedsMaterialWidth()) {
-            m_messages.warning(tr("Hinweis"),
-                               tr("Das Dokument ist größer als das eingelegte Medium des Plotters! "
-                                  "Bitte passen Sie die Größe des Dokumentes an."));
+        const QString refusal = JobFit::refusal(*m_document, m_currentPlotter->plotterTemplate());
+        if (!refusal.isEmpty()) {
+            m_messages.warning(tr("Hinweis"), refusal);
             return;
         }
         savePresetSelection();

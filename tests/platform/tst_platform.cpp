@@ -1,7 +1,9 @@
 #include "platform/Environment.h"
+#include "platform/Logger.h"
 #include "platform/ProcessRunner.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -12,6 +14,24 @@ class TestPlatform : public QObject
 {
     Q_OBJECT
 private slots:
+    void diagnosticsOnlyInTheLogFile()
+    {
+        // The window's terminal stays quiet; the log file gets the line.
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("kerfcraft.log"));
+        qputenv("KERFCRAFT_LOG", QFile::encodeName(log));
+        qunsetenv("KERFCRAFT_DEBUG");
+        Logger::keepOffTerminalUnlessAsked();
+        static int shown = 0;
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++shown; });
+        Logger::debug(QStringLiteral("Diagnose"));
+        qInstallMessageHandler(nullptr);
+        QCOMPARE(shown, 0);
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("Diagnose\n"));
+    }
+
     void environment_data()
     {
         QTest::addColumn<QByteArray>("appdata"); // set as "appdata", null: not set

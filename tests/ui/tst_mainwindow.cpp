@@ -352,6 +352,28 @@ private slots:
         QVERIFY(w.findChild<QPushButton*>("btnPlotten")->isEnabled());
     }
 
+    // "Plotten" refuses a job longer than the loaded medium, says why and
+    // sends nothing.
+    void plottenRefusesWhatDoesNotFit()
+    {
+        FakeClock clock;
+        auto bus = std::make_shared<SimulatedUsbBus>(clock);
+        auto plotter = std::make_shared<VirtualPlotter>();
+        bus->plug(plotter);
+        MainWindow w(sample(), false, m_messages);
+        w.attachDevices(bus, clock);
+        w.onBtnRescanClicked();
+        w.UpdatePlotterInfos();
+        w.document().setCopiesVert(100);
+        plotter->clearReceived();
+        const int before = m_messages.count();
+        w.onBtnPlottenClicked();
+        QCOMPARE(plotter->received(), QByteArray());
+        QCOMPARE(m_messages.count(), before + 1);
+        QVERIFY2(m_messages.texts().last().contains("1000 mm langen Materials"),
+                 qPrintable(m_messages.texts().last()));
+    }
+
 private:
     QTemporaryDir m_dir;
     RecordingMessages m_messages;
