@@ -664,16 +664,40 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</translation>
     </message>
     <message>
-        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
-        <translation>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</translation>
-    </message>
-    <message>
         <source>Die Zeichnung wird geladen …</source>
         <translation>Die Zeichnung wird geladen …</translation>
     </message>
     <message>
         <source>Kerfcraft</source>
         <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</source>
+        <translation>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>FCM File (*.fcm)</source>
+        <translation>FCM File (*.fcm)</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei konnte nicht geschrieben werden:
+%1</source>
+        <translation>Die FCM-Datei konnte nicht geschrieben werden:
+%1</translation>
     </message>
 </context>
 <context>

@@ -664,16 +664,40 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
     </message>
     <message>
-        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
-        <translation>Output as an FCM file is not available yet.</translation>
-    </message>
-    <message>
         <source>Die Zeichnung wird geladen …</source>
         <translation>Loading the drawing …</translation>
     </message>
     <message>
         <source>Kerfcraft</source>
         <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</source>
+        <translation>Cut length: %1 m
+Travel: %2 m
+Material used: %3 mm
+Time: about %4:%5 min at %6 cm/s
+
+Send the job to the plotter?</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>FCM File (*.fcm)</source>
+        <translation>FCM File (*.fcm)</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei konnte nicht geschrieben werden:
+%1</source>
+        <translation>The FCM file could not be written:
+%1</translation>
     </message>
 </context>
 <context>
