@@ -21,6 +21,7 @@ class Translations;
 class USBDevices;
 class VirtualPlotter;
 class UsbBackend;
+class UsbDriverInstaller;
 class UserMessages;
 struct MainWindowForm;
 
@@ -52,8 +53,11 @@ public:
     Plotter* currentPlotter() const { return m_currentPlotter; }
 
     // The plotter pool on this backend; the bus is scanned 100 ms after the
-    // window is first shown and on "Erneuern".
-    void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock);
+    // window is first shown and on "Erneuern". installer: offered when a
+    // plotter cannot be opened for lack of a driver or permission, and used
+    // by the about dialog's removal.
+    void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
+                       UsbDriverInstaller* installer = nullptr);
 
     // Asks for a file name (save: for writing) with a filter ("Kerfcraft
     // Dateien (*.kcf)", "FCM File (*.fcm)"); empty when cancelled.
@@ -217,6 +221,7 @@ private:
     Clock* m_clock = nullptr;
     std::shared_ptr<UsbBackend> m_backend;
     USBDevices* m_devices = nullptr;
+    UsbDriverInstaller* m_installer = nullptr;
     Plotterpool* m_pool = nullptr;
     bool m_devicesReady = false;
     int m_frameWidthBeforeSwitch = 0;

@@ -183,6 +183,6 @@ void MainWindow::onBtnTestDataClicked()
 
 void MainWindow::onBtnInformationClicked()
 {
-    AboutDialog dialog(m_messages, nullptr, this);
+    AboutDialog dialog(m_messages, m_installer, this);
     dialog.exec();
 }

@@ -63,11 +63,14 @@ void MainWindow::connectPlotter()
         connect(rb, &QRadioButton::toggled, this, &MainWindow::onRbNurImPlotterToggled);
 }
 
-void MainWindow::attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock)
+void MainWindow::attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
+                               UsbDriverInstaller* installer)
 {
     m_clock = &clock;
     m_backend = backend;
+    m_installer = installer;
     m_devices = new USBDevices(std::move(backend), m_messages, this);
+    m_devices->setDriverInstaller(installer);
     m_pool = new Plotterpool(
         m_devices,
         [] {
