@@ -363,8 +363,12 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
         <translation>Erste Marke Y</translation>
     </message>
     <message>
-        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
-        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -461,16 +465,8 @@ wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
 </translation>
     </message>
     <message>
-        <source>Bitte mit -o die FCM-Datei angeben.</source>
-        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
-    </message>
-    <message>
         <source>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</source>
         <translation>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</translation>
-    </message>
-    <message>
-        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
-        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
     </message>
     <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
@@ -503,6 +499,10 @@ wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
   --allow-clipping          auch schneiden, was nicht auf das Material passt
   --progress                Fortschritt anzeigen
 </translation>
+    </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
     </message>
     <message>
         <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
@@ -699,16 +699,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
 <context>
     <name>JobFile</name>
     <message>
-        <source>Auftragsdatei</source>
-        <translation>Auftragsdatei</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</translation>
-    </message>
-    <message>
         <source>Die Datei kann nicht geöffnet werden.</source>
         <translation>Die Datei kann nicht geöffnet werden.</translation>
     </message>
@@ -719,6 +709,16 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>Das Wurzelelement ist nicht "KerfcraftData".</translation>
+    </message>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
     </message>
 </context>
 <context>
@@ -943,16 +943,40 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>FCM-Datei (Brother ScanNCut)</translation>
     </message>
     <message>
-        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
-        <translation>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</translation>
-    </message>
-    <message>
         <source>Die Zeichnung wird geladen …</source>
         <translation>Die Zeichnung wird geladen …</translation>
     </message>
     <message>
         <source>Kerfcraft</source>
         <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</source>
+        <translation>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>FCM File (*.fcm)</source>
+        <translation>FCM File (*.fcm)</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei konnte nicht geschrieben werden:
+%1</source>
+        <translation>Die FCM-Datei konnte nicht geschrieben werden:
+%1</translation>
     </message>
 </context>
 <context>

@@ -363,8 +363,12 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
         <translation>First mark Y</translation>
     </message>
     <message>
-        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
-        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Please name the FCM file with -o.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -461,16 +465,8 @@ as kerfcraft-cli fcm does). The target file is never the input file.
 </translation>
     </message>
     <message>
-        <source>Bitte mit -o die FCM-Datei angeben.</source>
-        <translation>Please name the FCM file with -o.</translation>
-    </message>
-    <message>
         <source>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</source>
         <translation>Bounding box: left %1, top %2, right %3, bottom %4 mm</translation>
-    </message>
-    <message>
-        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
-        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
     </message>
     <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
@@ -503,6 +499,10 @@ as kerfcraft-cli fcm does). The target file is never the input file.
   --allow-clipping          cut even what does not fit on the material
   --progress                show progress
 </translation>
+    </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
     </message>
     <message>
         <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
@@ -699,16 +699,6 @@ and restart Inkscape !!!<byte value="xd" />
 <context>
     <name>JobFile</name>
     <message>
-        <source>Auftragsdatei</source>
-        <translation>Job file</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
-%2</translation>
-    </message>
-    <message>
         <source>Die Datei kann nicht geöffnet werden.</source>
         <translation>The file cannot be opened.</translation>
     </message>
@@ -719,6 +709,16 @@ and restart Inkscape !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>The root element is not "KerfcraftData".</translation>
+    </message>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
+%2</translation>
     </message>
 </context>
 <context>
@@ -943,16 +943,40 @@ and restart Inkscape !!!<byte value="xd" />
         <translation>FCM file (Brother ScanNCut)</translation>
     </message>
     <message>
-        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
-        <translation>Output as an FCM file is not available yet.</translation>
-    </message>
-    <message>
         <source>Die Zeichnung wird geladen …</source>
         <translation>Loading the drawing …</translation>
     </message>
     <message>
         <source>Kerfcraft</source>
         <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</source>
+        <translation>Cut length: %1 m
+Travel: %2 m
+Material used: %3 mm
+Time: about %4:%5 min at %6 cm/s
+
+Send the job to the plotter?</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>FCM File (*.fcm)</source>
+        <translation>FCM File (*.fcm)</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei konnte nicht geschrieben werden:
+%1</source>
+        <translation>The FCM file could not be written:
+%1</translation>
     </message>
 </context>
 <context>

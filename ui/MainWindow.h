@@ -19,6 +19,7 @@ class QListWidgetItem;
 class QWidget;
 class Translations;
 class USBDevices;
+class VirtualPlotter;
 class UsbBackend;
 class UsbDriverInstaller;
 class UserMessages;
@@ -63,9 +64,10 @@ public:
     void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
                        UsbDriverInstaller* installer = nullptr);
 
-    // Asks for a job-file name (save: for writing); empty when cancelled.
+    // Asks for a file name (save: for writing) with a filter ("Kerfcraft
+    // Dateien (*.kcf)", "FCM File (*.fcm)"); empty when cancelled.
     // Replaceable so the file buttons can run without a dialog.
-    using FileAsk = std::function<QString(bool save)>;
+    using FileAsk = std::function<QString(bool save, const QString& filter)>;
     void setFileAsk(FileAsk ask) { m_fileAsk = std::move(ask); }
     // Where "Testdata" writes the last generated stream.
     void setTestDataPath(const QString& path) { m_testDataPath = path; }
@@ -165,6 +167,7 @@ public slots:
     void onRb24Inch(bool on);
     void delayedShowEvent();
     void onCbPlotSheetCmdToggled(bool on);
+    void onBtnWeitereFunktionenStartVirtuellenMonitorClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -191,7 +194,10 @@ private:
     void fitPreviewToMaterial();
     void refreshPreview();
     QString currentLanguageCode() const;
-    QString askFile(bool save);
+    QString askFile(bool save, const QString& filter);
+    bool confirmJobFigures();
+    void exportFcm();
+    std::shared_ptr<VirtualPlotter> virtualPlotter() const;
     // Applies fn to the document with the controls-live flag cleared.
     template <class Fn> void quietly(Fn fn)
     {
@@ -218,6 +224,7 @@ private:
     UserMessages& m_messages;
     Translations* m_translations = nullptr;
     Clock* m_clock = nullptr;
+    std::shared_ptr<UsbBackend> m_backend;
     USBDevices* m_devices = nullptr;
     UsbDriverInstaller* m_installer = nullptr;
     Plotterpool* m_pool = nullptr;

@@ -101,19 +101,18 @@ void MainWindow::onBtnParameterSpeichernAktuelleEinstellungenClicked()
 
 // ---- Job files ----------------------------------------------------------------
 
-QString MainWindow::askFile(bool save)
+QString MainWindow::askFile(bool save, const QString& filter)
 {
     if (m_fileAsk)
-        return m_fileAsk(save);
+        return m_fileAsk(save, filter);
     const QString title = tr("Waehlen");
-    const QString filter = tr("Kerfcraft Dateien (*.kcf)");
     return save ? QFileDialog::getSaveFileName(this, title, QDir::currentPath(), filter)
                 : QFileDialog::getOpenFileName(this, title, QDir::currentPath(), filter);
 }
 
 void MainWindow::onBtnSaveClicked()
 {
-    const QString name = askFile(true);
+    const QString name = askFile(true, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
     if (!JobFile::save(*m_document, name))
@@ -123,7 +122,7 @@ void MainWindow::onBtnSaveClicked()
 
 void MainWindow::onBtnLoadClicked()
 {
-    const QString name = askFile(false);
+    const QString name = askFile(false, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
     if (!JobFile::load(*m_document, name)) {

@@ -191,7 +191,7 @@ private slots:
     {
         const QString path = m_dir.filePath("job.kcf");
         MainWindow w(sample(), false, m_messages);
-        w.setFileAsk([&](bool) { return path; });
+        w.setFileAsk([&](bool, const QString&) { return path; });
         auto* materials = w.findChild<QComboBox*>("cbMaterial");
         materials->setCurrentIndex(materials->findData(3));
         w.findChild<QSpinBox*>("sbKopienVert")->setValue(3);
@@ -200,7 +200,7 @@ private slots:
         w.onBtnSaveClicked();
 
         MainWindow other(QStringList(), false, m_messages);
-        other.setFileAsk([&](bool) { return path; });
+        other.setFileAsk([&](bool, const QString&) { return path; });
         other.onBtnLoadClicked();
         QVERIFY(other.document().jobSettings() == saved);
         QCOMPARE(other.document().layers().size(), w.document().layers().size());
@@ -280,6 +280,43 @@ private slots:
         QVERIFY(direct.nodeCount() > 0);
         QCOMPARE(DocumentCompare::difference(w.document(), direct, DocumentCompare::Uids::Structure),
                  QString());
+    }
+
+    // "Plotten" shows what the job asks of the plotter, then sends it; with
+    // the FCM entry it writes the bytes `kerfcraft-cli fcm` writes.
+    void plotAndFcm()
+    {
+        FakeClock clock;
+        clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
+        auto bus = std::make_shared<SimulatedUsbBus>(clock);
+        auto plotter = std::make_shared<VirtualPlotter>();
+        bus->plug(plotter);
+        MainWindow w(sample(), false, m_messages);
+        w.attachDevices(bus, clock);
+        w.onBtnRescanClicked();
+        w.UpdatePlotterInfos();
+        plotter->clearReceived();
+        m_messages.queueAnswer(UserMessages::Yes);
+        w.onBtnPlottenClicked();
+        QVERIFY(m_messages.texts().value(0).startsWith("Schnittlänge: "));
+        QVERIFY(plotter->received().endsWith("PU;"));
+
+        // One base name: it is written into the file.
+        QDir(m_dir.path()).mkpath("w");
+        QDir(m_dir.path()).mkpath("c");
+        const QString window = m_dir.filePath("w/job.fcm"), cli = m_dir.filePath("c/job.fcm");
+        w.setFileAsk([&](bool, const QString&) { return window; });
+        auto* devices = w.findChild<QComboBox*>("cbAusgabegeraet");
+        devices->setCurrentIndex(devices->findData(-2));
+        w.onBtnPlottenClicked();
+        QProcess run;
+        run.start(TestPaths::bin("kerfcraft-cli"),
+                  {"fcm", TestPaths::source("data/samples/corel.kcj"), "-o", cli, "--set",
+                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QVERIFY(TestFiles::read(cli).size() > 100);
+        QCOMPARE(TestFiles::read(window), TestFiles::read(cli));
     }
 
     // Plug events are drained once per tick, additions before removals.
