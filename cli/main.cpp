@@ -3,7 +3,7 @@
 #include "cli/ConsoleMessages.h"
 #include "presets/KerfcraftPresets.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTextStream>
@@ -12,7 +12,11 @@
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // A GUI application for the fonts that turn SVG text into outlines; the
+    // tool never shows a window, so it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));

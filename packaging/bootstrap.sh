@@ -5,7 +5,7 @@ set -euo pipefail
 
 KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
-KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev
              libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev)
 
 kc_install_missing() {
