@@ -18,10 +18,18 @@
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "presets/PresetNames.h"
+#include "presets/PresetsFile.h"
+#include "ui/AboutDialog.h"
+#include "ui/GuiMessages.h"
+#include "ui/NewMaterialDialog.h"
+#include "ui/Preview.h"
+#include "ui/Ruler.h"
 
 #include <QMutexLocker>
 #include <QPainter>
+#include <QGridLayout>
 #include <QPixmap>
+#include <QScrollBar>
 
 namespace {
 // A small filled square with a dark border, so white shows on white.
@@ -72,7 +80,69 @@ DrawingWindow::DrawingWindow(const QStringList& texts, bool isSvg, QWidget* pare
     connect(ui->btnPlotten, &QPushButton::clicked, this, &DrawingWindow::onBtnPlottenClicked);
     connect(ui->cbAusgabegeraet, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &DrawingWindow::onCbAusgabegeraetIndexChanged);
+    connect(ui->btnInformation, &QPushButton::clicked, this,
+            &DrawingWindow::onBtnInformationClicked);
+    connect(ui->btnMaterialHinzufuegen, &QPushButton::clicked, this,
+            &DrawingWindow::onBtnMaterialHinzufuegenClicked);
+    buildLayoutGrid();
     onDocumentDataChanged(); // in case the import had nothing to report
+}
+
+void DrawingWindow::buildLayoutGrid()
+{
+    // Preview with the rulers above and left of it (25 pixels thick) and
+    // the scroll bars right and below.
+    auto* grid = new QGridLayout(ui->grpBoxLayout);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(1);
+    m_preview = new Preview(ui->grpBoxLayout);
+    auto* hRuler = new Ruler(ui->grpBoxLayout);
+    auto* vRuler = new Ruler(ui->grpBoxLayout);
+    hRuler->setFixedHeight(25);
+    vRuler->setFixedWidth(25);
+    auto* hBar = new QScrollBar(Qt::Horizontal, ui->grpBoxLayout);
+    auto* vBar = new QScrollBar(Qt::Vertical, ui->grpBoxLayout);
+    grid->addWidget(hRuler, 0, 1);
+    grid->addWidget(vRuler, 1, 0);
+    grid->addWidget(m_preview, 1, 1);
+    grid->addWidget(vBar, 1, 2);
+    grid->addWidget(hBar, 2, 1);
+    m_preview->setScrollBars(hBar, vBar, hRuler, vRuler);
+    m_preview->setDocument(m_document);
+}
+
+UserMessages& DrawingWindow::messages()
+{
+    if (m_messages)
+        return *m_messages;
+    if (!m_ownMessages) {
+        auto* gui = new GuiMessages(this);
+        gui->setParentWidget(this);
+        m_ownMessages = gui;
+    }
+    return *m_ownMessages;
+}
+
+void DrawingWindow::onBtnInformationClicked()
+{
+    AboutDialog dialog(messages(), nullptr, this);
+    dialog.exec();
+}
+
+void DrawingWindow::onBtnMaterialHinzufuegenClicked()
+{
+    KerfcraftPresets* presets = KerfcraftPresets::instance();
+    if (!presets)
+        return;
+    NewMaterialDialog dialog(presets, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PresetsFile file(*presets, messages());
+    const int id = file.addMaterial(dialog.name(), dialog.parameters(), QStringLiteral("de"));
+    fillMaterials();
+    for (int i = 0; i < ui->twMaterialien->topLevelItemCount(); ++i)
+        if (ui->twMaterialien->topLevelItem(i)->data(0, Qt::UserRole).toInt() == id)
+            ui->twMaterialien->setCurrentItem(ui->twMaterialien->topLevelItem(i));
 }
 
 DrawingWindow::~DrawingWindow() = default;
@@ -225,6 +295,10 @@ void DrawingWindow::attachDevices(std::shared_ptr<UsbBackend> backend, UserMessa
 void DrawingWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        QTimer::singleShot(0, m_preview, &Preview::fitWidth);
+    }
     if (m_devices && !m_scannedOnce) {
         m_scannedOnce = true;
         QTimer::singleShot(100, this, &DrawingWindow::onBtnRescanClicked);
@@ -287,6 +361,7 @@ void DrawingWindow::onCbAusgabegeraetIndexChanged(int index)
         && m_currentPlotter->mediaHeight() > 0) {
         m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
         m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
+        m_preview->fitWidth();
     }
 }
 

@@ -13,6 +13,7 @@ class Document;
 class Material;
 class Plotter;
 class Plotterpool;
+class Preview;
 class QTreeWidgetItem;
 class USBDevices;
 class UsbBackend;
@@ -25,7 +26,9 @@ class DrawingWindow;
 // The window start-up opens until the full cutting window exists: it owns
 // the one Document, fills it from the exchange text and shows what was
 // read (layers with their objects, the colour table, the drawing's extent
-// in mm). Redraws whenever the document reports DataChanged(). With devices
+// in mm) and the job on the material in the preview with its rulers. New
+// materials are added to the presets file; "Info" shows the about dialog.
+// Redraws whenever the document reports DataChanged(). With devices
 // attached it lists the connected plotters and runs a job on the chosen one
 // with the selected material.
 class DrawingWindow : public QMainWindow
@@ -42,6 +45,7 @@ public:
     // is already visible) and on "Neu suchen".
     void attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages, Clock& clock);
     Plotter* currentPlotter() const { return m_currentPlotter; }
+    Preview* preview() const { return m_preview; }
 
 private slots:
     void onDocumentDataChanged();
@@ -52,6 +56,8 @@ private slots:
     void onPlotterAdded(Plotter* plotter);
     void onPlotterRemoved(Plotter* plotter);
     void UpdatePlotterInfos();
+    void onBtnInformationClicked();
+    void onBtnMaterialHinzufuegenClicked();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,9 +68,13 @@ private:
     void fillColors();
     void fillExtent();
     void fillMaterials();
+    void buildLayoutGrid();
+    UserMessages& messages();
 
     std::unique_ptr<Ui::DrawingWindow> ui;
     Document* m_document = nullptr;
+    Preview* m_preview = nullptr;
+    UserMessages* m_ownMessages = nullptr; // until attachDevices() hands some over
 
     UserMessages* m_messages = nullptr;
     Clock* m_clock = nullptr;
@@ -72,6 +82,7 @@ private:
     Plotterpool* m_pool = nullptr;
     bool m_devicesReady = false;
     bool m_scannedOnce = false;
+    bool m_shownOnce = false;
     // Plotters announced by the pool, applied to the list a second later in
     // one go, so a burst of changes during a scan updates it once.
     QMutex m_plotterQueueMutex;
