@@ -18,6 +18,8 @@ void usage(QTextStream& s)
              "  devices                    angeschlossene Plotter auflisten\n"
              "  query [--device BUS:ADR]   einen Plotter abfragen\n"
              "  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden\n");
+    s << Cli::tr("\nEine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die\n"
+                 "Übertragungsdatei des Inkscape-Plug-ins gelesen.\n");
     s.flush();
 }
 } // namespace

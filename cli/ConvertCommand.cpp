@@ -14,6 +14,7 @@ namespace {
 struct ConvertArgs {
     QString input;
     QString output;
+    bool exchange = false; // an SVG is the host plug-in's exchange file
 };
 
 // "IN -o OUT", options and the input in any order. False with a German
@@ -32,6 +33,8 @@ bool parse(const QStringList& args, ConvertArgs& out, QString& error)
                 return false;
             }
             out.output = args[++i];
+        } else if (a == QLatin1String("--exchange")) {
+            out.exchange = true;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             error = Cli::tr("Unbekannte Option: %1").arg(a);
             return false;
@@ -66,8 +69,10 @@ int cliConvert(const QStringList& args, CliIo& io)
         return 2;
     }
     Document doc;
-    if (!DrawingFile::load(doc, a.input, &error)) {
-        io.err << error << '\n';
+    const DrawingFile::LoadResult loaded = DrawingFile::load(
+        doc, a.input, a.exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing);
+    if (!loaded.ok) {
+        io.err << loaded.error << '\n';
         io.err.flush();
         return 2;
     }

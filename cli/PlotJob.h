@@ -33,6 +33,7 @@ struct Options {
     bool usePlotterSettings = false;
     QList<QPair<QString, QString>> settings; // --set Element.Attribute=VALUE, in order
     bool progress = false;
+    bool exchange = false; // --exchange: an SVG is the host plug-in's exchange file
     bool help = false;
 };
 

@@ -42,7 +42,7 @@ Kind kindOf(const QString& path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("kcj"))
         return Kind::Kcj;
-    if (suffix == QLatin1String("svg"))
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz"))
         return Kind::Svg;
     if (suffix == QLatin1String("kcf"))
         return Kind::Kcf;

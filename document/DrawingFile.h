@@ -7,7 +7,7 @@ class Document;
 class UserMessages;
 
 // Loads a drawing or job file into a document by its suffix: ".kcj"
-// (exchange lines), ".svg" and ".kcf" (job file). An SVG opened this way is
+// (exchange lines), ".svg" or ".svgz" and ".kcf" (job file). An SVG opened this way is
 // any drawing (SvgImport); only the exchange route reads it as the exchange
 // file a host plug-in writes (SvgReader). Used by the command-line tool and
 // the window's file opening; cut-mode start-up reads its exchange file

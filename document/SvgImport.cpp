@@ -17,6 +17,8 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -72,6 +74,29 @@ bool fontsAvailable(const QByteArray& svg)
         return true; // nothing to lay out; spares the font scan
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
         && !QFontDatabase().families().isEmpty();
+}
+
+// Inkscape's .svgz: the same text, gzip-compressed. Empty when broken.
+QByteArray gunzip(const QByteArray& data)
+{
+    z_stream z{};
+    if (inflateInit2(&z, 16 + MAX_WBITS) != Z_OK)
+        return QByteArray();
+    QByteArray out;
+    out.resize(std::max(data.size() * 4, 4096));
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    z.avail_in = uInt(data.size());
+    int rc = Z_OK;
+    while (rc == Z_OK) {
+        if (z.total_out >= uLong(out.size()))
+            out.resize(out.size() * 2);
+        z.next_out = reinterpret_cast<Bytef*>(out.data() + z.total_out);
+        z.avail_out = uInt(out.size() - int(z.total_out));
+        rc = inflate(&z, Z_NO_FLUSH);
+    }
+    out.resize(rc == Z_STREAM_END ? int(z.total_out) : 0);
+    inflateEnd(&z);
+    return out;
 }
 
 bool wellFormedXml(const QByteArray& data)
@@ -308,9 +333,15 @@ void fill(Document& doc, QVector<Outline>& outlines, const QStringList& layerNam
 
 } // namespace
 
-Result read(Document& doc, const QByteArray& svg)
+Result read(Document& doc, const QByteArray& file)
 {
     Result result;
+    const bool compressed = file.startsWith("\x1f\x8b");
+    const QByteArray svg = compressed ? gunzip(file) : file;
+    if (compressed && svg.isEmpty()) {
+        result.outcome = Outcome::NotXml;
+        return result;
+    }
     if (svg.trimmed().isEmpty()) {
         result.outcome = Outcome::Empty;
         return result;
