@@ -7,6 +7,7 @@
 #include "app/Translations.h"
 #include "device/UsbBackendFactory.h"
 #include "device/UsbBackend.h"
+#include "document/DrawingFile.h"
 #include "document/ExchangeText.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
@@ -16,6 +17,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -44,6 +46,8 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
 int showWindow(const WindowInput& input, UserMessages& messages)
 {
     DrawingWindow window(input.texts, input.isSvg);
+    if (!input.drawingFile.isEmpty())
+        window.openDrawingFile(input.drawingFile, messages);
     window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system());
     window.show();
     return QApplication::exec();
@@ -135,7 +139,13 @@ int run(int argc, char** argv, Translations& translations)
         break;
     }
     WindowInput plain;
-    plain.texts = readPlainModeText(PlainModeFile);
+    // A drawing named as the last argument opens as it is; otherwise the
+    // text a host may have left.
+    const QString last = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QString();
+    if (DrawingFile::kindOf(last) != DrawingFile::Kind::Unknown && QFileInfo(last).isFile())
+        plain.drawingFile = last;
+    else
+        plain.texts = readPlainModeText(PlainModeFile);
     return showWindow(plain, messages);
 }
 

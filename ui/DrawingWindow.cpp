@@ -3,6 +3,7 @@
 #include "ui_DrawingWindow.h"
 
 #include "document/Document.h"
+#include "document/DrawingFile.h"
 #include "document/ExchangeImport.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
@@ -146,6 +147,19 @@ void DrawingWindow::onBtnMaterialHinzufuegenClicked()
 }
 
 DrawingWindow::~DrawingWindow() = default;
+
+bool DrawingWindow::openDrawingFile(const QString& path, UserMessages& messages)
+{
+    const DrawingFile::LoadResult r = DrawingFile::load(*m_document, path);
+    if (!r.ok) {
+        messages.warning(tr("Zeichnung öffnen"), r.error);
+        return false;
+    }
+    if (!r.leftOut.isEmpty())
+        messages.information(tr("Zeichnung öffnen"),
+                             tr("Nicht übernommen:\n%1").arg(r.leftOut.join(QLatin1Char('\n'))));
+    return true;
+}
 
 void DrawingWindow::onDocumentDataChanged()
 {

@@ -41,6 +41,11 @@ public:
 
     Document& document() { return *m_document; }
 
+    // A drawing or job file the user opened directly (an SVG as any
+    // drawing). A file that cannot be read is reported and leaves the
+    // drawing as it was; what an SVG import left out is shown as a note.
+    bool openDrawingFile(const QString& path, UserMessages& messages);
+
     // Scans the bus 100 ms after the window is first shown (at once when it
     // is already visible) and on "Neu suchen".
     void attachDevices(std::shared_ptr<UsbBackend> backend, UserMessages& messages, Clock& clock);
