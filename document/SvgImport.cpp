@@ -154,6 +154,9 @@ void capture(QSvgRenderer& renderer, const SvgPreflight::Result& prep, QVector<S
     } else {
         bool previousWasShape = false;
         for (const SvgPreflight::TopLevel& t : top) {
+            // Drawn alone, an element is not asked whether it is visible.
+            if (t.hidden)
+                continue;
             if (t.group || !previousWasShape) {
                 layerNames << (t.group ? t.label : tr("Ebene %1").arg(layerNames.size() + 1));
                 layer = layerNames.size() - 1;

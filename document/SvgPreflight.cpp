@@ -2,6 +2,7 @@
 
 #include <QTransform>
 
+#include <algorithm>
 #include <cstring>
 
 namespace SvgPreflight {
@@ -127,6 +128,36 @@ private:
         return a ? value(*a) : QString();
     }
 
+    // The style attribute's declarations as name and value.
+    QVector<QPair<QByteArray, QByteArray>> styleDeclarations() const
+    {
+        QVector<QPair<QByteArray, QByteArray>> out;
+        const Attribute* style = attribute("style");
+        if (!style)
+            return out;
+        for (const QByteArray& d : bytes(style->valueStart, style->valueEnd).split(';')) {
+            const int colon = d.indexOf(':');
+            if (colon > 0)
+                out.append({d.left(colon).trimmed(), d.mid(colon + 1).trimmed()});
+        }
+        return out;
+    }
+
+    bool hidden(const QVector<QPair<QByteArray, QByteArray>>& style) const
+    {
+        const QString display = attributeValue("display").trimmed();
+        const QString visibility = attributeValue("visibility").trimmed();
+        bool none = display == QLatin1String("none");
+        bool invisible = visibility == QLatin1String("hidden") || visibility == QLatin1String("collapse");
+        for (const auto& d : style) {
+            if (d.first == "display")
+                none = d.second == "none";
+            else if (d.first == "visibility")
+                invisible = d.second == "hidden" || d.second == "collapse";
+        }
+        return none || invisible;
+    }
+
     void characters(int from, int to)
     {
         if (to > from && m_textList)
@@ -226,6 +257,15 @@ private:
                 m_result.filters = true;
         }
 
+        const QVector<QPair<QByteArray, QByteArray>> style = styleDeclarations();
+        auto styled = [&](const Attribute& a) {
+            for (const auto& d : style)
+                if (nameIs(a, d.first.constData()))
+                    return true;
+            return false;
+        };
+        const bool attributeAndStyle = std::any_of(m_attributes.begin(), m_attributes.end(), styled);
+
         Open open;
         QByteArray newName;
         QByteArray before, extra, selfClosingTail;
@@ -242,7 +282,7 @@ private:
         if (nestedSvg)
             extra += placement();
         if (m_stack.size() == 1) {
-            const QByteArray id = topLevel(local);
+            const QByteArray id = topLevel(local, hidden(style));
             // Top-level text is wrapped in a group that carries the id, so
             // the lines it may be split into are drawn with it.
             if (local == "text") {
@@ -258,11 +298,13 @@ private:
         else if (local == "tspan" && !m_stack.isEmpty() && m_stack.last().text)
             lineBreak(p, m_stack.last());
 
-        if (!newName.isEmpty() || !extra.isEmpty() || !before.isEmpty()) {
+        if (!newName.isEmpty() || !extra.isEmpty() || !before.isEmpty() || attributeAndStyle) {
             QByteArray tag = before + '<' + (newName.isEmpty() ? bytes(nameStart, nameEnd) : newName) + extra;
             for (const Attribute& a : m_attributes) {
                 if (nestedSvg && (nameIs(a, "x") || nameIs(a, "y") || nameIs(a, "width") || nameIs(a, "height")
                                   || nameIs(a, "viewBox") || nameIs(a, "preserveAspectRatio")))
+                    continue;
+                if (styled(a))
                     continue;
                 tag += ' ';
                 tag.append(s + a.nameStart, a.valueEnd + 1 - a.nameStart);
@@ -376,7 +418,7 @@ private:
     }
 
     // Records a drawable child of the root; returns the id to add, if any.
-    QByteArray topLevel(const QByteArray& local)
+    QByteArray topLevel(const QByteArray& local, bool hidden)
     {
         static const char* const drawable[] = {"g",    "a",        "switch",  "svg",  "path",
                                                "rect", "circle",   "ellipse", "line", "polyline",
@@ -388,6 +430,7 @@ private:
             return QByteArray();
         TopLevel t;
         t.group = local == "g" || local == "a" || local == "switch" || local == "svg";
+        t.hidden = hidden;
         t.id = attributeValue("id");
         QByteArray added;
         t.label = attributeValue("inkscape:label");

@@ -16,7 +16,9 @@
 //   cannot lay them out;
 // - symbol becomes a group inside defs (drawn only through use), a link
 //   becomes a group, a nested svg becomes a group with its placement;
-// - top-level elements without an id get one, so each can be drawn alone.
+// - top-level elements without an id get one, so each can be drawn alone;
+// - a presentation attribute that the element's style sets as well is
+//   dropped: the style wins, where the renderer would take the attribute.
 // Tags only, no validation: whether the text is XML decides the renderer.
 namespace SvgPreflight {
 
@@ -24,6 +26,7 @@ struct TopLevel {
     QString id;
     QString label;      // inkscape:label, else the id
     bool group = false; // g, a, switch, svg: a layer of its own
+    bool hidden = false; // display:none or visibility:hidden on the element
 };
 
 struct Result {
