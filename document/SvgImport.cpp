@@ -68,12 +68,15 @@ private:
     }
 };
 
-bool fontsAvailable(const QByteArray& svg)
+bool fontsAvailable()
 {
-    if (!svg.contains("text"))
-        return true; // nothing to lay out; spares the font scan
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance())
         && !QFontDatabase().families().isEmpty();
+}
+
+bool blank(const QByteArray& data)
+{
+    return std::all_of(data.begin(), data.end(), [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
 }
 
 // Inkscape's .svgz: the same text, gzip-compressed. Empty when broken.
@@ -129,51 +132,33 @@ QStringList leftOutNotes(const SvgPreflight::Result& prep, int images)
     return notes;
 }
 
-// Renders the drawing layer by layer into shapes. Top-level groups are
-// layers; top-level shapes between them share one.
+// Renders the drawing in one pass; the separators in front of each layer
+// say which layer a shape belongs to.
 void capture(QSvgRenderer& renderer, const SvgPreflight::Result& prep, QVector<Shape>& shapes,
              QStringList& layerNames, int& images)
 {
-    int layer = 0;
+    int layer = 0, separators = 0;
     PathCapture device([&](const QPainterPath& path, const QTransform& toMm, const QColor& color) {
-        shapes.append(Shape{layer, path, toMm, color});
+        if (SvgPreflight::isLayerSeparator(path, color))
+            layer = separators++;
+        else
+            shapes.append(Shape{layer, path, toMm, color});
     });
-    QPainter painter(&device);
-    const QTransform toMm = prep.viewport.userToMm();
-    // Every mapping the renderer makes must be the identity; it maps from
-    // the viewBox when it has nothing else, so there must be one.
+    // The renderer maps its viewBox onto the target; the same rect on both
+    // sides keeps our own mapping to mm the only one.
     if (renderer.viewBoxF().isEmpty())
         renderer.setViewBox(QRectF(0, 0, 1, 1));
-    const QVector<SvgPreflight::TopLevel>& top = prep.topLevel;
-    const bool anyGroup = std::any_of(top.begin(), top.end(), [](const auto& t) { return t.group; });
-    if (!anyGroup || top.size() == 1) {
-        // One layer: drawn in one go, the fastest way for large files.
-        layerNames << (top.size() == 1 && top[0].group ? top[0].label : tr("Ebene 1"));
-        painter.setWorldTransform(toMm);
-        renderer.render(&painter, renderer.viewBoxF());
-    } else {
-        bool previousWasShape = false;
-        for (const SvgPreflight::TopLevel& t : top) {
-            // Drawn alone, an element is not asked whether it is visible.
-            if (t.hidden)
-                continue;
-            if (t.group || !previousWasShape) {
-                layerNames << (t.group ? t.label : tr("Ebene %1").arg(layerNames.size() + 1));
-                layer = layerNames.size() - 1;
-            }
-            previousWasShape = !t.group;
-            if (!renderer.elementExists(t.id))
-                continue;
-            // Drawn onto its own bounds, the element keeps its place. The
-            // renderer measures text as empty and then maps the viewBox
-            // instead, so the viewBox is the target there.
-            const QRectF bounds = renderer.boundsOnElement(t.id);
-            painter.setWorldTransform(toMm);
-            renderer.render(&painter, t.id, bounds.isEmpty() ? renderer.viewBoxF() : bounds);
-        }
-    }
+    QPainter painter(&device);
+    painter.setWorldTransform(prep.viewport.userToMm());
+    renderer.render(&painter, renderer.viewBoxF());
     painter.end();
     images = device.imageCount();
+    layerNames = prep.layerNames;
+    if (layerNames.isEmpty())
+        layerNames << QString();
+    for (int i = 0; i < layerNames.size(); ++i)
+        if (layerNames[i].isEmpty())
+            layerNames[i] = tr("Ebene %1").arg(i + 1);
 }
 
 QVector<KCSubPath> subPathsOf(const QPainterPath& path, const QTransform& t)
@@ -345,11 +330,14 @@ Result read(Document& doc, const QByteArray& file)
         result.outcome = Outcome::NotXml;
         return result;
     }
-    if (svg.trimmed().isEmpty()) {
+    if (blank(svg)) {
         result.outcome = Outcome::Empty;
         return result;
     }
-    const SvgPreflight::Result prep = SvgPreflight::prepare(svg, fontsAvailable(svg));
+    SvgPreflight::Result prep = SvgPreflight::prepare(svg, true);
+    // Text needs fonts; without them it is left out and named.
+    if (prep.hasText && !fontsAvailable())
+        prep = SvgPreflight::prepare(svg, false);
     if (!prep.isSvg) {
         result.outcome = wellFormedXml(svg) ? Outcome::NotSvg : Outcome::NotXml;
         return result;

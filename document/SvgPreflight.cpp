@@ -1,11 +1,27 @@
 #include "document/SvgPreflight.h"
 
+#include <QColor>
+#include <QPainterPath>
 #include <QTransform>
+
+#include <cmath>
 
 #include <algorithm>
 #include <cstring>
 
 namespace SvgPreflight {
+
+const char* const LayerSeparator =
+    "<path d=\"M-7.77,-7.77H-7.76\" style=\"fill:none;stroke:#fe01fe;stroke-width:0.5\"/>";
+
+bool isLayerSeparator(const QPainterPath& path, const QColor& color)
+{
+    auto at = [&](int i, double x) {
+        const QPainterPath::Element& e = path.elementAt(i);
+        return std::abs(e.x - x) < 1e-9 && std::abs(e.y + 7.77) < 1e-9;
+    };
+    return color == QColor(0xfe, 0x01, 0xfe) && path.elementCount() == 2 && at(0, -7.77) && at(1, -7.76);
+}
 
 namespace {
 
@@ -143,21 +159,6 @@ private:
         return out;
     }
 
-    bool hidden(const QVector<QPair<QByteArray, QByteArray>>& style) const
-    {
-        const QString display = attributeValue("display").trimmed();
-        const QString visibility = attributeValue("visibility").trimmed();
-        bool none = display == QLatin1String("none");
-        bool invisible = visibility == QLatin1String("hidden") || visibility == QLatin1String("collapse");
-        for (const auto& d : style) {
-            if (d.first == "display")
-                none = d.second == "none";
-            else if (d.first == "visibility")
-                invisible = d.second == "hidden" || d.second == "collapse";
-        }
-        return none || invisible;
-    }
-
     void characters(int from, int to)
     {
         if (to > from && m_textList)
@@ -281,20 +282,12 @@ private:
         }
         if (nestedSvg)
             extra += placement();
-        if (m_stack.size() == 1) {
-            const QByteArray id = topLevel(local, hidden(style));
-            // Top-level text is wrapped in a group that carries the id, so
-            // the lines it may be split into are drawn with it.
-            if (local == "text") {
-                before = "<g" + id + '>';
-                open.endReplacement = "</text></g>";
-                selfClosingTail = "</g>";
-            } else {
-                extra += id;
-            }
-        }
-        if (local == "text")
+        if (m_stack.size() == 1)
+            layerStart(p, local);
+        if (local == "text") {
             rememberText(open);
+            m_result.hasText = true;
+        }
         else if (local == "tspan" && !m_stack.isEmpty() && m_stack.last().text)
             lineBreak(p, m_stack.last());
 
@@ -417,33 +410,30 @@ private:
         edit(p, p, split);
     }
 
-    // Records a drawable child of the root; returns the id to add, if any.
-    QByteArray topLevel(const QByteArray& local, bool hidden)
+    // A drawable child of the root starts a layer when it is a group or
+    // the first shape after one; a separator in front tells the capture.
+    void layerStart(int p, const QByteArray& local)
     {
         static const char* const drawable[] = {"g",    "a",        "switch",  "svg",  "path",
                                                "rect", "circle",   "ellipse", "line", "polyline",
-                                               "polygon", "text", "use",     "image", "symbol"};
+                                               "polygon", "text", "use",     "image"};
         bool isDrawable = false;
         for (const char* d : drawable)
             isDrawable = isDrawable || local == d;
-        if (!isDrawable || local == "symbol")
-            return QByteArray();
-        TopLevel t;
-        t.group = local == "g" || local == "a" || local == "switch" || local == "svg";
-        t.hidden = hidden;
-        t.id = attributeValue("id");
-        QByteArray added;
-        t.label = attributeValue("inkscape:label");
-        if (t.label.isEmpty())
-            t.label = t.id;
-        if (t.id.isEmpty() || local == "text") {
-            t.id = QStringLiteral("kc-top-%1").arg(m_result.topLevel.size());
-            added = " id=\"" + t.id.toLatin1() + '"';
-            if (t.label.isEmpty())
-                t.label = t.id;
+        if (!isDrawable)
+            return;
+        const bool group = local == "g" || local == "a" || local == "switch" || local == "svg";
+        if (!group && m_previousWasShape)
+            return;
+        m_previousWasShape = !group;
+        QString name;
+        if (group) {
+            name = attributeValue("inkscape:label");
+            if (name.isEmpty())
+                name = attributeValue("id");
         }
-        m_result.topLevel.append(t);
-        return added;
+        m_result.layerNames << name;
+        edit(p, p, LayerSeparator);
     }
 
     void edit(int from, int to, const QByteArray& replacement)
@@ -469,6 +459,7 @@ private:
     QVector<Attribute> m_attributes;
     QVector<Open> m_stack;
     bool m_rootSeen = false, m_stop = false, m_edited = false;
+    bool m_previousWasShape = false;
     int m_copied = 0;
     int m_skip = 0, m_stripStart = 0;
     const bool m_keepText;
