@@ -125,6 +125,8 @@ QStringList leftOutNotes(const SvgPreflight::Result& prep, int images)
         notes << tr("%1 Bild(er): Rastergrafiken lassen sich nicht schneiden").arg(images);
     if (prep.filters)
         notes << tr("Filtereffekte: geschnitten werden nur die Umrisse");
+    if (prep.clipped)
+        notes << tr("Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten");
     for (const QString& t : prep.unsupportedText)
         notes << tr("Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt").arg(quoted(t));
     for (const QString& t : prep.textWithoutFont)

@@ -256,6 +256,10 @@ private:
             if ((nameIs(a, "filter") && value(a).trimmed() != QLatin1String("none"))
                 || (nameIs(a, "style") && value(a).contains(QLatin1String("filter:url"))))
                 m_result.filters = true;
+            if (((nameIs(a, "clip-path") || nameIs(a, "mask")) && value(a).trimmed() != QLatin1String("none"))
+                || (nameIs(a, "style")
+                    && (value(a).contains(QLatin1String("clip-path:url")) || value(a).contains(QLatin1String("mask:url")))))
+                m_result.clipped = true;
         }
 
         const QVector<QPair<QByteArray, QByteArray>> style = styleDeclarations();

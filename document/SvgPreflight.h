@@ -37,6 +37,7 @@ struct Result {
     int images = 0;
     bool filters = false;
     bool hasText = false; // text elements kept for the renderer
+    bool clipped = false; // clip paths or masks are applied somewhere
 };
 
 // keepText false: text elements are removed and named as well, for when no
