@@ -12,7 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "presets/KerfcraftPresets.h"
-#include "ui/DrawingWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/GuiMessages.h"
 
 #include <QApplication>
@@ -43,14 +43,17 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, UserMessages& messages)
+int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
-    DrawingWindow window(input.texts, input.isSvg);
+    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    messages.setParentWidget(&window);
     if (!input.drawingFile.isEmpty())
-        window.openDrawingFile(input.drawingFile, messages);
-    window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system());
+        window.openDrawingFile(input.drawingFile);
+    window.attachDevices(createUsbBackend(Clock::system()), Clock::system());
     window.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    messages.setParentWidget(nullptr);
+    return code;
 }
 
 int notAvailableYet(UserMessages& messages)
@@ -133,7 +136,7 @@ int run(int argc, char** argv, Translations& translations)
         const WindowInput input =
             prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
                            Clock::system(), messages);
-        return input.openWindow ? showWindow(input, messages) : input.exitCode;
+        return input.openWindow ? showWindow(input, messages, translations) : input.exitCode;
     }
     case CommandLine::Mode::Plain:
         break;
@@ -146,7 +149,7 @@ int run(int argc, char** argv, Translations& translations)
         plain.drawingFile = last;
     else
         plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages);
+    return showWindow(plain, messages, translations);
 }
 
 } // namespace Startup

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <cstdio>
@@ -102,6 +103,18 @@ double firstFrameMs(Document& doc, Preview& preview)
     return t.seconds() * 1000;
 }
 
+// Milliseconds from a wheel step to its frame.
+double zoomFrameMs(Preview& preview)
+{
+    const QPointF at(800, 500);
+    Bench::Timer t;
+    QWheelEvent e(at, at, QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                  false);
+    QApplication::sendEvent(&preview, &e);
+    paint(preview);
+    return t.seconds() * 1000;
+}
+
 // On a shared machine the wall time includes waiting for a processor.
 void reportCpu(double cpuMs)
 {
@@ -148,6 +161,7 @@ int main(int argc, char** argv)
         ok &= Bench::report("1M segments x 1: repaint per drag frame", dragFrameMs(preview, 30, cpu), "ms",
                             50);
         reportCpu(cpu);
+        std::printf("%-48s %10.3f ms   (no target)\n", "1M segments x 1: zoom step", zoomFrameMs(preview));
     }
     return ok ? 0 : 1;
 }

@@ -3,20 +3,22 @@
 #include "cli/ConsoleMessages.h"
 #include "presets/KerfcraftPresets.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    // A GUI application for the fonts that turn SVG text into outlines; the
-    // tool never shows a window, so it needs no display.
+    // A GUI application without a display: the installed fonts turn SVG
+    // text into outlines, and fcm draws its thumbnail with the window's
+    // preview.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));

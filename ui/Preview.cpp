@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -24,6 +25,10 @@ QPoint roundedPos(const QPointF& p)
 // A pixmap side beyond this is not kept: at high zoom the visible strokes
 // are drawn straight from the outline instead.
 constexpr qint64 MaxPixmapPixels = 24 * 1000 * 1000;
+// Outlines with more points than this take longer to draw than a zoom step
+// may; they wait until the wheel rests this long.
+constexpr int LargeOutlinePoints = 300 * 1000;
+constexpr int ZoomRestMs = 150;
 
 const QColor Background(245, 245, 245);
 const QColor SheetOutline(100, 100, 100);
@@ -31,9 +36,15 @@ const QColor CellColour(90, 90, 90);
 
 } // namespace
 
-Preview::Preview(QWidget* parent) : QWidget(parent)
+Preview::Preview(QWidget* parent) : QWidget(parent), m_pixmapTimer(new QTimer(this))
 {
     setFocusPolicy(Qt::WheelFocus);
+    m_pixmapTimer->setSingleShot(true);
+    m_pixmapTimer->setInterval(ZoomRestMs);
+    connect(m_pixmapTimer, &QTimer::timeout, this, [this] {
+        rebuildPixmap(false);
+        update();
+    });
 }
 
 Preview::~Preview() = default;
@@ -96,13 +107,18 @@ void Preview::rebuildOutline()
 {
     m_outline = JobOutline::build(*m_document, *m_layout);
     m_pixmapScale = -1;
-    rebuildPixmap();
+    rebuildPixmap(false);
 }
 
-void Preview::rebuildPixmap()
+void Preview::rebuildPixmap(bool deferLarge)
 {
     if (m_pixmapScale == m_scale)
         return;
+    if (deferLarge && m_outline.pointCount() > LargeOutlinePoints && !m_pixmap.isNull()) {
+        m_pixmapTimer->start();
+        return;
+    }
+    m_pixmapTimer->stop();
     m_pixmapScale = m_scale;
     const qint64 w = qint64(std::ceil(m_outline.width() * m_scale)) + 1;
     const qint64 h = qint64(std::ceil(m_outline.height() * m_scale)) + 1;
@@ -226,7 +242,7 @@ QRect Preview::materialRect() const
 }
 
 QRect Preview::drawJob(QPainter& p, const QRect& sheet, double scale, const QPixmap& pixmap,
-                       bool image, const QRect& clip) const
+                       double pixmapScale, bool image, const QRect& clip) const
 {
     const JobLayout& l = *m_layout;
     const bool fcm = m_document->fcmOutput();
@@ -261,8 +277,11 @@ QRect Preview::drawJob(QPainter& p, const QRect& sheet, double scale, const QPix
                 p.drawRect(cell.adjusted(0, 0, -1, -1));
                 p.setPen(QPen(Qt::black, 0));
             }
-            if (!pixmap.isNull())
+            if (!pixmap.isNull() && pixmapScale == scale)
                 p.drawPixmap(job, pixmap);
+            else if (!pixmap.isNull())
+                p.drawPixmap(QRectF(job, QSizeF(pixmap.size()) * (scale / pixmapScale)), pixmap,
+                             QRectF(pixmap.rect()));
             else if (direct)
                 m_outline.draw(p, scale, job, clip, false);
         }
@@ -298,7 +317,10 @@ void Preview::paintEvent(QPaintEvent* event)
     p.setBrush(Qt::NoBrush);
     p.drawRect(sheet.adjusted(-1, -1, 0, 0));
 
-    m_jobRect = drawJob(p, sheet, m_scale, m_pixmap, false, event->rect());
+    // A document without layers has no job to show (a job size is still set).
+    m_jobRect = m_document->layers().isEmpty()
+        ? QRect()
+        : drawJob(p, sheet, m_scale, m_pixmap, m_pixmapScale, false, event->rect());
 
     if (width() >= 21 && height() >= 21 && m_layout->exceedsMaterialWidth()) {
         p.setPen(Qt::red);
@@ -325,7 +347,7 @@ QImage Preview::renderJobImage(bool tall)
         pp.end();
         QPainter p(&source);
         const QRect sheet = tall ? QRect(0, 0, 92, 182) : QRect(0, 0, 92, 94);
-        drawJob(p, sheet, 1.0, pixmap, tall, source.rect());
+        drawJob(p, sheet, 1.0, pixmap, 1.0, tall, source.rect());
     }
 
     // Ink: any pixel that is not white (all three channels above 254).

@@ -12,6 +12,7 @@
 class Document;
 class JobLayout;
 class QScrollBar;
+class QTimer;
 class Ruler;
 
 // The material as a white sheet with the laid-out job on it: every copy,
@@ -85,15 +86,18 @@ private:
     };
 
     void rebuildOutline();
-    void rebuildPixmap();
+    // A large outline is redrawn only once the zoom has rested; until then
+    // the previous pixmap is shown stretched.
+    void rebuildPixmap(bool deferLarge = true);
     // Scroll bars, rulers and pixmap after the scale or offsets changed.
     void updateView();
     void updateScrollBars();
     void updateRulers();
     // Draws every copy into the material rectangle `sheet`; returns the
     // union of the cells. `image` draws the objects black and no cells.
+    // `pixmap` was drawn at `pixmapScale` pixels per mm.
     QRect drawJob(QPainter& p, const QRect& sheet, double scale, const QPixmap& pixmap,
-                  bool image, const QRect& clip) const;
+                  double pixmapScale, bool image, const QRect& clip) const;
     void anchorAt(const QPoint& pos);
     void setCtrlHeld(bool held);
     void updateCursor(const QPoint& pos);
@@ -104,6 +108,7 @@ private:
     quint64 m_outlineKey = 0;
     QPixmap m_pixmap;
     double m_pixmapScale = -1;
+    QTimer* m_pixmapTimer = nullptr;
     double m_scale = 1.0;
 
     int m_lastWidth = -1;

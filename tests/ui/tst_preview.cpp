@@ -128,6 +128,7 @@ private slots:
         QTest::newRow("ends at the edge") << "cols=6 gap=7";
         QTest::newRow("far wider") << "cols=40";
         QTest::newRow("no copies across") << "cols=0";
+        QTest::newRow("zero-size material") << "matW=0 matH=0";
     }
     void oversizeText()
     {
@@ -141,43 +142,31 @@ private slots:
         QCOMPARE(red > 0, JobLayout(s.doc).exceedsMaterialWidth());
     }
 
-    void fcmImage_data()
-    {
-        QTest::addColumn<bool>("tall");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("ordinary") << false << QSize(98, 100);
-        QTest::newRow("tall") << true << QSize(73, 122);
-    }
+    // The FCM picture: its size, some ink, and the view keeps its zoom.
     void fcmImage()
     {
-        QFETCH(bool, tall);
-        QFETCH(QSize, size);
         Shown s("fcm matW=100 matH=100");
-        const QImage img = s.preview.renderJobImage(tall);
-        QCOMPARE(img.size(), size);
-        int ink = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                ink += img.pixelIndex(x, y) == 0;
-        QVERIFY(ink > 0 && ink < img.width() * img.height() / 4);
-        QCOMPARE(s.preview.scale(), 2.0); // the view keeps its zoom
+        for (const QSize size : {QSize(98, 100), QSize(73, 122)}) {
+            const QImage img = s.preview.renderJobImage(size.width() == 73);
+            QCOMPARE(img.size(), size);
+            int ink = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    ink += img.pixelIndex(x, y) == 0;
+            QVERIFY(ink > 0 && ink < img.width() * img.height() / 4);
+        }
+        QCOMPARE(s.preview.scale(), 2.0);
     }
 
-    void rulerMarks_data()
-    {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<QList<int>>("marks");
-        QTest::addColumn<int>("labels");
-        QTest::newRow("0.4 px/mm") << 0.4 << QList<int>{10, 100} << 1000;
-        QTest::newRow("5 px/mm") << 5.0 << QList<int>{1, 10, 100} << 10;
-    }
     void rulerMarks()
     {
-        QFETCH(double, scale);
         Ruler r;
-        r.setScale(scale);
-        QTEST(r.markSpacings(), "marks");
-        QTEST(r.labelSpacing(), "labels");
+        r.setScale(0.4);
+        QCOMPARE(r.markSpacings(), (QList<int>{10, 100}));
+        QCOMPARE(r.labelSpacing(), 1000);
+        r.setScale(5);
+        QCOMPARE(r.markSpacings(), (QList<int>{1, 10, 100}));
+        QCOMPARE(r.labelSpacing(), 10);
     }
 };
 
