@@ -11,6 +11,22 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+// The offscreen platform asks for the runtime folder, which a root shell or
+// a build machine does not have; the tool writes nothing there, so the
+// complaint would only clutter its output.
+QtMessageHandler& startupHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+void quietStartup(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        startupHandler()(type, context, message);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
     // A GUI application without a display: the installed fonts turn SVG
@@ -18,7 +34,9 @@ int main(int argc, char** argv)
     // preview.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    startupHandler() = qInstallMessageHandler(quietStartup);
     QApplication app(argc, argv);
+    qInstallMessageHandler(startupHandler());
     QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));
