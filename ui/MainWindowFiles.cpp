@@ -18,6 +18,10 @@
 #include "ui/AboutDialog.h"
 #include "ui/NewMaterialDialog.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileDialog>
 
@@ -160,6 +164,33 @@ bool MainWindow::openDrawingFile(const QString& path)
                                tr("Nicht übernommen:\n%1").arg(r.leftOut.join(QLatin1Char('\n'))));
     onDocumentDataChanged();
     return true;
+}
+
+namespace {
+// The one local drawing or job file a drag carries, else empty.
+QString droppedDrawing(const QMimeData* mime)
+{
+    const QList<QUrl> urls = mime ? mime->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return DrawingFile::kindOf(path) == DrawingFile::Kind::Unknown ? QString() : path;
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedDrawing(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedDrawing(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openDrawingFile(path);
 }
 
 // ---- Test data and about --------------------------------------------------------
