@@ -9,6 +9,7 @@
 #include "device/UdevDriverInstaller.h"
 #include "device/UsbBackendFactory.h"
 #include "device/UsbBackend.h"
+#include "document/DrawingFile.h"
 #include "document/ExchangeText.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -44,8 +46,7 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations,
-               const QString& file = QString())
+int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
     // Shown first, so a large drawing loads with the window already painting.
     MainWindow window(QStringList(), input.isSvg, messages, &translations);
@@ -55,8 +56,8 @@ int showWindow(const WindowInput& input, GuiMessages& messages, Translations& tr
     window.show();
     if (!input.texts.isEmpty())
         window.loadDrawing(input.texts, input.isSvg);
-    if (!file.isEmpty())
-        window.openFile(file);
+    if (!input.drawingFile.isEmpty())
+        window.openFile(input.drawingFile);
     const int code = QApplication::exec();
     messages.setParentWidget(nullptr);
     return code;
@@ -146,12 +147,18 @@ int run(int argc, char** argv, Translations& translations)
     case CommandLine::Mode::Plain:
         break;
     }
-    // KERFCRAFT_OPEN names a drawing or job file to open instead (./run FILE).
-    const QString file = Environment::value(QStringLiteral("KERFCRAFT_OPEN"));
     WindowInput plain;
-    if (file.isEmpty())
+    // A drawing named as the last argument (or, from ./run, in KERFCRAFT_OPEN)
+    // opens as it is; otherwise the text a host may have left.
+    QString file = Environment::value(QStringLiteral("KERFCRAFT_OPEN"));
+    const QString last = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QString();
+    if (file.isEmpty() && DrawingFile::kindOf(last) != DrawingFile::Kind::Unknown)
+        file = last;
+    if (!file.isEmpty())
+        plain.drawingFile = file;
+    else
         plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages, translations, file);
+    return showWindow(plain, messages, translations);
 }
 
 } // namespace Startup

@@ -22,6 +22,8 @@ void usage(QTextStream& s)
              "  presets                    Plottermodelle, Materialien und Messer auflisten\n"
              "\n"
              "kerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.\n");
+    s << Cli::tr("\nEine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die\n"
+                 "Übertragungsdatei des Inkscape-Plug-ins gelesen.\n");
     s.flush();
 }
 // Help of the commands that take no job options; plot, blocks, send and

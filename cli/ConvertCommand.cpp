@@ -25,6 +25,7 @@ struct ConvertArgs {
     QString input;
     QString output;
     bool help = false;
+    bool exchange = false; // an SVG is the host plug-in's exchange file
 };
 
 // "IN -o OUT", options and the input in any order. False with a German
@@ -45,6 +46,8 @@ bool parse(const QStringList& args, ConvertArgs& out, QString& error)
                 return false;
             }
             out.output = args[++i];
+        } else if (a == QLatin1String("--exchange")) {
+            out.exchange = true;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
             error = Cli::tr("Unbekannte Option: %1").arg(a);
             return false;
@@ -102,8 +105,10 @@ int cliConvert(const QStringList& args, CliIo& io)
     if (QFileInfo(a.output).suffix().compare(QLatin1String("fcm"), Qt::CaseInsensitive) == 0)
         return cliFcm({a.input, QStringLiteral("-o"), a.output}, io);
     Document doc;
-    if (!DrawingFile::load(doc, a.input, &error)) {
-        io.err << error << '\n';
+    const DrawingFile::LoadResult loaded = DrawingFile::load(
+        doc, a.input, a.exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing);
+    if (!loaded.ok) {
+        io.err << loaded.error << '\n';
         io.err.flush();
         return 2;
     }

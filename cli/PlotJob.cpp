@@ -207,6 +207,10 @@ bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error
             if (!flag())
                 return false;
             o.progress = true;
+        } else if (arg == QLatin1String("--exchange")) {
+            if (!flag())
+                return false;
+            o.exchange = true;
         } else if (arg == QLatin1String("--set")) {
             if (!value(v))
                 return false;
@@ -248,6 +252,7 @@ QString usage(const QString& command, bool allowOutput)
                "  --material-size BxH       Materialgröße in mm, z. B. 600x1000\n"
                "  --allow-clipping          auch schneiden, was nicht auf das Material passt\n"
                "  --progress                Fortschritt anzeigen\n");
+    text += Cli::tr("  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen\n");
     return text;
 }
 
@@ -314,9 +319,12 @@ bool applySetting(Document& doc, const QString& name, const QString& value, QStr
 bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& owner,
              bool& deviceControl, QString* error)
 {
-    QString loadError;
-    if (!DrawingFile::load(doc, o.input, &loadError, &messages))
-        return fail(error, loadError);
+    const DrawingFile::LoadResult loaded =
+        DrawingFile::load(doc, o.input,
+                          o.exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing,
+                          &messages);
+    if (!loaded.ok)
+        return fail(error, loaded.error);
 
     // The tool's process-wide store; without one (a test calling the
     // command directly) the same file is read here.

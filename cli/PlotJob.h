@@ -39,6 +39,7 @@ struct Options {
     int mediaHeight = 0;
     bool allowClipping = false; // --allow-clipping: cut what fits, clamp the rest
     bool progress = false;
+    bool exchange = false; // --exchange: an SVG is the host plug-in's exchange file
     bool help = false;
 };
 

@@ -4,6 +4,7 @@
 #include "document/ExchangeReader.h"
 #include "document/ExchangeText.h"
 #include "document/JobFile.h"
+#include "document/SvgImport.h"
 #include "document/SvgReader.h"
 
 #include <QCoreApplication>
@@ -14,12 +15,36 @@
 
 namespace DrawingFile {
 
+namespace {
+QString tr(const char* text) { return QCoreApplication::translate("DrawingFile", text); }
+
+QString svgError(SvgImport::Outcome outcome, const QString& path, const QStringList& leftOut)
+{
+    switch (outcome) {
+    case SvgImport::Outcome::Empty:
+        return tr("Die Datei %1 ist leer.").arg(path);
+    case SvgImport::Outcome::NotXml:
+        return tr("Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).").arg(path);
+    case SvgImport::Outcome::NotSvg:
+        return tr("Die Datei %1 ist keine SVG-Zeichnung.").arg(path);
+    case SvgImport::Outcome::NothingVisible:
+        if (leftOut.isEmpty())
+            return tr("Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.").arg(path);
+        return tr("Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2")
+            .arg(path, leftOut.join(QLatin1String("; ")));
+    case SvgImport::Outcome::Ok:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
 Kind kindOf(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("kcj"))
         return Kind::Kcj;
-    if (suffix == QLatin1String("svg"))
+    if (suffix == QLatin1String("svg") || suffix == QLatin1String("svgz"))
         return Kind::Svg;
     if (suffix == QLatin1String("kcf"))
         return Kind::Kcf;
@@ -27,11 +52,6 @@ Kind kindOf(const QString& path)
 }
 
 namespace {
-
-class Text
-{
-    Q_DECLARE_TR_FUNCTIONS(DrawingFile)
-};
 
 // Text, as far as the first 64 KiB show: no zero byte, unless a UTF-16 or
 // UTF-32 byte-order mark says the zeros belong to the characters.
@@ -68,74 +88,97 @@ QString svgProblem(const QString& text)
         if (xml.isStartElement() && !sawRoot) {
             sawRoot = true;
             if (xml.name() != QLatin1String("svg"))
-                return Text::tr("Das Wurzelelement ist <%1>, nicht <svg>.").arg(xml.name().toString());
+                return tr("Das Wurzelelement ist <%1>, nicht <svg>.").arg(xml.name().toString());
         }
     }
     if (xml.hasError())
-        return Text::tr("Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).")
+        return tr("Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).")
             .arg(xml.lineNumber())
             .arg(xml.errorString());
     if (!sawRoot)
-        return Text::tr("Die Datei enthält kein XML-Element.");
+        return tr("Die Datei enthält kein XML-Element.");
     return QString();
 }
 
 } // namespace
 
-bool load(Document& doc, const QString& path, QString* error, UserMessages* messages)
+LoadResult load(Document& doc, const QString& path, SvgRoute route, UserMessages* messages)
 {
-    const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-    auto fail = [&](const QString& reason) {
-        if (error)
-            *error = Text::tr("%1: %2").arg(name, reason);
-        return false;
-    };
+    LoadResult r;
     const QFileInfo info(path);
+    const QString name = info.fileName().isEmpty() ? path : info.fileName();
+    auto fail = [&](const QString& reason) {
+        r.error = tr("%1: %2").arg(name, reason);
+        return r;
+    };
     if (info.isDir())
-        return fail(Text::tr("Das ist ein Verzeichnis, keine Zeichnung."));
+        return fail(tr("Das ist ein Verzeichnis, keine Zeichnung."));
     if (!info.exists())
-        return fail(Text::tr("Die Datei wurde nicht gefunden."));
+        return fail(tr("Die Datei wurde nicht gefunden."));
     if (!info.isFile())
-        return fail(Text::tr("Das ist keine gewöhnliche Datei."));
+        return fail(tr("Das ist keine gewöhnliche Datei."));
     const Kind kind = kindOf(path);
     if (kind == Kind::Unknown)
-        return fail(Text::tr("Das Dateiformat wird nicht unterstützt (erwartet .kcj, .svg oder .kcf)."));
+        return fail(tr("Das Dateiformat wird nicht unterstützt (erwartet .kcj, .svg oder .kcf)."));
     if (info.size() == 0)
-        return fail(Text::tr("Die Datei ist leer."));
-    if (!looksLikeText(path))
-        return fail(Text::tr("Die Datei ist keine Textdatei."));
+        return fail(tr("Die Datei ist leer."));
+    // A compressed SVG is binary by nature; the import unpacks it.
+    const bool compressed = info.suffix().compare(QLatin1String("svgz"), Qt::CaseInsensitive) == 0;
+    if (!compressed && !looksLikeText(path))
+        return fail(tr("Die Datei ist keine Textdatei."));
+    const QString unreadable = tr("Die Datei konnte nicht gelesen werden.");
     switch (kind) {
     case Kind::Kcj: {
         QStringList lines;
         if (!ExchangeText::readKcjLines(path, lines))
-            return fail(Text::tr("Die Datei konnte nicht gelesen werden."));
+            return fail(unreadable);
         if (!hasExchangeKeyword(lines))
-            return fail(Text::tr("Die Datei ist keine Austauschdatei (keine Zeile KCEbene, KCObjekt oder KCStart)."));
+            return fail(tr("Die Datei ist keine Austauschdatei (keine Zeile KCEbene, KCObjekt oder KCStart)."));
         ExchangeReader::read(doc, lines);
         break;
     }
-    case Kind::Svg: {
-        QString text;
-        if (!ExchangeText::readWholeText(path, text))
-            return fail(Text::tr("Die Datei konnte nicht gelesen werden."));
-        const QString problem = svgProblem(text);
-        if (!problem.isEmpty())
-            return fail(problem);
-        SvgReader::read(doc, text);
+    case Kind::Svg:
+        if (route == SvgRoute::Exchange) {
+            QString text;
+            if (!ExchangeText::readWholeText(path, text))
+                return fail(unreadable);
+            const QString problem = svgProblem(text);
+            if (!problem.isEmpty())
+                return fail(problem);
+            SvgReader::read(doc, text);
+        } else {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return fail(unreadable);
+            const SvgImport::Result svg = SvgImport::read(doc, file.readAll());
+            r.leftOut = svg.leftOut;
+            if (svg.outcome != SvgImport::Outcome::Ok) {
+                r.error = svgError(svg.outcome, path, svg.leftOut);
+                return r;
+            }
+        }
         break;
-    }
     case Kind::Kcf: {
         QString reason;
         if (!JobFile::load(doc, path, messages, &reason))
-            return fail(Text::tr("Die Datei ist keine lesbare Auftragsdatei. %1").arg(reason));
+            return fail(tr("Die Datei ist keine lesbare Auftragsdatei. %1").arg(reason));
         break;
     }
     case Kind::Unknown:
         break;
     }
     if (doc.nodeCount() == 0)
-        return fail(Text::tr("Die Datei enthält keine Pfade, die geschnitten werden könnten."));
-    return true;
+        return fail(tr("Die Datei enthält keine Pfade, die geschnitten werden könnten."));
+    r.ok = true;
+    return r;
+}
+
+bool load(Document& doc, const QString& path, QString* error, UserMessages* messages)
+{
+    const LoadResult r = load(doc, path, SvgRoute::AnyDrawing, messages);
+    if (!r.ok && error)
+        *error = r.error;
+    return r.ok;
 }
 
 } // namespace DrawingFile

@@ -371,6 +371,26 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
         <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
     </message>
     <message>
+        <source>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</source>
+        <translation>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</translation>
+    </message>
+    <message>
+        <source>Ausgelassen: %1</source>
+        <translation>Ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</source>
+        <translation>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</translation>
+    </message>
+    <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
 
 Befehle:
@@ -539,6 +559,26 @@ wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
 </context>
 <context>
     <name>DrawingFile</name>
+    <message>
+        <source>Die Datei %1 ist leer.</source>
+        <translation>Die Datei %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).</source>
+        <translation>Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine SVG-Zeichnung.</source>
+        <translation>Die Datei %1 ist keine SVG-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.</source>
+        <translation>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2</source>
+        <translation>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2</translation>
+    </message>
     <message>
         <source>Das Wurzelelement ist &lt;%1&gt;, nicht &lt;svg&gt;.</source>
         <translation>Das Wurzelelement ist &lt;%1&gt;, nicht &lt;svg&gt;.</translation>
@@ -949,6 +989,12 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Kerfcraft</source>
         <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:
+%1</source>
+        <translation>Nicht übernommen:
+%1</translation>
     </message>
     <message>
         <source>Schnittlänge: %1 m
@@ -1667,6 +1713,33 @@ Auftrag an den Plotter senden?</translation>
     <message>
         <source>Ebene %1: %2</source>
         <translation>Ebene %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SvgImport</name>
+    <message>
+        <source>%1 Bild(er): Rastergrafiken lassen sich nicht schneiden</source>
+        <translation>%1 Bild(er): Rastergrafiken lassen sich nicht schneiden</translation>
+    </message>
+    <message>
+        <source>Filtereffekte: geschnitten werden nur die Umrisse</source>
+        <translation>Filtereffekte: geschnitten werden nur die Umrisse</translation>
+    </message>
+    <message>
+        <source>Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten</source>
+        <translation>Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten</translation>
+    </message>
+    <message>
+        <source>Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt</source>
+        <translation>Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt</translation>
+    </message>
+    <message>
+        <source>Text %1: keine Schrift installiert</source>
+        <translation>Text %1: keine Schrift installiert</translation>
+    </message>
+    <message>
+        <source>Ebene %1</source>
+        <translation>Ebene %1</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,26 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
         <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
     </message>
     <message>
+        <source>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</source>
+        <translation>
+An SVG file is any drawing; with --exchange it is read as the exchange
+file of the Inkscape plug-in.
+</translation>
+    </message>
+    <message>
+        <source>Ausgelassen: %1</source>
+        <translation>Left out: %1</translation>
+    </message>
+    <message>
+        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</source>
+        <translation>  --exchange                read an SVG as the exchange file of the Inkscape plug-in
+</translation>
+    </message>
+    <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
 
 Befehle:
@@ -539,6 +559,26 @@ as kerfcraft-cli fcm does). The target file is never the input file.
 </context>
 <context>
     <name>DrawingFile</name>
+    <message>
+        <source>Die Datei %1 ist leer.</source>
+        <translation>The file %1 is empty.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).</source>
+        <translation>The file %1 is not an SVG drawing (not valid XML).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine SVG-Zeichnung.</source>
+        <translation>The file %1 is not an SVG drawing.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.</source>
+        <translation>The drawing %1 holds no visible outlines to cut.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2</source>
+        <translation>The drawing %1 holds no visible outlines to cut. Left out: %2</translation>
+    </message>
     <message>
         <source>Das Wurzelelement ist &lt;%1&gt;, nicht &lt;svg&gt;.</source>
         <translation>The root element is &lt;%1&gt;, not &lt;svg&gt;.</translation>
@@ -949,6 +989,12 @@ and restart Inkscape !!!<byte value="xd" />
     <message>
         <source>Kerfcraft</source>
         <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:
+%1</source>
+        <translation>Not taken over:
+%1</translation>
     </message>
     <message>
         <source>Schnittlänge: %1 m
@@ -1667,6 +1713,33 @@ Send the job to the plotter?</translation>
     <message>
         <source>Ebene %1: %2</source>
         <translation>Layer %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SvgImport</name>
+    <message>
+        <source>%1 Bild(er): Rastergrafiken lassen sich nicht schneiden</source>
+        <translation>%1 image(s): raster graphics cannot be cut</translation>
+    </message>
+    <message>
+        <source>Filtereffekte: geschnitten werden nur die Umrisse</source>
+        <translation>Filter effects: only the outlines are cut</translation>
+    </message>
+    <message>
+        <source>Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten</source>
+        <translation>Clip paths and masks: the objects concerned are cut whole</translation>
+    </message>
+    <message>
+        <source>Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt</source>
+        <translation>Text %1: flowed text and text on a path are not converted</translation>
+    </message>
+    <message>
+        <source>Text %1: keine Schrift installiert</source>
+        <translation>Text %1: no font installed</translation>
+    </message>
+    <message>
+        <source>Ebene %1</source>
+        <translation>Layer %1</translation>
     </message>
 </context>
 <context>

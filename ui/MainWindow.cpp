@@ -81,6 +81,7 @@ MainWindow::MainWindow(const QStringList& texts, bool isSvg, UserMessages& messa
     if (!texts.isEmpty())
         loadDrawing(texts, isSvg);
     onDocumentDataChanged();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;

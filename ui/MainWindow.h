@@ -49,9 +49,10 @@ public:
                Translations* translations = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Replaces the drawing by a ".kcj", ".svg" or ".kcf" file (./run FILE).
-    // A file that is not a drawing of its kind leaves an empty drawing and a
-    // warning naming the file and the reason. False then.
+    // Replaces the drawing by a ".kcj", ".svg"/".svgz" or ".kcf" file (named on
+    // the command line or dropped on the window). A file that is not a drawing
+    // of its kind gives a warning naming the file and the reason, and false;
+    // an SVG leaves the drawing as it was, the other kinds an empty one.
     bool openFile(const QString& path);
 
     Document& document() { return *m_document; }
@@ -75,6 +76,10 @@ public:
     // Loads a drawing of the exchange text list in the background while the
     // window keeps painting; a progress dialog shows for long drawings.
     void loadDrawing(const QStringList& texts, bool isSvg);
+    // A drawing or job file the user opened directly (an SVG as any
+    // drawing). A file that cannot be read is reported and leaves the
+    // drawing as it was; what an SVG import left out is shown as a note.
+
 
 public slots:
     void UpdatePlotterInfos();
@@ -172,6 +177,10 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A drawing or job file dropped on the window opens like one named on
+    // the command line.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectAllgemein();

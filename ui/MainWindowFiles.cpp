@@ -5,6 +5,7 @@
 #include "ui/MainWindowForm.h"
 
 #include "device/Plotter.h"
+#include "document/DrawingFile.h"
 #include "document/Document.h"
 #include "document/ExchangeImport.h"
 #include "document/DrawingFile.h"
@@ -18,6 +19,10 @@
 #include "ui/AboutDialog.h"
 #include "ui/NewMaterialDialog.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QEventLoop>
 #include <QProgressDialog>
@@ -146,20 +151,6 @@ void MainWindow::onBtnLoadClicked()
     onDocumentDataChanged();
 }
 
-bool MainWindow::openFile(const QString& path)
-{
-    QString error;
-    const bool ok = DrawingFile::load(*m_document, path, &error, &m_messages);
-    if (!ok) {
-        m_document->clear();
-        m_document->updateDrawingExtent();
-        m_messages.warning(tr("Hinweis"), error);
-    }
-    setWindowTitle(QStringLiteral("Kerfcraft – %1").arg(QFileInfo(path).fileName()));
-    m_document->notifyChanged();
-    return ok;
-}
-
 // A drawing of a million nodes takes seconds to read: it is read on a
 // worker thread into a document of its own, which the window's document
 // then takes over, while the event loop keeps the window painting.
@@ -186,6 +177,55 @@ void MainWindow::loadDrawing(const QStringList& texts, bool isSvg)
     progress.reset();
     if (staging)
         m_document->adoptDrawing(*staging);
+}
+
+bool MainWindow::openFile(const QString& path)
+{
+    const DrawingFile::LoadResult r = DrawingFile::load(*m_document, path, DrawingFile::SvgRoute::AnyDrawing, &m_messages);
+    if (!r.ok) {
+        // The SVG import leaves the document as it was; the other readers
+        // may have filled part of it, which must not be cut.
+        if (DrawingFile::kindOf(path) != DrawingFile::Kind::Svg) {
+            m_document->clear();
+            m_document->updateDrawingExtent();
+            m_document->notifyChanged();
+        }
+        m_messages.warning(tr("Hinweis"), r.error);
+        return false;
+    }
+    if (!r.leftOut.isEmpty())
+        m_messages.information(tr("Hinweis"),
+                               tr("Nicht übernommen:\n%1").arg(r.leftOut.join(QLatin1Char('\n'))));
+    setWindowTitle(QStringLiteral("Kerfcraft – %1").arg(QFileInfo(path).fileName()));
+    onDocumentDataChanged();
+    return true;
+}
+
+namespace {
+// The one local drawing or job file a drag carries, else empty.
+QString droppedDrawing(const QMimeData* mime)
+{
+    const QList<QUrl> urls = mime ? mime->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return DrawingFile::kindOf(path) == DrawingFile::Kind::Unknown ? QString() : path;
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedDrawing(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedDrawing(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
 }
 
 // ---- Test data and about --------------------------------------------------------

@@ -312,7 +312,7 @@ private slots:
         QProcess run;
         run.start(TestPaths::bin("kerfcraft-cli"),
                   {"fcm", TestPaths::source("data/samples/corel.kcj"), "-o", cli, "--set",
-                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298"});
+                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298", "--allow-clipping"});
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QVERIFY(TestFiles::read(cli).size() > 100);
