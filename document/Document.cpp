@@ -58,6 +58,42 @@ int Document::nodeCount() const
     return n;
 }
 
+void Document::adoptDrawing(Document& from)
+{
+    clear();
+    m_layers.swap(from.m_layers);
+    m_colors.swap(from.m_colors);
+    for (KCLayer* l : qAsConst(m_layers))
+        l->setParent(this);
+    for (KCObjectColor* c : qAsConst(m_colors))
+        c->setParent(this);
+    m_drawingWidth = from.m_drawingWidth;
+    m_drawingHeight = from.m_drawingHeight;
+    m_naturalWidth = from.m_naturalWidth;
+    m_naturalHeight = from.m_naturalHeight;
+    m_jobWidth = from.m_jobWidth;
+    m_jobHeight = from.m_jobHeight;
+    m_widthScale = from.m_widthScale;
+    m_heightScale = from.m_heightScale;
+    m_marksFound = from.m_marksFound;
+    m_code9MarkFound = from.m_code9MarkFound;
+    m_passerXOrigin = from.m_passerXOrigin;
+    m_passerXWidth = from.m_passerXWidth;
+    m_passerYOrigin = from.m_passerYOrigin;
+    m_passerOffsetY = from.m_passerOffsetY;
+    m_passerLength = from.m_passerLength;
+    m_passerThickness = from.m_passerThickness;
+    m_passerXDistance = from.m_passerXDistance;
+    m_passerYDistance = from.m_passerYDistance;
+    m_passerXOffset = from.m_passerXOffset;
+    m_passerYOffset = from.m_passerYOffset;
+    m_sameDistance = from.m_sameDistance;
+    m_right = from.m_right;
+    m_bottom = from.m_bottom;
+    m_usePassermarks = from.m_usePassermarks;
+    emit DataChanged();
+}
+
 void Document::applyExchangeImportDefaults()
 {
     m_s.sameDistance = true;

@@ -103,6 +103,12 @@ public:
     // emit once when they are done.
     void setDrawingSize(double width, double height);
     int nodeCount() const;
+    // Takes over the drawing another document has read (its tree, extent,
+    // sizes and registration marks, and the layout defaults the import
+    // set), as if it had been read here; `from` is left without a drawing.
+    // Lets a drawing be read on a worker thread into a document of its own
+    // (moved to this document's thread before the call). Emits DataChanged().
+    void adoptDrawing(Document& from);
     // Layout defaults of a freshly imported drawing: copies at the same
     // distance, 5 mm from the right and bottom edges, registration marks
     // used when found. Written straight into the fields, so the setters'

@@ -464,6 +464,27 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>HostPassermarks</name>
+    <message>
+        <source>Passermarken</source>
+        <translation>Passermarken</translation>
+    </message>
+    <message>
+        <source>Das Übertragungsprogramm für CorelDRAW wurde nicht gefunden:
+%1
+Die Passermarken konnten nicht übergeben werden.</source>
+        <translation>Das Übertragungsprogramm für CorelDRAW wurde nicht gefunden:
+%1
+Die Passermarken konnten nicht übergeben werden.</translation>
+    </message>
+    <message>
+        <source>Die Passermarken-Einstellungen konnten nicht in die Datei %1 geschrieben werden.
+%2</source>
+        <translation>Die Passermarken-Einstellungen konnten nicht in die Datei %1 geschrieben werden.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>InkscapeCheck</name>
     <message>
         <source>Information</source>
@@ -511,6 +532,37 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
 %2</source>
         <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstallpluginsDialog</name>
+    <message>
+        <source>Kerfcraft Plugininstall</source>
+        <translation>Kerfcraft Plugininstall</translation>
+    </message>
+    <message>
+        <source>Suche Anwendungen und installiere Plugins</source>
+        <translation>Suche Anwendungen und installiere Plugins</translation>
+    </message>
+    <message>
+        <source>Verzeichnis:</source>
+        <translation>Verzeichnis:</translation>
+    </message>
+    <message>
+        <source>32 Bit</source>
+        <translation>32 Bit</translation>
+    </message>
+    <message>
+        <source>64 Bit</source>
+        <translation>64 Bit</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Verzeichnis: %1</source>
+        <translation>Verzeichnis: %1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +743,14 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
         <translation>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung wird geladen …</source>
+        <translation>Die Zeichnung wird geladen …</translation>
+    </message>
+    <message>
+        <source>Kerfcraft</source>
+        <translation>Kerfcraft</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1289,69 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>PassermarkenDialog</name>
+    <message>
+        <source>Konfiguration der Passermarken</source>
+        <translation>Konfiguration der Passermarken</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Strichstärke</translation>
+    </message>
+    <message>
+        <source>1/10 mm</source>
+        <translation>1/10 mm</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Segmentierung</source>
+        <translation>Segmentierung</translation>
+    </message>
+    <message>
+        <source>Hor. Segmentierung benutzen</source>
+        <translation>Hor. Segmentierung benutzen</translation>
+    </message>
+    <message>
+        <source>X-Abstand (Breite)</source>
+        <translation>X-Abstand (Breite)</translation>
+    </message>
+    <message>
+        <source>Vert. Segmentierung benutzen</source>
+        <translation>Vert. Segmentierung benutzen</translation>
+    </message>
+    <message>
+        <source>Y-Abstand (Höhe)</source>
+        <translation>Y-Abstand (Höhe)</translation>
+    </message>
+    <message>
+        <source>Marken entfernen</source>
+        <translation>Marken entfernen</translation>
+    </message>
+    <message>
+        <source>Marken setzen</source>
+        <translation>Marken setzen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -1278,17 +1401,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation>Diese Funktion ist noch nicht verfügbar.</translation>
-    </message>
-</context>
-<context>
     <name>StatusDialog</name>
     <message>
         <source>Kerfcraft - Status</source>
@@ -1334,34 +1446,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
 <context>
     <name>USBDevice</name>
     <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
-        <translation>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</translation>
-    </message>
-    <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</source>
-        <translation>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</translation>
-    </message>
-    <message>
-        <source>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
-Datei: %1
-Inhalt: %2</source>
-        <translation>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
-Datei: %1
-Inhalt: %2</translation>
-    </message>
-    <message>
-        <source>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</source>
-        <translation>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</translation>
-    </message>
-    <message>
-        <source>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
-    </message>
-    <message>
-        <source>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
-    </message>
-    <message>
         <source>Das Gerät konnte nicht geöffnet werden.
 Error: %1</source>
         <translation>Das Gerät konnte nicht geöffnet werden.
@@ -1388,6 +1472,35 @@ Error: %1</translation>
 Error: %1</source>
         <translation>Es konnten keine Daten zum Gerät gesendet werden (2).
 Error: %1</translation>
+    </message>
+    <message>
+        <source>Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</source>
+        <translation>Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</translation>
+    </message>
+    <message>
+        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
+        <translation>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
+    </message>
+</context>
+<context>
+    <name>UdevDriverInstaller</name>
+    <message>
+        <source>Die temporären Dateien für die udev-Regel konnten nicht angelegt werden.</source>
+        <translation>Die temporären Dateien für die udev-Regel konnten nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Für die Änderung werden Administratorrechte benötigt, aber pkexec ist nicht installiert (Paket policykit-1).
+Als root ausführen: %1</source>
+        <translation>Für die Änderung werden Administratorrechte benötigt, aber pkexec ist nicht installiert (Paket policykit-1).
+Als root ausführen: %1</translation>
+    </message>
+    <message>
+        <source>Die Änderung wurde nicht erlaubt.</source>
+        <translation>Die Änderung wurde nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Die udev-Regel %1 konnte nicht geändert werden.</source>
+        <translation>Die udev-Regel %1 konnte nicht geändert werden.</translation>
     </message>
 </context>
 <context>

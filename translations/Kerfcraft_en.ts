@@ -464,6 +464,27 @@ Commands:
     </message>
 </context>
 <context>
+    <name>HostPassermarks</name>
+    <message>
+        <source>Passermarken</source>
+        <translation>Registration marks</translation>
+    </message>
+    <message>
+        <source>Das Übertragungsprogramm für CorelDRAW wurde nicht gefunden:
+%1
+Die Passermarken konnten nicht übergeben werden.</source>
+        <translation>The transfer program for CorelDRAW was not found:
+%1
+The registration marks could not be handed over.</translation>
+    </message>
+    <message>
+        <source>Die Passermarken-Einstellungen konnten nicht in die Datei %1 geschrieben werden.
+%2</source>
+        <translation>The registration-mark settings could not be written to the file %1.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>InkscapeCheck</name>
     <message>
         <source>Information</source>
@@ -511,6 +532,37 @@ and restart Inkscape !!!<byte value="xd" />
 %2</source>
         <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>InstallpluginsDialog</name>
+    <message>
+        <source>Kerfcraft Plugininstall</source>
+        <translation>Kerfcraft plug-in installation</translation>
+    </message>
+    <message>
+        <source>Suche Anwendungen und installiere Plugins</source>
+        <translation>Searching applications and installing plug-ins</translation>
+    </message>
+    <message>
+        <source>Verzeichnis:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>32 Bit</source>
+        <translation>32 bit</translation>
+    </message>
+    <message>
+        <source>64 Bit</source>
+        <translation>64 bit</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Verzeichnis: %1</source>
+        <translation>Folder: %1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +743,14 @@ and restart Inkscape !!!<byte value="xd" />
     <message>
         <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
         <translation>Output as an FCM file is not available yet.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung wird geladen …</source>
+        <translation>Loading the drawing …</translation>
+    </message>
+    <message>
+        <source>Kerfcraft</source>
+        <translation>Kerfcraft</translation>
     </message>
 </context>
 <context>
@@ -1229,6 +1289,69 @@ and restart Inkscape !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>PassermarkenDialog</name>
+    <message>
+        <source>Konfiguration der Passermarken</source>
+        <translation>Registration mark settings</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Line thickness</translation>
+    </message>
+    <message>
+        <source>1/10 mm</source>
+        <translation>1/10 mm</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Segmentierung</source>
+        <translation>Segmentation</translation>
+    </message>
+    <message>
+        <source>Hor. Segmentierung benutzen</source>
+        <translation>Use horizontal segmentation</translation>
+    </message>
+    <message>
+        <source>X-Abstand (Breite)</source>
+        <translation>X distance (width)</translation>
+    </message>
+    <message>
+        <source>Vert. Segmentierung benutzen</source>
+        <translation>Use vertical segmentation</translation>
+    </message>
+    <message>
+        <source>Y-Abstand (Höhe)</source>
+        <translation>Y distance (height)</translation>
+    </message>
+    <message>
+        <source>Marken entfernen</source>
+        <translation>Remove marks</translation>
+    </message>
+    <message>
+        <source>Marken setzen</source>
+        <translation>Set marks</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -1278,17 +1401,6 @@ and restart Inkscape !!!<byte value="xd" />
     </message>
 </context>
 <context>
-    <name>Startup</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation>This function is not available yet.</translation>
-    </message>
-</context>
-<context>
     <name>StatusDialog</name>
     <message>
         <source>Kerfcraft - Status</source>
@@ -1334,34 +1446,6 @@ and restart Inkscape !!!<byte value="xd" />
 <context>
     <name>USBDevice</name>
     <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
-        <translation>The device could not be opened because permission to access the plotter is missing.</translation>
-    </message>
-    <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</source>
-        <translation>The device could not be opened because the required driver is not installed yet.</translation>
-    </message>
-    <message>
-        <source>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
-Datei: %1
-Inhalt: %2</source>
-        <translation>Remedy: a udev rule gives the logged-in user access to plotters of vendor 0x0F0B.
-File: %1
-Content: %2</translation>
-    </message>
-    <message>
-        <source>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</source>
-        <translation>Please create the file as administrator, reload the rules (udevadm control --reload-rules) and unplug and replug the plotter.</translation>
-    </message>
-    <message>
-        <source>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Install the rule now? Kerfcraft restarts afterwards.</translation>
-    </message>
-    <message>
-        <source>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Install the driver now? Kerfcraft restarts afterwards.</translation>
-    </message>
-    <message>
         <source>Das Gerät konnte nicht geöffnet werden.
 Error: %1</source>
         <translation>The device could not be opened.
@@ -1388,6 +1472,35 @@ Error: %1</translation>
 Error: %1</source>
         <translation>No data could be sent to the device (2).
 Error: %1</translation>
+    </message>
+    <message>
+        <source>Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</source>
+        <translation>No access to the plotter. Fix as root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</translation>
+    </message>
+    <message>
+        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
+        <translation>The device could not be opened because the required driver is not installed yet. Install the driver now? Kerfcraft restarts afterwards.</translation>
+    </message>
+</context>
+<context>
+    <name>UdevDriverInstaller</name>
+    <message>
+        <source>Die temporären Dateien für die udev-Regel konnten nicht angelegt werden.</source>
+        <translation>The temporary files for the udev rule could not be created.</translation>
+    </message>
+    <message>
+        <source>Für die Änderung werden Administratorrechte benötigt, aber pkexec ist nicht installiert (Paket policykit-1).
+Als root ausführen: %1</source>
+        <translation>This change needs administrator rights, but pkexec is not installed (package policykit-1).
+Run as root: %1</translation>
+    </message>
+    <message>
+        <source>Die Änderung wurde nicht erlaubt.</source>
+        <translation>The change was not permitted.</translation>
+    </message>
+    <message>
+        <source>Die udev-Regel %1 konnte nicht geändert werden.</source>
+        <translation>The udev rule %1 could not be changed.</translation>
     </message>
 </context>
 <context>

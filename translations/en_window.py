@@ -20,6 +20,7 @@ EN = {
  'Ebene %1: ': 'Layer %1: ', 'Color %1 ': 'Colour %1 ',
  'No plotter found': 'No plotter found',
  'FCM-Datei (Brother ScanNCut)': 'FCM file (Brother ScanNCut)',
+ 'Die Zeichnung wird geladen …': 'Loading the drawing …', 'Kerfcraft': 'Kerfcraft',
  'Die Ausgabe als FCM-Datei ist noch nicht verfügbar.': 'Output as an FCM file is not available yet.',
  'Materialgröße': 'Material size', 'Breite': 'Width', 'Höhe': 'Height', 'mm': 'mm',
  'Größe des eingelegten Mediums vom Plotter holen': 'Get the size of the loaded medium from the plotter',

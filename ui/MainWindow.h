@@ -20,6 +20,7 @@ class QWidget;
 class Translations;
 class USBDevices;
 class UsbBackend;
+class UsbDriverInstaller;
 class UserMessages;
 struct MainWindowForm;
 
@@ -51,8 +52,11 @@ public:
     Plotter* currentPlotter() const { return m_currentPlotter; }
 
     // The plotter pool on this backend; the bus is scanned 100 ms after the
-    // window is first shown and on "Erneuern".
-    void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock);
+    // window is first shown and on "Erneuern". installer: offered when a
+    // plotter cannot be opened for lack of a driver or permission, and used
+    // by the about dialog's removal.
+    void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
+                       UsbDriverInstaller* installer = nullptr);
 
     // Asks for a job-file name (save: for writing); empty when cancelled.
     // Replaceable so the file buttons can run without a dialog.
@@ -177,6 +181,7 @@ private:
     void fillObjectList();
     void applyPlotterLimits(Plotter* plotter);
     void applyPlaceholderRule();
+    void retranslateDeviceEntries();
     void savePresetSelection();
     void fitPreviewToMaterial();
     void refreshPreview();
@@ -209,9 +214,11 @@ private:
     Translations* m_translations = nullptr;
     Clock* m_clock = nullptr;
     USBDevices* m_devices = nullptr;
+    UsbDriverInstaller* m_installer = nullptr;
     Plotterpool* m_pool = nullptr;
     bool m_devicesReady = false;
     int m_frameWidthBeforeSwitch = 0;
+    QString m_savedLanguage; // read before the first switch overwrites it
     FileAsk m_fileAsk;
     QString m_testDataPath;
 };

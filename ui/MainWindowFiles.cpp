@@ -18,6 +18,9 @@
 #include "ui/NewMaterialDialog.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QThread>
 #include <QFileDialog>
 
 // ---- Materials ----------------------------------------------------------------
@@ -142,9 +145,32 @@ void MainWindow::onBtnLoadClicked()
     onDocumentDataChanged();
 }
 
+// A drawing of a million nodes takes seconds to read: it is read on a
+// worker thread into a document of its own, which the window's document
+// then takes over, while the event loop keeps the window painting.
 void MainWindow::loadDrawing(const QStringList& texts, bool isSvg)
 {
-    importExchangeText(*m_document, texts, isSvg);
+    QThread* gui = thread();
+    std::unique_ptr<Document> staging;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        // Created here, so its tree belongs to this thread until handed over.
+        auto doc = std::make_unique<Document>();
+        importExchangeText(*doc, texts, isSvg);
+        doc->moveToThread(gui);
+        staging = std::move(doc);
+    }));
+    QEventLoop loop;
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QProgressDialog progress(tr("Die Zeichnung wird geladen …"), QString(), 0, 0, this);
+    progress.setWindowTitle(tr("Kerfcraft"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(300);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    progress.reset();
+    if (staging)
+        m_document->adoptDrawing(*staging);
 }
 
 // ---- Test data and about --------------------------------------------------------
@@ -158,6 +184,6 @@ void MainWindow::onBtnTestDataClicked()
 
 void MainWindow::onBtnInformationClicked()
 {
-    AboutDialog dialog(m_messages, nullptr, this);
+    AboutDialog dialog(m_messages, m_installer, this);
     dialog.exec();
 }

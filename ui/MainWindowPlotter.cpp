@@ -50,10 +50,13 @@ void MainWindow::connectPlotter()
         connect(rb, &QRadioButton::toggled, this, &MainWindow::onRbNurImPlotterToggled);
 }
 
-void MainWindow::attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock)
+void MainWindow::attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
+                               UsbDriverInstaller* installer)
 {
     m_clock = &clock;
+    m_installer = installer;
     m_devices = new USBDevices(std::move(backend), m_messages, this);
+    m_devices->setDriverInstaller(installer);
     m_pool = new Plotterpool(
         m_devices,
         [] {
@@ -140,6 +143,17 @@ void MainWindow::applyPlaceholderRule()
     // on its own.
     if (combo->findData(FcmEntry) < 0)
         combo->addItem(tr("FCM-Datei (Brother ScanNCut)"), FcmEntry);
+}
+
+void MainWindow::retranslateDeviceEntries()
+{
+    QComboBox* combo = ui->cbAusgabegeraet;
+    const int placeholder = combo->findData(NoPlotterEntry);
+    if (placeholder >= 0)
+        combo->setItemText(placeholder, tr("No plotter found"));
+    const int fcm = combo->findData(FcmEntry);
+    if (fcm >= 0)
+        combo->setItemText(fcm, tr("FCM-Datei (Brother ScanNCut)"));
 }
 
 void MainWindow::onCbAusgabegeraetIndexChanged(int index)

@@ -75,7 +75,7 @@ private slots:
         QTest::newRow("time-out kills") << "sh" << QStringList{"-c", "exec sleep 5"} << 200 << false << "1 0 -1";
         QTest::newRow("missing program") << "/nonexistent/kc-helper" << QStringList() << 2000 << false << "0 0 -1";
         // As root the elevated form starts the program directly, without pkexec.
-        if (ProcessRunner::runningAsRoot())
+        if (ProcessRunner::system().runningAsRoot())
             QTest::newRow("elevated as root") << "sh" << QStringList{"-c", "exit 0"} << 5000 << true << "1 1 0";
     }
 
@@ -86,8 +86,8 @@ private slots:
         QFETCH(int, timeoutMs);
         QFETCH(bool, elevated);
 
-        const ProcessRunner::Result r = elevated ? ProcessRunner::runElevated(program, args, timeoutMs)
-                                                 : ProcessRunner::run(program, args, timeoutMs);
+        const ProcessRunner::Result r = elevated ? ProcessRunner::system().runElevated(program, args, timeoutMs)
+                                                 : ProcessRunner::system().run(program, args, timeoutMs);
         QTEST(QStringLiteral("%1 %2 %3").arg(r.started).arg(r.finished).arg(r.exitCode), "result");
     }
 };

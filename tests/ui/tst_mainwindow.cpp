@@ -3,11 +3,13 @@
 #include "device/SimulatedUsbBus.h"
 #include "device/VirtualPlotter.h"
 #include "document/Document.h"
+#include "document/ExchangeImport.h"
 #include "document/KCLayer.h"
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "ui/MainWindow.h"
 
+#include "support/DocumentCompare.h"
 #include "support/FakeClock.h"
 #include "support/RecordingMessages.h"
 #include "support/TestFiles.h"
@@ -255,6 +257,29 @@ private slots:
         QVERIFY(expected.size() > 1000);
         QCOMPARE(TestFiles::read(dump), expected + "\r\n");
         QCOMPARE(m_messages.texts(), QStringList{QString::number(expected.size())});
+    }
+
+    // Read on a worker thread and taken over, the drawing is the one an
+    // import in place gives.
+    void backgroundLoadEqualsImport_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("isSvg");
+        QTest::newRow("line format") << sample() << false;
+        QTest::newRow("svg") << QStringList{QString::fromUtf8(TestFiles::read(
+                                    TestPaths::source("data/samples/aufkleber.svg")))} << true;
+    }
+    void backgroundLoadEqualsImport()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(bool, isSvg);
+        MainWindow w(texts, isSvg, m_messages);
+        Document direct;
+        direct.setMaterialUid(w.document().materialUid());
+        importExchangeText(direct, texts, isSvg);
+        QVERIFY(direct.nodeCount() > 0);
+        QCOMPARE(DocumentCompare::difference(w.document(), direct, DocumentCompare::Uids::Structure),
+                 QString());
     }
 
     // Plug events are drained once per tick, additions before removals.
