@@ -71,8 +71,8 @@ void Document::adoptDrawing(Document& from)
     m_drawingHeight = from.m_drawingHeight;
     m_naturalWidth = from.m_naturalWidth;
     m_naturalHeight = from.m_naturalHeight;
-    m_jobWidth = from.m_jobWidth;
-    m_jobHeight = from.m_jobHeight;
+    m_s.jobWidth = from.m_s.jobWidth;
+    m_s.jobHeight = from.m_s.jobHeight;
     m_widthScale = from.m_widthScale;
     m_heightScale = from.m_heightScale;
     m_marksFound = from.m_marksFound;
@@ -87,10 +87,10 @@ void Document::adoptDrawing(Document& from)
     m_passerYDistance = from.m_passerYDistance;
     m_passerXOffset = from.m_passerXOffset;
     m_passerYOffset = from.m_passerYOffset;
-    m_sameDistance = from.m_sameDistance;
-    m_right = from.m_right;
-    m_bottom = from.m_bottom;
-    m_usePassermarks = from.m_usePassermarks;
+    m_s.sameDistance = from.m_s.sameDistance;
+    m_s.right = from.m_s.right;
+    m_s.bottom = from.m_s.bottom;
+    m_s.usePassermarks = from.m_s.usePassermarks;
     emit DataChanged();
 }
 

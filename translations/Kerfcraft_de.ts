@@ -522,19 +522,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
-    <name>JobFile</name>
-    <message>
-        <source>Auftragsdatei</source>
-        <translation>Auftragsdatei</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</translation>
-    </message>
-</context>
-<context>
     <name>InstallpluginsDialog</name>
     <message>
         <source>Kerfcraft Plugininstall</source>
@@ -563,6 +550,19 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Verzeichnis: %1</source>
         <translation>Verzeichnis: %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
     </message>
 </context>
 <context>

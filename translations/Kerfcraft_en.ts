@@ -522,19 +522,6 @@ and restart Inkscape !!!<byte value="xd" />
     </message>
 </context>
 <context>
-    <name>JobFile</name>
-    <message>
-        <source>Auftragsdatei</source>
-        <translation>Job file</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
-%2</translation>
-    </message>
-</context>
-<context>
     <name>InstallpluginsDialog</name>
     <message>
         <source>Kerfcraft Plugininstall</source>
@@ -563,6 +550,19 @@ and restart Inkscape !!!<byte value="xd" />
     <message>
         <source>Verzeichnis: %1</source>
         <translation>Folder: %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
+%2</translation>
     </message>
 </context>
 <context>
