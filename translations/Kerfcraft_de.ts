@@ -371,24 +371,8 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
         <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
     </message>
     <message>
-        <source>
-Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
-Übertragungsdatei des Inkscape-Plug-ins gelesen.
-</source>
-        <translation>
-Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
-Übertragungsdatei des Inkscape-Plug-ins gelesen.
-</translation>
-    </message>
-    <message>
-        <source>Ausgelassen: %1</source>
-        <translation>Ausgelassen: %1</translation>
-    </message>
-    <message>
-        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
-</source>
-        <translation>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
-</translation>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -420,6 +404,16 @@ Befehle:
   presets                    Plottermodelle, Materialien und Messer auflisten
 
 kerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.
+</translation>
+    </message>
+    <message>
+        <source>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</source>
+        <translation>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
 </translation>
     </message>
     <message>
@@ -489,6 +483,10 @@ wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
         <translation>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</translation>
     </message>
     <message>
+        <source>Ausgelassen: %1</source>
+        <translation>Ausgelassen: %1</translation>
+    </message>
+    <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
   --material NAME|ID        Material (Vorgabe: das erste)
   --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
@@ -521,8 +519,10 @@ wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
 </translation>
     </message>
     <message>
-        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
-        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
+        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</source>
+        <translation>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</translation>
     </message>
     <message>
         <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
@@ -739,6 +739,16 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
 <context>
     <name>JobFile</name>
     <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
+    </message>
+    <message>
         <source>Die Datei kann nicht geöffnet werden.</source>
         <translation>Die Datei kann nicht geöffnet werden.</translation>
     </message>
@@ -749,16 +759,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>Das Wurzelelement ist nicht "KerfcraftData".</translation>
-    </message>
-    <message>
-        <source>Auftragsdatei</source>
-        <translation>Auftragsdatei</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</translation>
     </message>
 </context>
 <context>

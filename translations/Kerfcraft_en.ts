@@ -371,24 +371,8 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
         <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
     </message>
     <message>
-        <source>
-Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
-Übertragungsdatei des Inkscape-Plug-ins gelesen.
-</source>
-        <translation>
-An SVG file is any drawing; with --exchange it is read as the exchange
-file of the Inkscape plug-in.
-</translation>
-    </message>
-    <message>
-        <source>Ausgelassen: %1</source>
-        <translation>Left out: %1</translation>
-    </message>
-    <message>
-        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
-</source>
-        <translation>  --exchange                read an SVG as the exchange file of the Inkscape plug-in
-</translation>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
     </message>
     <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
@@ -420,6 +404,16 @@ Commands:
   presets                    list plotter models, materials and blades
 
 kerfcraft-cli COMMAND --help shows the options of a command.
+</translation>
+    </message>
+    <message>
+        <source>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</source>
+        <translation>
+An SVG file is any drawing; with --exchange it is read as the exchange
+file of the Inkscape plug-in.
 </translation>
     </message>
     <message>
@@ -489,6 +483,10 @@ as kerfcraft-cli fcm does). The target file is never the input file.
         <translation>Bounding box: left %1, top %2, right %3, bottom %4 mm</translation>
     </message>
     <message>
+        <source>Ausgelassen: %1</source>
+        <translation>Left out: %1</translation>
+    </message>
+    <message>
         <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
   --material NAME|ID        Material (Vorgabe: das erste)
   --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
@@ -521,8 +519,10 @@ as kerfcraft-cli fcm does). The target file is never the input file.
 </translation>
     </message>
     <message>
-        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
-        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
+        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</source>
+        <translation>  --exchange                read an SVG as the exchange file of the Inkscape plug-in
+</translation>
     </message>
     <message>
         <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
@@ -739,6 +739,16 @@ and restart Inkscape !!!<byte value="xd" />
 <context>
     <name>JobFile</name>
     <message>
+        <source>Auftragsdatei</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
+%2</translation>
+    </message>
+    <message>
         <source>Die Datei kann nicht geöffnet werden.</source>
         <translation>The file cannot be opened.</translation>
     </message>
@@ -749,16 +759,6 @@ and restart Inkscape !!!<byte value="xd" />
     <message>
         <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
         <translation>The root element is not "KerfcraftData".</translation>
-    </message>
-    <message>
-        <source>Auftragsdatei</source>
-        <translation>Job file</translation>
-    </message>
-    <message>
-        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
-%2</source>
-        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
-%2</translation>
     </message>
 </context>
 <context>

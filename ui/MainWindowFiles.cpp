@@ -130,7 +130,7 @@ void MainWindow::onBtnLoadClicked()
     const QString name = askFile(false, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
-    if (!JobFile::load(*m_document, name)) {
+    if (!JobFile::load(*m_document, name, &m_messages)) {
         m_messages.warning(tr("Hinweis"),
                            tr("Die Datei %1 konnte nicht gelesen werden.").arg(name));
         return;

@@ -489,6 +489,8 @@ void TestJobFile::settingsAtIntLimits()
     doc.setPasses(INT_MAX);
     QCOMPARE(PlotJob::applySetting(doc, name, QString::number(value), nullptr),
              row.type == JobSettingsTable::Row::Bool);
+    if (row.type == JobSettingsTable::Row::Enum)
+        return; // no enumeration holds such a value: every road in checks the names
     for (bool autoPlacement : {true, false}) {
         doc.setAutoPlacement(autoPlacement);
         row.apply(doc, value);
