@@ -4,6 +4,7 @@
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
+#include "plot/CopyWalk.h"
 #include "plot/CuttingHead.h"
 #include "plot/FcmFile.h"
 #include "plot/JobLayout.h"
@@ -71,7 +72,7 @@ private:
     void start()
     {
         m_head.resetOrigins();
-        restoreOvercut();
+        CopyWalk::restoreOvercut(m_head, m_doc);
         m_head.penUp();
         m_head.moveTo(m_layout.originX(), m_layout.originY());
         m_head.pushOrigin();
@@ -81,43 +82,6 @@ private:
     {
         m_fileDone(m_head);
         start();
-    }
-
-    void restoreOvercut()
-    {
-        m_head.setOvercut(m_doc.overcut(), m_doc.overcutAngle(), m_doc.overcutDistance());
-    }
-
-    void goToCopy(int col, int row)
-    {
-        m_head.returnToOrigin();
-        m_head.penUp();
-        m_head.moveTo(m_layout.copyX(col), m_layout.copyY(row));
-        m_head.pushOrigin();
-    }
-
-    void enterFrame(bool cutFrame)
-    {
-        m_head.setOvercut(false, 0, 0);
-        if (cutFrame) {
-            const double w = m_layout.frameWidth(), l = m_layout.frameLength();
-            m_head.penDown();
-            m_head.moveTo(w, 0);
-            m_head.moveTo(w, l);
-            m_head.moveTo(0, l);
-            m_head.moveTo(0, 0);
-        }
-        m_head.penUp();
-        m_head.moveTo(m_layout.margin(), m_layout.margin());
-        m_head.pushOrigin();
-        restoreOvercut();
-    }
-
-    void leaveCopy()
-    {
-        if (m_doc.grid())
-            m_head.popOrigin();
-        m_head.popOrigin();
     }
 
     // Copies of one row up to the copy limit; false when the row held none.
@@ -141,13 +105,13 @@ private:
             int placed = 0;
             for (int r = 0; r < m_layout.rows(); ++r)
                 row(r, placed, [&](int col, int rw) {
-                    goToCopy(col, rw);
+                    CopyWalk::goToCopy(m_head, m_layout, col, rw);
                     if (m_doc.grid())
-                        enterFrame(m_doc.stopBetweenLayers() || firstLayer);
+                        CopyWalk::enterFrame(m_head, m_layout, m_doc, m_doc.stopBetweenLayers() || firstLayer);
                     for (const KCObject* o : layer->objects())
                         if (passesSelection(m_doc, o))
                             m_head.outputObject(*o, m_transform);
-                    leaveCopy();
+                    CopyWalk::leaveCopy(m_head, m_doc);
                 });
             firstLayer = false;
             if (m_doc.stopBetweenLayers())
@@ -170,15 +134,15 @@ private:
                     for (const KCLayer* layer : m_doc.layers()) {
                         if (isMarksLayer(layer))
                             continue;
-                        goToCopy(col, rw);
+                        CopyWalk::goToCopy(m_head, m_layout, col, rw);
                         if (m_doc.grid()) {
-                            enterFrame(frameDue);
+                            CopyWalk::enterFrame(m_head, m_layout, m_doc, frameDue);
                             frameDue = false;
                         }
                         for (const KCObject* o : layer->objects())
                             if (o->color() == value && passesSelection(m_doc, o))
                                 m_head.outputObject(*o, m_transform);
-                        leaveCopy();
+                        CopyWalk::leaveCopy(m_head, m_doc);
                     }
                 });
                 // A row the copy limit left empty is no row of copies.

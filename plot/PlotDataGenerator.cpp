@@ -8,6 +8,7 @@
 #include "plot/Block.h"
 #include "plot/BlockSink.h"
 #include "plot/Commands.h"
+#include "plot/CopyWalk.h"
 #include "plot/CuttingHead.h"
 #include "plot/JobLayout.h"
 #include "presets/Blade.h"
@@ -61,7 +62,7 @@ public:
         if (m_doc.stopBetweenLayers())
             m_sink.enablePauses();
         m_head.resetOrigins();
-        restoreOvercut();
+        CopyWalk::restoreOvercut(m_head, m_doc);
 
         if (m_layout.usesMarks())
             m_head.append(Commands::registrationMarks(markGroup()));
@@ -131,11 +132,6 @@ private:
         return init;
     }
 
-    void restoreOvercut()
-    {
-        m_head.setOvercut(m_doc.overcut(), m_doc.overcutAngle(), m_doc.overcutDistance());
-    }
-
     void push(bool pause, const Block::Index& index)
     {
         auto block = std::make_unique<Block>(m_head.take(), pause, index);
@@ -173,40 +169,6 @@ private:
             }
     }
 
-    void goToCopy(int col, int row)
-    {
-        m_head.returnToOrigin();
-        m_head.penUp();
-        m_head.moveTo(m_layout.copyX(col), m_layout.copyY(row));
-        m_head.pushOrigin();
-    }
-
-    // Weeding frame (when cutFrame) and the move into it; overcut stays off
-    // around the frame.
-    void enterFrame(bool cutFrame)
-    {
-        m_head.setOvercut(false, 0, 0);
-        if (cutFrame) {
-            const double w = m_layout.frameWidth(), l = m_layout.frameLength();
-            m_head.penDown();
-            m_head.moveTo(w, 0);
-            m_head.moveTo(w, l);
-            m_head.moveTo(0, l);
-            m_head.moveTo(0, 0);
-        }
-        m_head.penUp();
-        m_head.moveTo(m_layout.margin(), m_layout.margin());
-        m_head.pushOrigin();
-        restoreOvercut();
-    }
-
-    void leaveCopy()
-    {
-        if (m_doc.grid())
-            m_head.popOrigin();
-        m_head.popOrigin();
-    }
-
     void cutObject(const KCObject& o, const Block::Index& index)
     {
         m_head.outputObject(o, m_transform);
@@ -230,16 +192,16 @@ private:
                 windowCommand(k);
                 forEachCopy([&](int col, int row) {
                     for (int pass = 1; pass <= m_doc.passes(); ++pass) {
-                        goToCopy(col, row);
+                        CopyWalk::goToCopy(m_head, m_layout, col, row);
                         if (m_doc.grid())
-                            enterFrame(m_doc.stopBetweenLayers() || firstLayer);
+                            CopyWalk::enterFrame(m_head, m_layout, m_doc, m_doc.stopBetweenLayers() || firstLayer);
                         const QList<KCObject*>& objects = layer->objects();
                         for (int oi = 0; oi < objects.size(); ++oi) {
                             if (!passesSelection(m_doc, objects[oi]))
                                 continue;
                             cutObject(*objects[oi], Block::Index{li, li, col, row, oi});
                         }
-                        leaveCopy();
+                        CopyWalk::leaveCopy(m_head, m_doc);
                     }
                 });
             }
@@ -270,9 +232,9 @@ private:
                         if (isMarksLayer(layer))
                             continue;
                         for (int pass = 1; pass <= m_doc.passes(); ++pass) {
-                            goToCopy(col, row);
+                            CopyWalk::goToCopy(m_head, m_layout, col, row);
                             if (m_doc.grid()) {
-                                enterFrame(frameDue);
+                                CopyWalk::enterFrame(m_head, m_layout, m_doc, frameDue);
                                 frameDue = false;
                             }
                             const QList<KCObject*>& objects = layer->objects();
@@ -282,7 +244,7 @@ private:
                                     continue;
                                 cutObject(*o, Block::Index{ci, li, col, row, oi});
                             }
-                            leaveCopy();
+                            CopyWalk::leaveCopy(m_head, m_doc);
                         }
                     }
                 });
