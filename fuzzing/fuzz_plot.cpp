@@ -1,6 +1,8 @@
 // Plot generation from a small random drawing under random job settings.
-// Settings stay within what a job file can hold; a job of more than a few
-// thousand object outputs is skipped, since its size alone says nothing.
+// Settings stay within what a job file can hold. Sizes are kept to what a
+// cutter takes (a job of more than a few thousand object outputs, or of
+// metres of curves, is skipped: its size alone says nothing and would only
+// slow the search down).
 
 #include "FuzzSupport.h"
 
@@ -23,14 +25,14 @@ const int MaxOutputs = 3000;
 Document::JobSettings settingsFrom(ByteReader& in)
 {
     Document::JobSettings s;
-    s.materialWidth = in.range(0, 3000);
-    s.materialHeight = in.range(0, 50000);
-    s.jobWidth = in.range(0, 3000);
-    s.jobHeight = in.range(0, 3000);
+    s.materialWidth = in.range(0, 2000);
+    s.materialHeight = in.range(0, 20000);
+    s.jobWidth = in.range(0, 1500);
+    s.jobHeight = in.range(0, 1500);
     s.fitToMaterialSize = in.flag();
     s.proportional = in.flag();
-    s.right = in.range(-50, 3000);
-    s.bottom = in.range(-50, 3000);
+    s.right = in.range(-50, 2000);
+    s.bottom = in.range(-50, 2000);
     s.location = Document::Location(in.range(0, 3));
     s.rotation = Document::Rotation(in.range(0, 3));
     s.mirrored = in.flag();
@@ -62,7 +64,7 @@ Document::JobSettings settingsFrom(ByteReader& in)
 }
 
 // Up to 3 colours and 3 layers (one may be the marks layer) of up to 4
-// objects, each of up to 2 sub-paths of up to 6 segments, within ±500 mm.
+// objects, each of up to 2 sub-paths of up to 6 segments, within ±200 mm.
 void drawingFrom(ByteReader& in, Document& doc)
 {
     const QColor palette[] = {Qt::red, Qt::green, Qt::blue, Qt::black};
@@ -88,18 +90,18 @@ void drawingFrom(ByteReader& in, Document& doc)
                 KCSubPath sp;
                 sp.setIsClosed(in.flag());
                 const int nodes = in.range(0, 6);
-                double x = in.number(-500, 500), y = in.number(-500, 500);
+                double x = in.number(-200, 200), y = in.number(-200, 200);
                 for (int n = 0; n < nodes; ++n) {
                     KCNode node;
                     node.setP0(x, y);
                     const bool line = in.flag();
                     if (!line)
-                        node.setP1(in.number(-500, 500), in.number(-500, 500));
+                        node.setP1(in.number(-200, 200), in.number(-200, 200));
                     else
                         node.setP1(x, y);
-                    x = in.number(-500, 500);
-                    y = in.number(-500, 500);
-                    node.setP2(line ? x : in.number(-500, 500), line ? y : in.number(-500, 500));
+                    x = in.number(-200, 200);
+                    y = in.number(-200, 200);
+                    node.setP2(line ? x : in.number(-200, 200), line ? y : in.number(-200, 200));
                     node.setP3(x, y);
                     node.setIsLine(line);
                     node.setIsCorner(in.flag());

@@ -90,7 +90,9 @@ void TestFlowControl::slowPlotter()
     connect(&thread, &QThread::started, &worker, &Worker::process);
     connect(&worker, &Worker::finished, &thread, &QThread::quit);
     thread.start();
-    QTRY_VERIFY_WITH_TIMEOUT(thread.isFinished(), 120000);
+    // hasProcessed() hands the worker's results over through its own mutex.
+    QTRY_VERIFY_WITH_TIMEOUT(worker.hasProcessed(), 120000);
+    thread.wait();
 
     const QByteArray expected = kSettings + joined(blocks, cancel ? stalledBlock.loadAcquire() : -1);
     QVERIFY(rig.device->received() == expected); // 30 MB: no dump of the difference
