@@ -11,7 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "presets/KerfcraftPresets.h"
-#include "ui/DrawingWindow.h"
+#include "ui/MainWindow.h"
 #include "ui/GuiMessages.h"
 
 #include <QApplication>
@@ -41,12 +41,15 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
     return presets;
 }
 
-int showWindow(const WindowInput& input, UserMessages& messages)
+int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
-    DrawingWindow window(input.texts, input.isSvg);
-    window.attachDevices(createUsbBackend(Clock::system()), messages, Clock::system());
+    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    messages.setParentWidget(&window);
+    window.attachDevices(createUsbBackend(Clock::system()), Clock::system());
     window.show();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    messages.setParentWidget(nullptr);
+    return code;
 }
 
 int notAvailableYet(UserMessages& messages)
@@ -129,14 +132,14 @@ int run(int argc, char** argv, Translations& translations)
         const WindowInput input =
             prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
                            Clock::system(), messages);
-        return input.openWindow ? showWindow(input, messages) : input.exitCode;
+        return input.openWindow ? showWindow(input, messages, translations) : input.exitCode;
     }
     case CommandLine::Mode::Plain:
         break;
     }
     WindowInput plain;
     plain.texts = readPlainModeText(PlainModeFile);
-    return showWindow(plain, messages);
+    return showWindow(plain, messages, translations);
 }
 
 } // namespace Startup

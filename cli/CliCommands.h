@@ -21,6 +21,7 @@ int cliInfo(const QStringList& args, CliIo& io);
 int cliConvert(const QStringList& args, CliIo& io);
 int cliPlot(const QStringList& args, CliIo& io);
 int cliBlocks(const QStringList& args, CliIo& io);
+int cliFcm(const QStringList& args, CliIo& io);
 int cliDevices(const QStringList& args, CliIo& io);
 int cliQuery(const QStringList& args, CliIo& io);
 int cliSend(const QStringList& args, CliIo& io);

@@ -15,6 +15,7 @@ void usage(QTextStream& s)
              "  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern\n"
              "  plot DATEI [-o ZIEL]       Plotterdaten erzeugen\n"
              "  blocks DATEI               Plotterdaten blockweise anzeigen\n"
+             "  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben\n"
              "  devices                    angeschlossene Plotter auflisten\n"
              "  query [--device BUS:ADR]   einen Plotter abfragen\n"
              "  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden\n");
@@ -40,6 +41,8 @@ int cliMain(const QStringList& arguments, CliIo& io)
         rc = cliPlot(rest, io);
     else if (command == QLatin1String("blocks"))
         rc = cliBlocks(rest, io);
+    else if (command == QLatin1String("fcm"))
+        rc = cliFcm(rest, io);
     else if (command == QLatin1String("devices"))
         rc = cliDevices(rest, io);
     else if (command == QLatin1String("query"))

@@ -3,16 +3,25 @@
 #include "cli/ConsoleMessages.h"
 #include "presets/KerfcraftPresets.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // fcm draws its thumbnail with the window's preview, which needs the
+    // GUI application; the offscreen platform spares it a display.
+    const bool gui = argc > 1 && qstrcmp(argv[1], "fcm") == 0;
+    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app = gui
+        ? std::make_unique<QApplication>(argc, argv)
+        : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));

@@ -9,4 +9,8 @@ class UsbDriverInstaller
 public:
     virtual ~UsbDriverInstaller() = default;
     virtual void installDriver(int vendorId, int productId) = 0;
+    // Undoes the installation for every plotter of the vendor (the about
+    // dialog asks the user first). The plotter must then be plugged in
+    // again or switched off and on.
+    virtual void removeDrivers() = 0;
 };

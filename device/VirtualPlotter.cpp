@@ -222,3 +222,14 @@ void VirtualPlotter::scan(const QByteArray& bytes)
         ++i;
     }
 }
+
+std::shared_ptr<VirtualPlotter> VirtualPlotter::at(const UsbBackend& backend, int bus, int address)
+{
+    const auto* simulated = dynamic_cast<const SimulatedUsbBus*>(&backend);
+    if (!simulated)
+        return nullptr;
+    for (const std::shared_ptr<SimulatedUsbDevice>& device : simulated->devices())
+        if (device->busNumber() == bus && device->address() == address)
+            return std::dynamic_pointer_cast<VirtualPlotter>(device);
+    return nullptr;
+}

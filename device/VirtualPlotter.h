@@ -36,6 +36,11 @@ public:
 
     explicit VirtualPlotter(const VirtualPlotterModel& model = VirtualPlotterModel());
 
+    // The virtual plotter at (bus, address) of a simulated bus; null for the
+    // real bus or any other device. Lets a window offer the virtual
+    // plotter's monitor for the plotter it lists.
+    static std::shared_ptr<VirtualPlotter> at(const UsbBackend& backend, int bus, int address);
+
     enum class Question { Device, Settings, Media };
 
     // The answer the plotter gives now, as one transfer.

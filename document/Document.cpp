@@ -394,6 +394,15 @@ void Document::setUsePlotterSettings(bool v)
 }
 void Document::setBladeInitialisation(bool v) { change(m_bladeInitialisation, v); }
 void Document::setOffsetCorrection(double v) { change(m_offsetCorrection, v); }
+void Document::setFitJobToSelection(bool v) { change(m_fitJobToSelection, v); }
+void Document::setSheetMediaCommand(bool v) { change(m_sheetMediaCommand, v); }
+void Document::setLayerParameters(const LayerParameters& p) { change(m_layerParameters, p); }
+
+bool Document::LayerParameters::operator==(const LayerParameters& o) const
+{
+    return medium == o.medium && speed == o.speed && pressure == o.pressure && passes == o.passes
+        && tool == o.tool && lineType == o.lineType && patternLength == o.patternLength;
+}
 void Document::setSpeed(int v) { change(m_speed, v); }
 void Document::setPressure(int v) { change(m_pressure, v); }
 void Document::setPasses(int v) { change(m_passes, v); }

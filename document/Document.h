@@ -177,6 +177,26 @@ public:
     void setOffsetCorrection(double v);
     bool testCut() const { return m_testCut; }
     void setTestCut(bool v) { m_testCut = v; }
+    // Size the job to the objects selected in the host program.
+    bool fitJobToSelection() const { return m_fitJobToSelection; }
+    void setFitJobToSelection(bool v);
+    // Tell the plotter that a sheet, not a roll, is loaded.
+    bool sheetMediaCommand() const { return m_sheetMediaCommand; }
+    void setSheetMediaCommand(bool v);
+
+    // Cutting parameters chosen for one layer or colour. Kept with the job;
+    // plot generation cuts every layer and colour with the job parameters.
+    struct LayerParameters {
+        int medium = 0;   // medium preselection 0..3
+        int speed = 0;    // cm/s
+        int pressure = 1; // g
+        int passes = 0;
+        int tool = 0, lineType = 0; // 0..6
+        int patternLength = 0;      // mm
+        bool operator==(const LayerParameters& o) const;
+    };
+    const LayerParameters& layerParameters() const { return m_layerParameters; }
+    void setLayerParameters(const LayerParameters& p);
 
     // ---- Job parameters ----------------------------------------------------
     int speed() const { return m_speed; }          // cm/s
@@ -312,6 +332,8 @@ private:
     bool m_bladeInitialisation = false;
     double m_offsetCorrection = 0;
     bool m_testCut = false;
+    bool m_fitJobToSelection = false, m_sheetMediaCommand = false;
+    LayerParameters m_layerParameters;
 
     int m_speed = 0, m_pressure = 0, m_passes = 1, m_patternLength = 0;
 

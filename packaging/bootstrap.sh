@@ -5,8 +5,10 @@ set -euo pipefail
 
 KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
+# libqt5svg5 brings the svg image plugin, which loads our icons (resources/icons).
 KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-             libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev)
+             libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev
+             libqt5svg5)
 
 kc_install_missing() {
   local missing=()

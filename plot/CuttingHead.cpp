@@ -77,6 +77,8 @@ void CuttingHead::returnToOrigin() { m_cur = origin(); }
 
 void CuttingHead::emitPoint()
 {
+    if (!m_emitCommands)
+        return;
     const double across = PlotterUnits::penCoordinate(m_cur.x, m_materialW);
     const double along = PlotterUnits::penCoordinate(m_cur.y, m_materialH);
     const Commands::MoveText t = Commands::penMove(m_penDown, along, across);
@@ -101,35 +103,20 @@ void CuttingHead::emitPoint()
 // ---------------------------------------------------------------------------
 // Geometry record
 
-CutGeometry::Path& CuttingHead::lastPath()
+CutGeometry::Piece& CuttingHead::piece()
 {
     if (m_geometry.isEmpty())
         m_geometry.append(CutGeometry::Object{CutGeometry::Piece{}});
     CutGeometry::Object& object = m_geometry.last();
     if (object.isEmpty())
         object.append(CutGeometry::Piece{});
-    CutGeometry::Piece& piece = object.last();
-    if (piece.isEmpty())
-        piece.append(CutGeometry::Path{});
-    return piece.last();
-}
-
-void CuttingHead::geometryStartPath()
-{
-    CutGeometry::Path& last = lastPath();
-    if (last.segments.isEmpty())
-        return; // an unused path is reused
-    m_geometry.last().last().append(CutGeometry::Path{});
+    return object.last();
 }
 
 void CuttingHead::geometryAddLinePoint(Point p)
 {
-    if (!m_recordGeometry)
-        return;
-    CutGeometry::Path& path = lastPath();
-    if (path.segments.isEmpty() || path.segments.last().type != CutGeometry::PolylineRun)
-        path.segments.append(CutGeometry::Segment{CutGeometry::PolylineRun, {}});
-    path.segments.last().points.append(CutGeometry::Point{p.x, p.y});
+    if (m_recordGeometry)
+        piece().addPoint(CutGeometry::PolylineRun, CutGeometry::Point{p.x, p.y});
 }
 
 // ---------------------------------------------------------------------------
@@ -153,11 +140,8 @@ void CuttingHead::penDown()
 {
     if (!m_penDown) {
         emitPoint();
-        if (m_recordGeometry) {
-            geometryStartPath();
-            CutGeometry::Path& path = lastPath();
-            path.start = CutGeometry::Point{m_cur.x, m_cur.y};
-        }
+        if (m_recordGeometry)
+            piece().startPath(CutGeometry::Point{m_cur.x, m_cur.y});
     }
     m_penDown = true;
 }
@@ -219,15 +203,10 @@ void CuttingHead::corner(Point next, bool incomingCut, bool atEnd)
     if (leadIn) {
         const Point s{v.x - vox / lo * d, v.y - voy / lo * d};
         if (m_recordGeometry) {
-            lastPath(); // makes sure an object and a piece exist
-            CutGeometry::Piece& piece = m_geometry.last().last();
-            if (piece.last().segments.isEmpty())
-                piece.removeLast();
-            CutGeometry::Path path;
-            path.start = CutGeometry::Point{s.x, s.y};
-            path.segments.append(
-                CutGeometry::Segment{CutGeometry::PolylineRun, {CutGeometry::Point{v.x, v.y}}});
-            piece.append(path);
+            CutGeometry::Piece& p = piece();
+            p.dropEmptyPath();
+            p.startPath(CutGeometry::Point{s.x, s.y});
+            p.addPoint(CutGeometry::PolylineRun, CutGeometry::Point{v.x, v.y});
         }
         m_penDown = false;
         m_cur = s;
@@ -246,10 +225,25 @@ void CuttingHead::curveTo(Point p0, Point c1, Point c2, Point p3, int steps, boo
     const double ux = 3.0 * (c1.x - p0.x), uy = 3.0 * (c1.y - p0.y);
     const double vx = 3.0 * (c2.x - c1.x) - ux, vy = 3.0 * (c2.y - c1.y) - uy;
     const double wx = p3.x - p0.x - ux - vx, wy = p3.y - p0.y - uy - vy;
-    for (int i = 1; i <= steps; ++i) {
+    const auto at = [&](int i) {
         const double t = double(i) / steps;
-        const Point b{o.x + (wx * t * t * t + vx * t * t + ux * t + p0.x),
-                      o.y + (wy * t * t * t + vy * t * t + uy * t + p0.y)};
+        return Point{o.x + (wx * t * t * t + vx * t * t + ux * t + p0.x),
+                     o.y + (wy * t * t * t + vy * t * t + uy * t + p0.y)};
+    };
+    if (!m_emitCommands) {
+        // Without text only the first chord (for the corner rule) and the
+        // ends of the last one (the head's position) matter.
+        if (steps < 1)
+            return curveRecord(o, c1, c2, p3);
+        const Point b1 = at(1);
+        if (m_overcutOn && m_penDown && !(first && closed))
+            corner(b1, m_incomingCut, false);
+        m_prev = steps == 1 ? m_cur : at(steps - 1);
+        m_cur = steps == 1 ? b1 : at(steps);
+        return curveRecord(o, c1, c2, p3);
+    }
+    for (int i = 1; i <= steps; ++i) {
+        const Point b = at(i);
         if (i == 1 && m_overcutOn && m_penDown && !(first && closed))
             corner(b, m_incomingCut, false);
         m_prev = m_cur;
@@ -257,14 +251,17 @@ void CuttingHead::curveTo(Point p0, Point c1, Point c2, Point p3, int steps, boo
         if (m_penDown)
             emitPoint();
     }
+    curveRecord(o, c1, c2, p3);
+}
+
+// The curve in the geometry record (a curve run), when it was cut.
+void CuttingHead::curveRecord(Point o, Point c1, Point c2, Point p3)
+{
     if (m_penDown && m_recordGeometry) {
-        CutGeometry::Path& path = lastPath();
-        if (path.segments.isEmpty() || path.segments.last().type != CutGeometry::CurveRun)
-            path.segments.append(CutGeometry::Segment{CutGeometry::CurveRun, {}});
-        QVector<CutGeometry::Point>& pts = path.segments.last().points;
-        pts.append(CutGeometry::Point{o.x + c1.x, o.y + c1.y});
-        pts.append(CutGeometry::Point{o.x + c2.x, o.y + c2.y});
-        pts.append(CutGeometry::Point{o.x + p3.x, o.y + p3.y});
+        CutGeometry::Piece& p = piece();
+        p.addPoint(CutGeometry::CurveRun, CutGeometry::Point{o.x + c1.x, o.y + c1.y});
+        p.addPoint(CutGeometry::CurveRun, CutGeometry::Point{o.x + c2.x, o.y + c2.y});
+        p.addPoint(CutGeometry::CurveRun, CutGeometry::Point{o.x + p3.x, o.y + p3.y});
     }
     m_incomingCut = m_penDown;
 }

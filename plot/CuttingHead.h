@@ -47,6 +47,11 @@ public:
     // Geometry record for the FCM export; on by default. Plot generation
     // switches it off, it never reads it.
     void setRecordGeometry(bool on) { m_recordGeometry = on; }
+    // Pen-move text and the extent that follows it; on by default. The FCM
+    // export needs only the geometry record and switches it off: curves
+    // then skip their inner chords. Geometry and positions stay the same
+    // bit for bit.
+    void setEmitCommands(bool on) { m_emitCommands = on; }
 
     // ---- Origins ---------------------------------------------------------------
     // Empties the stack, puts the head at (0, 0), pushes (0, 0) and starts a
@@ -97,12 +102,12 @@ public:
 
 private:
     void emitPoint();
+    void curveRecord(Point o, Point c1, Point c2, Point p3);
     void corner(Point next, bool incomingCut, bool atEnd);
     void addNodeCut(const KCNode& node, int index, bool closed, const HeadTransform& t,
                     double scale);
 
-    CutGeometry::Path& lastPath();
-    void geometryStartPath();
+    CutGeometry::Piece& piece(); // the last piece, created when missing
     void geometryAddLinePoint(Point p);
 
     double m_materialW = 1000000.0, m_materialH = 1000000.0;
@@ -120,6 +125,7 @@ private:
     bool m_cosThresholdValid = true;
     bool m_diagnostics = true;
     bool m_recordGeometry = true;
+    bool m_emitCommands = true;
 
     QByteArray m_buffer;
     // The last pen-move text of this head: a repeat is dropped, and a pen-up

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kerfcraft</source>
+        <translation>About Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Version für:</source>
+        <translation>Version for:</translation>
+    </message>
+    <message>
+        <source>&lt;font color='green'&gt;Windows&lt;/font&gt;</source>
+        <translation>&lt;font color='green'&gt;Windows&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</source>
+        <translation>&lt;font color='gray'&gt;Macintosh&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>USB Treiber deinstallieren</source>
+        <translation>Uninstall USB driver</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kerfcraft %1</source>
+        <translation>Kerfcraft %1</translation>
+    </message>
+    <message>
+        <source>USB-Treiber Deinstallation</source>
+        <translation>USB driver removal</translation>
+    </message>
+    <message>
+        <source>Sollen der installierte Plotter-Treiber wieder deinstalliert werden?
+Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder aus- und wieder eingeschaltet werden.</source>
+        <translation>Should the installed plotter driver be uninstalled?
+Afterwards the plotter must be unplugged and plugged in again, or switched off and on again.</translation>
+    </message>
+    <message>
+        <source>Diese Ausgabe enthält kein Installationsprogramm für den Plotter-Zugriff. Er beruht auf der udev-Regel %1; entfernen Sie diese Datei als Administrator, um ihn aufzuheben.</source>
+        <translation>This edition has no installer for plotter access. It relies on the udev rule %1; remove that file as administrator to revoke it.</translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message>
         <source>Nach -o fehlt der Name der Zieldatei.</source>
@@ -280,30 +325,6 @@
         <translation>The file %1 could not be written.</translation>
     </message>
     <message>
-        <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
-
-Befehle:
-  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
-  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
-  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
-  blocks DATEI               Plotterdaten blockweise anzeigen
-  devices                    angeschlossene Plotter auflisten
-  query [--device BUS:ADR]   einen Plotter abfragen
-  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
-</source>
-        <translation>Usage: kerfcraft-cli COMMAND [OPTIONS]
-
-Commands:
-  info FILE                  layers, objects, colours and extent of a drawing
-  convert FILE -o TARGET.kcf save a drawing as a job file
-  plot FILE [-o TARGET]      generate the plot data
-  blocks FILE                show the plot data block by block
-  devices                    list connected plotters
-  query [--device BUS:ADR]   ask one plotter
-  send FILE [--device BUS:ADR]  send a job to a plotter
-</translation>
-    </message>
-    <message>
         <source>  --device BUS:ADR          Plotter an diesem USB-Bus und dieser Adresse (Vorgabe: der erste)
 </source>
         <translation>  --device BUS:ADR          the plotter at this USB bus and address (default: the first)
@@ -373,6 +394,40 @@ Commands:
         <source>Erste Marke Y</source>
         <translation>First mark Y</translation>
     </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
+
+Befehle:
+  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung
+  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern
+  plot DATEI [-o ZIEL]       Plotterdaten erzeugen
+  blocks DATEI               Plotterdaten blockweise anzeigen
+  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben
+  devices                    angeschlossene Plotter auflisten
+  query [--device BUS:ADR]   einen Plotter abfragen
+  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+</source>
+        <translation>Usage: kerfcraft-cli COMMAND [OPTIONS]
+
+Commands:
+  info FILE                  layers, objects, colours and extent of a drawing
+  convert FILE -o TARGET.kcf save a drawing as a job file
+  plot FILE [-o TARGET]      generate the plot data
+  blocks FILE                show the plot data block by block
+  fcm FILE -o TARGET.fcm     write the job as an FCM file
+  devices                    list connected plotters
+  query [--device BUS:ADR]   ask one plotter
+  send FILE [--device BUS:ADR]  send a job to a plotter
+</translation>
+    </message>
+    <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Please name the FCM file with -o.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>
@@ -391,133 +446,6 @@ Commands:
     <message>
         <source>Das Dateiformat von %1 wird nicht unterstützt.</source>
         <translation>The file format of %1 is not supported.</translation>
-    </message>
-</context>
-<context>
-    <name>DrawingWindow</name>
-    <message>
-        <source>Ebenen und Objekte</source>
-        <translation>Layers and objects</translation>
-    </message>
-    <message>
-        <source>Ebene / Objekt</source>
-        <translation>Layer / object</translation>
-    </message>
-    <message>
-        <source>Schneiden</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>Teilpfade</source>
-        <translation>Sub-paths</translation>
-    </message>
-    <message>
-        <source>Knoten</source>
-        <translation>Nodes</translation>
-    </message>
-    <message>
-        <source>Farbtabelle</source>
-        <translation>Colour table</translation>
-    </message>
-    <message>
-        <source>Farbe</source>
-        <translation>Colour</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Zeichnung</source>
-        <translation>Drawing</translation>
-    </message>
-    <message>
-        <source>Ausdehnung:</source>
-        <translation>Extent:</translation>
-    </message>
-    <message>
-        <source>Größe:</source>
-        <translation>Size:</translation>
-    </message>
-    <message>
-        <source>Materialien</source>
-        <translation>Materials</translation>
-    </message>
-    <message>
-        <source>Material</source>
-        <translation>Material</translation>
-    </message>
-    <message>
-        <source>Geschwindigkeit (cm/s)</source>
-        <translation>Speed (cm/s)</translation>
-    </message>
-    <message>
-        <source>Andruck (g)</source>
-        <translation>Force (g)</translation>
-    </message>
-    <message>
-        <source>Durchgänge</source>
-        <translation>Passes</translation>
-    </message>
-    <message>
-        <source>Messer</source>
-        <translation>Blade</translation>
-    </message>
-    <message>
-        <source>ja</source>
-        <translation>yes</translation>
-    </message>
-    <message>
-        <source>nein</source>
-        <translation>no</translation>
-    </message>
-    <message>
-        <source>Objekt %1</source>
-        <translation>Object %1</translation>
-    </message>
-    <message>
-        <source>CMYK %1 %2 %3 %4</source>
-        <translation>CMYK %1 %2 %3 %4</translation>
-    </message>
-    <message>
-        <source>RGB %1 %2 %3</source>
-        <translation>RGB %1 %2 %3</translation>
-    </message>
-    <message>
-        <source>keine Objekte</source>
-        <translation>no objects</translation>
-    </message>
-    <message>
-        <source>X %1 … %2 mm, Y %3 … %4 mm</source>
-        <translation>X %1 … %2 mm, Y %3 … %4 mm</translation>
-    </message>
-    <message>
-        <source>%1 × %2 mm</source>
-        <translation>%1 × %2 mm</translation>
-    </message>
-    <message>
-        <source>Ausgabegerät</source>
-        <translation>Output device</translation>
-    </message>
-    <message>
-        <source>Neu suchen</source>
-        <translation>Rescan</translation>
-    </message>
-    <message>
-        <source>Plotten</source>
-        <translation>Plot</translation>
-    </message>
-    <message>
-        <source>Hinweis</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>Bitte wählen Sie zuerst einen Plotter aus.</source>
-        <translation>Please choose a plotter first.</translation>
-    </message>
-    <message>
-        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
-        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
     </message>
 </context>
 <context>
@@ -574,6 +502,708 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Ausgabe</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <translation>Material</translation>
+    </message>
+    <message>
+        <source>Vinyl-Folie</source>
+        <translation>Vinyl</translation>
+    </message>
+    <message>
+        <source>Flock-Folie</source>
+        <translation>Flock</translation>
+    </message>
+    <message>
+        <source>Flex-Folie</source>
+        <translation>Flex</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>Material hinzufügen</source>
+        <translation>Add material</translation>
+    </message>
+    <message>
+        <source>Material entfernen</source>
+        <translation>Remove material</translation>
+    </message>
+    <message>
+        <source>Ausgabegerät</source>
+        <translation>Output device</translation>
+    </message>
+    <message>
+        <source>Erneuern</source>
+        <translation>Rescan</translation>
+    </message>
+    <message>
+        <source>Allgemein</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Objektauswahl</source>
+        <translation>Object selection</translation>
+    </message>
+    <message>
+        <source>Plotter</source>
+        <translation>Plotter</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Testdata</source>
+        <translation>Test data</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Plotten</source>
+        <translation>Plot</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Ebenen/Farben in extra Dateien speichern</source>
+        <translation>Save layers/colours in separate files</translation>
+    </message>
+    <message>
+        <source>Pause zwischen Ebenen/Farben</source>
+        <translation>Pause between layers/colours</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Rechts</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Oben</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Unten</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Parameter für </source>
+        <translation>Parameters for </translation>
+    </message>
+    <message>
+        <source>Waehlen</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Kerfcraft Dateien (*.kcf)</source>
+        <translation>Kerfcraft files (*.kcf)</translation>
+    </message>
+    <message>
+        <source>Hinweis</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gespeichert werden.</source>
+        <translation>The file %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gelesen werden.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>Ebene %1: </source>
+        <translation>Layer %1: </translation>
+    </message>
+    <message>
+        <source>Color %1 </source>
+        <translation>Colour %1 </translation>
+    </message>
+    <message>
+        <source>No plotter found</source>
+        <translation>No plotter found</translation>
+    </message>
+    <message>
+        <source>FCM-Datei (Brother ScanNCut)</source>
+        <translation>FCM file (Brother ScanNCut)</translation>
+    </message>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
+    </message>
+    <message>
+        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
+        <translation>Output as an FCM file is not available yet.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowAllgemein</name>
+    <message>
+        <source>Materialgröße</source>
+        <translation>Material size</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Größe des eingelegten Mediums vom Plotter holen</source>
+        <translation>Get the size of the loaded medium from the plotter</translation>
+    </message>
+    <message>
+        <source>Höhe</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>12''</source>
+        <translation>12''</translation>
+    </message>
+    <message>
+        <source>24''</source>
+        <translation>24''</translation>
+    </message>
+    <message>
+        <source>Jobgröße</source>
+        <translation>Job size</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Proportional</source>
+        <translation>Proportional</translation>
+    </message>
+    <message>
+        <source>An Materialbreite anpassen</source>
+        <translation>Fit to material width</translation>
+    </message>
+    <message>
+        <source>Skalierung</source>
+        <translation>Scaling</translation>
+    </message>
+    <message>
+        <source>Jobgröße auf Originalgröße zurücksetzen</source>
+        <translation>Reset the job to its original size</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Lage</source>
+        <translation>Placement</translation>
+    </message>
+    <message>
+        <source>Manuell positionieren</source>
+        <translation>Place manually</translation>
+    </message>
+    <message>
+        <source>unten rechts</source>
+        <translation>bottom right</translation>
+    </message>
+    <message>
+        <source>unten links</source>
+        <translation>bottom left</translation>
+    </message>
+    <message>
+        <source>Horizontal zentriert</source>
+        <translation>Centred horizontally</translation>
+    </message>
+    <message>
+        <source>Rechts</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Unten</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Keine Rotation</source>
+        <translation>No rotation</translation>
+    </message>
+    <message>
+        <source>90° rechts</source>
+        <translation>90° right</translation>
+    </message>
+    <message>
+        <source>90° links</source>
+        <translation>90° left</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Kopien</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertikal</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Horiz. Abstand</source>
+        <translation>Horiz. spacing</translation>
+    </message>
+    <message>
+        <source>Vert. Abstand</source>
+        <translation>Vert. spacing</translation>
+    </message>
+    <message>
+        <source>Automatisch verteilen</source>
+        <translation>Arrange automatically</translation>
+    </message>
+    <message>
+        <source>Gleiche Abstände</source>
+        <translation>Equal spacing</translation>
+    </message>
+    <message>
+        <source>Sonstiges</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Entgitterrahmen</source>
+        <translation>Weeding frame</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Distance</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowObjektauswahl</name>
+    <message>
+        <source>Objektauswahl</source>
+        <translation>Object selection</translation>
+    </message>
+    <message>
+        <source>Alle Objekte</source>
+        <translation>All objects</translation>
+    </message>
+    <message>
+        <source>Nur in Editor markierte Objekte</source>
+        <translation>Only objects selected in the editor</translation>
+    </message>
+    <message>
+        <source>Jobgröße an Auswahl anpassen</source>
+        <translation>Fit job size to selection</translation>
+    </message>
+    <message>
+        <source>Passermarken benutzen</source>
+        <translation>Use registration marks</translation>
+    </message>
+    <message>
+        <source>PM X Korrektur:</source>
+        <translation>RM X correction:</translation>
+    </message>
+    <message>
+        <source>PM Y Korrektur:</source>
+        <translation>RM Y correction:</translation>
+    </message>
+    <message>
+        <source>Unterschiedliche Schneideparameter für jede Ebene/Farbe</source>
+        <translation>Different cutting parameters for each layer/colour</translation>
+    </message>
+    <message>
+        <source>Auswahl nach Ebenen</source>
+        <translation>Select by layers</translation>
+    </message>
+    <message>
+        <source>Auswahl nach Farben</source>
+        <translation>Select by colours</translation>
+    </message>
+    <message>
+        <source>Segmentierung</source>
+        <translation>Segmentation</translation>
+    </message>
+    <message>
+        <source>Segmenthöhe</source>
+        <translation>Segment height</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Pause zwischen Ebenen/Farben</source>
+        <translation>Pause between layers/colours</translation>
+    </message>
+    <message>
+        <source>Plotmedium: Blatt</source>
+        <translation>Plot medium: sheet</translation>
+    </message>
+    <message>
+        <source>Parameter für</source>
+        <translation>Parameters for</translation>
+    </message>
+    <message>
+        <source>Medium-Vorauswahl</source>
+        <translation>Medium preselection</translation>
+    </message>
+    <message>
+        <source>Vinyl-Folie</source>
+        <translation>Vinyl</translation>
+    </message>
+    <message>
+        <source>Flock-Folie</source>
+        <translation>Flock</translation>
+    </message>
+    <message>
+        <source>Flex-Folie</source>
+        <translation>Flex</translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>Neues Medium eintragen</source>
+        <translation>Enter new medium</translation>
+    </message>
+    <message>
+        <source>Medium speichern</source>
+        <translation>Save medium</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>cm/s</source>
+        <translation>cm/s</translation>
+    </message>
+    <message>
+        <source>Werkzeugauswahl</source>
+        <translation>Tool selection</translation>
+    </message>
+    <message>
+        <source>Andruck</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Linientyp</source>
+        <translation>Line type</translation>
+    </message>
+    <message>
+        <source>Durchgänge</source>
+        <translation>Passes</translation>
+    </message>
+    <message>
+        <source>Musterlänge</source>
+        <translation>Pattern length</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowOptionen</name>
+    <message>
+        <source>Entgittern / Überschrift / Qualität</source>
+        <translation>Weeding / overcut / quality</translation>
+    </message>
+    <message>
+        <source>Entgitterrahmen</source>
+        <translation>Weeding frame</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Überschnitt</source>
+        <translation>Overcut</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>1/10 mm</source>
+        <translation>1/10 mm</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Grad</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Qualität</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation>High quality</translation>
+    </message>
+    <message>
+        <source>Produktionsmodus</source>
+        <translation>Production mode</translation>
+    </message>
+    <message>
+        <source>Endposition des Kopfes (Werkzeughalter) nach dem Schneiden</source>
+        <translation>End position of the head (tool holder) after cutting</translation>
+    </message>
+    <message>
+        <source>Startposition</source>
+        <translation>Start position</translation>
+    </message>
+    <message>
+        <source>Hinter dem Job</source>
+        <translation>Behind the job</translation>
+    </message>
+    <message>
+        <source>Links neben dem Job</source>
+        <translation>Left of the job</translation>
+    </message>
+    <message>
+        <source>Vorschub nach dem Plotten</source>
+        <translation>Feed after plotting</translation>
+    </message>
+    <message>
+        <source>Parameter für </source>
+        <translation>Parameters for </translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>cm/s</source>
+        <translation>cm/s</translation>
+    </message>
+    <message>
+        <source>Linientyp</source>
+        <translation>Line type</translation>
+    </message>
+    <message>
+        <source>Durchgehend</source>
+        <translation>Solid</translation>
+    </message>
+    <message>
+        <source>Andruck</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Musterlänge</source>
+        <translation>Pattern length</translation>
+    </message>
+    <message>
+        <source>Durchgänge</source>
+        <translation>Passes</translation>
+    </message>
+    <message>
+        <source>Parameter im Material speichern</source>
+        <translation>Store the parameters in the material</translation>
+    </message>
+    <message>
+        <source>Testschnitt</source>
+        <translation>Test cut</translation>
+    </message>
+    <message>
+        <source>Testschnitt ein/aus</source>
+        <translation>Test cut on/off</translation>
+    </message>
+    <message>
+        <source>Plottereinstellungen benutzen</source>
+        <translation>Use plotter settings</translation>
+    </message>
+    <message>
+        <source>Werkzeugauswahl</source>
+        <translation>Tool selection</translation>
+    </message>
+    <message>
+        <source>Offset Korrektur</source>
+        <translation>Offset correction</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowPlotter</name>
+    <message>
+        <source>Weitere Funktionen</source>
+        <translation>More functions</translation>
+    </message>
+    <message>
+        <source>Interne Einstellungen laden</source>
+        <translation>Load internal settings</translation>
+    </message>
+    <message>
+        <source>Virtueller Monitor</source>
+        <translation>Virtual monitor</translation>
+    </message>
+    <message>
+        <source>Messer-Initialisierung</source>
+        <translation>Blade initialisation</translation>
+    </message>
+    <message>
+        <source>Aktuelle Einstellungen im Plotter</source>
+        <translation>Current settings in the plotter</translation>
+    </message>
+    <message>
+        <source>Gerät</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>cm/s</source>
+        <translation>cm/s</translation>
+    </message>
+    <message>
+        <source>Andruck</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Qualität</source>
+        <translation>Quality</translation>
+    </message>
+    <message>
+        <source>Nur im Plotter gespeicherte Werte</source>
+        <translation>Values stored only in the plotter</translation>
+    </message>
+    <message>
+        <source>Medientyp</source>
+        <translation>Media type</translation>
+    </message>
+    <message>
+        <source>Rolle</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Blatt</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>Edge</translation>
+    </message>
+    <message>
+        <source>Kanten glätten</source>
+        <translation>Edge smoothing</translation>
+    </message>
+    <message>
+        <source>Ein</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Medium abrollen</source>
+        <translation>Unroll medium</translation>
+    </message>
+    <message>
+        <source>Diese Standardwerte werden von den aktuellen Einstellungen des Auftrages Überschrieben.</source>
+        <translation>These defaults are overridden by the current settings of the job.</translation>
+    </message>
+</context>
+<context>
+    <name>NewMaterialDialog</name>
+    <message>
+        <source>Neues Material anlegen</source>
+        <translation>Create new material</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Geschwindigkeit:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Andruck:</source>
+        <translation>Force:</translation>
+    </message>
+    <message>
+        <source>Durchgänge:</source>
+        <translation>Passes:</translation>
+    </message>
+    <message>
+        <source>Messer:</source>
+        <translation>Blade:</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -599,6 +1229,25 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
         <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
+    </message>
+</context>
+<context>
+    <name>Preview</name>
+    <message>
+        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
+        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
+    </message>
+    <message>
+        <source>Auto Größe</source>
+        <translation>Fit size</translation>
+    </message>
+    <message>
+        <source>Auto Breite</source>
+        <translation>Fit width</translation>
+    </message>
+    <message>
+        <source>Frei</source>
+        <translation>Free</translation>
     </message>
 </context>
 <context>
@@ -712,6 +1361,29 @@ Error: %1</translation>
 Error: %1</source>
         <translation>No data could be sent to the device (2).
 Error: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMonitor</name>
+    <message>
+        <source>Virtueller Monitor</source>
+        <translation>Virtual monitor</translation>
+    </message>
+    <message>
+        <source>Empfangenes löschen</source>
+        <translation>Clear received data</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Der virtuelle Plotter hat noch nichts empfangen.</source>
+        <translation>The virtual plotter has not received anything yet.</translation>
+    </message>
+    <message>
+        <source>%1 Bytes empfangen – Schnittlänge %2 mm, Leerfahrt %3 mm, Materialverbrauch %4 mm</source>
+        <translation>%1 bytes received – cut length %2 mm, travel %3 mm, material used %4 mm</translation>
     </message>
 </context>
 </TS>

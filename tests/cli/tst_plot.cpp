@@ -12,7 +12,9 @@
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "presets/PlotterTemplate.h"
+#include "support/FcmReader.h"
 #include "support/RecordingMessages.h"
+#include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
 #include <QBuffer>
@@ -102,6 +104,7 @@ private slots:
     void badInput_data();
     void badInput();
     void failedWriteLeavesOldFile();
+    void fcmFiles();
 
 private:
     QTemporaryDir m_home;
@@ -167,7 +170,7 @@ void TestCliPlot::bytesAreTheGenerators()
     Run toStdout;
     runCli(toStdout, cliPlot, QStringList{input()} + args);
     QCOMPARE(toStdout.rc, 0);
-    QCOMPARE(toStdout.err, QString());
+    QVERIFY(toStdout.err.startsWith(QStringLiteral("Schnittlänge ")));
     QCOMPARE(toStdout.raw, want);
 
     QTemporaryDir dir;
@@ -215,7 +218,7 @@ void TestCliPlot::streamStart_data()
 }
 
 // What the job-start options put at the front of the stream; one whole
-// stream worked out by hand.
+// stream worked out by hand, with its figures on stderr.
 void TestCliPlot::streamStart()
 {
     QFETCH(QStringList, args);
@@ -224,9 +227,13 @@ void TestCliPlot::streamStart()
     Run r;
     runCli(r, cliPlot, QStringList{input()} + args);
     QCOMPARE(r.rc, 0);
-    QCOMPARE(r.err, QString());
-    if (whole)
+    QVERIFY(r.err.startsWith(QStringLiteral("Schnittlänge ")));
+    if (whole) {
         QCOMPARE(r.raw, expected);
+        // Travel: to (15, 25) mm and from there to the park position (1, 0.025).
+        QCOMPARE(r.err, QStringLiteral("Schnittlänge 60.0 mm, Leerfahrt 57.8 mm, "
+                                       "Materialverbrauch 15.0 mm, Zeit ca. 0:01 min bei 40 cm/s\n"));
+    }
     else
         QVERIFY2(r.raw.startsWith(expected), r.raw.constData());
 }
@@ -326,6 +333,11 @@ void TestCliPlot::badInput()
     runCli(listing, cliBlocks, args);
     QCOMPARE(listing.rc, 2);
     QVERIFY(listing.out.isEmpty());
+
+    Run fcm;
+    runCli(fcm, cliFcm, QStringList{QStringLiteral("-o"), dir.filePath("job.fcm")} + args);
+    QCOMPARE(fcm.rc, 2);
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void TestCliPlot::failedWriteLeavesOldFile()
@@ -349,5 +361,20 @@ void TestCliPlot::failedWriteLeavesOldFile()
     QVERIFY(missingFolder.err.contains(QLatin1String("konnte nicht geschrieben werden")));
 }
 
-QTEST_GUILESS_MAIN(TestCliPlot)
+// The rectangle as FCM: with stops between layers the one layer goes to
+// job1.fcm, which reads back as one path of four points; -o is required.
+void TestCliPlot::fcmFiles()
+{
+    QTemporaryDir dir;
+    Run r, noTarget;
+    runCli(r, cliFcm, {input(), "-o", dir.filePath("job.fcm"), "--set", "ObjectSelection.StopBetweenLayers=1"});
+    QCOMPARE(r.out, dir.filePath("job1.fcm") + '\n');
+    const FcmReader back(TestFiles::read(dir.filePath("job1.fcm")));
+    QVERIFY(r.rc == 0 && back.ok && back.name == "job" && back.paths.paths.size() == 1);
+    QCOMPARE(back.paths.points.size(), 4);
+    runCli(noTarget, cliFcm, {input()});
+    QCOMPARE(noTarget.rc, 2);
+}
+
+QTEST_MAIN(TestCliPlot) // fcm draws its thumbnail with the preview
 #include "tst_plot.moc"

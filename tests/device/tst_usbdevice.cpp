@@ -29,6 +29,7 @@ class RecordingInstaller : public UsbDriverInstaller
 {
 public:
     void installDriver(int vendorId, int productId) override { calls.append({vendorId, productId}); }
+    void removeDrivers() override {}
     QList<QPair<int, int>> calls;
 };
 

@@ -1,5 +1,7 @@
 #include "plot/Block.h"
 #include "plot/Commands.h"
+#include "plot/StreamFigures.h"
+#include "plot/TestCut.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -34,9 +36,18 @@ QByteArray initialisation(int quality, double offset, bool deviceControl, bool b
     return Commands::initialisation(init);
 }
 
-QByteArray takesDeviceControl(const QString& model)
+// Speed 30, force 120.
+QByteArray testCut(const char* model, double offset, int at)
 {
-    return Commands::deviceControlForModel(model) ? "yes" : "no";
+    return TestCut::commands({30, 120, offset, QString::fromLatin1(model), at});
+}
+
+// Cut, travel, material (mm) and seconds at 10 cm/s.
+QByteArray figures(const QByteArray& stream)
+{
+    const StreamFigures f = StreamFigures::measure(stream);
+    return QByteArray::number(f.cutMm) + ' ' + QByteArray::number(f.travelMm) + ' '
+        + QByteArray::number(f.materialMm) + ' ' + QByteArray::number(f.seconds(10));
 }
 
 } // namespace
@@ -72,6 +83,24 @@ void TestCommands::sequences_data()
         << testCutPattern(560)
         << QByteArray("PU0,560;PR64,300;PD;PR208,-120;PR-208,-120;PR0,240;PU;PR-64,-300;PD;"
                       "PR360,0;PR0,360;PR-360,0;PR0,-360;PU0,0;PR2000,0;");
+    // The test cut: initialisation, with the ESC strings for models whose
+    // name holds "sable", or "expert" but not "pro" (case does not matter),
+    // then the pattern.
+    const QByteArray init = "IN;VS30;FS120;AS0.2;TO0.250;SP1;";
+    QTest::newRow("test cut, sable") << testCut("SABLE Pro", 0.25, 0)
+        << init + "\x1b.C1;16;2:\x1b.C1;22;120:\x1b.C1;0;:" + testCutPattern(0);
+    QTest::newRow("test cut, expert") << testCut("eXpert 24", 0.28, 560)
+        << "IN;VS30;FS120;AS0.2;TO0.280;SP1;\x1b.C1;22;120:\x1b.C1;0;:" + testCutPattern(560);
+    QTest::newRow("test cut, expert pro") << testCut("Expert Pro 24", 0.25, 1120) << init + testCutPattern(1120);
+    QTest::newRow("test cut, other") << testCut("Vinyl 60", 0.25, 0) << init + testCutPattern(0);
+    QTest::newRow("test cut off") << TestCut::modeOff() << QByteArray("IN;SP1;PU0,0;");
+    // Figures: parking from (0, 400) to (40, 1) travels 401 units; relative
+    // moves; IN puts the head back at 0; the exponent form.
+    QTest::newRow("figures") << figures("IN;PU400,0;PD400,400;PD0,400;PU;PU40,1;")
+                             << QByteArray("20 20.025 10 0.40025");
+    QTest::newRow("figures, ESC and relative")
+        << figures("\x1b.C1;16;2:IN;PR;PU0,100;PD0,-100;PU;IN;PU80,0;") << QByteArray("2.5 4.5 2 0.07");
+    QTest::newRow("figures, 26 m") << figures("PD1.04e+06,0;") << QByteArray("26000 0 26000 260");
     QTest::newRow("plotter settings") << plotterSettings(true, false)
                                       << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
     MarkGroup one;
@@ -101,11 +130,6 @@ void TestCommands::sequences_data()
     QTest::newRow("negative million") << g6(-1e6) << QByteArray("-1e+06");
     QTest::newRow("minus zero") << g6(-0.0) << QByteArray("-0");
     QTest::newRow("fraction") << g6(0.5) << QByteArray("0.5");
-    // Model names that take the ESC strings (case does not matter).
-    QTest::newRow("sable") << takesDeviceControl("SABLE Pro") << QByteArray("yes");
-    QTest::newRow("expert") << takesDeviceControl("eXpert 24") << QByteArray("yes");
-    QTest::newRow("expert pro") << takesDeviceControl("Expert Pro 24") << QByteArray("no");
-    QTest::newRow("other model") << takesDeviceControl("Cutter 60") << QByteArray("no");
     QTest::newRow("latin1") << Block::latin1(QStringLiteral("PU1,1;\u00e4\u20ac;"))
                             << QByteArray("PU1,1;\xe4\0;", 9);
 }

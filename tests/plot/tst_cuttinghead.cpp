@@ -207,16 +207,16 @@ void TestCuttingHead::geometryRecord()
     h.curveTo({15, 5}, {20, 5}, {20, 10}, {15, 15}, 5, false, false);
     h.penUp();
     const CutGeometry::Piece& piece = h.geometry().last().last();
-    QCOMPARE(piece.size(), 1);
-    const CutGeometry::Path& p = piece[0];
+    QCOMPARE(piece.paths.size(), 1);
+    const CutGeometry::Path& p = piece.paths[0];
     QCOMPARE(p.start.x, 4.0); // the lead-in starts 1 mm early
-    QCOMPARE(p.segments.size(), 3);
-    QCOMPARE(p.segments[0].type, CutGeometry::PolylineRun);
-    QCOMPARE(p.segments[0].points.size(), 2); // (5,5) and (15,5)
-    QCOMPARE(p.segments[1].type, CutGeometry::CurveRun);
-    QCOMPARE(p.segments[1].points.size(), 3);
-    QCOMPARE(p.segments[1].points[2].y, 15.0);
-    QCOMPARE(p.segments[2].type, CutGeometry::PolylineRun); // the end extension
+    QCOMPARE(p.segmentCount, 3);
+    QCOMPARE(piece.segment(p, 0).type, CutGeometry::PolylineRun);
+    QCOMPARE(piece.segment(p, 0).count, 2); // (5,5) and (15,5)
+    QCOMPARE(piece.segment(p, 1).type, CutGeometry::CurveRun);
+    QCOMPARE(piece.segment(p, 1).count, 3);
+    QCOMPARE(piece.point(piece.segment(p, 1), 2).y, 15.0);
+    QCOMPARE(piece.segment(p, 2).type, CutGeometry::PolylineRun); // the end extension
 }
 
 QTEST_GUILESS_MAIN(TestCuttingHead)

@@ -5,6 +5,7 @@
 
 #include "plot/CurveSteps.h"
 #include "plot/CuttingHead.h"
+#include "plot/JobLayout.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -30,6 +31,7 @@ private slots:
     void curveNumbers();
     void cornerDecisions_data();
     void cornerDecisions();
+    void geometryWithoutText();
 };
 
 void TestFastPaths::curveNumbers_data()
@@ -122,6 +124,38 @@ void TestFastPaths::cornerDecisions()
     QVERIFY(g_debugLines.filter(QStringLiteral("Cutting Angle: ")).size() >= 2);
     QVERIFY(g_debugLines.contains(QStringLiteral("Thikness 0 OffsetY 0 XKorrektur: 0 YKorrektur: 0")));
     QVERIFY(g_debugLines.contains(QString::fromLatin1(list.at(0).bytes())));
+}
+
+// A head without command text skips the inner chords of curves: its
+// geometry record and position stay the same bit for bit.
+void TestFastPaths::geometryWithoutText()
+{
+    QRandomGenerator rng(21);
+    const auto at = [&] { return QPointF(rng.bounded(40.0), rng.bounded(40.0)); };
+    KCObject o; // 300 sub-paths of 12 nodes, lines and curves by turns
+    for (int i = 0; i < 300; ++i) {
+        KCSubPath sp;
+        sp.setIsClosed(i % 3 == 0);
+        for (int k = 0; k < 12; ++k) {
+            const QPointF from = k ? QPointF(sp.nodes().last().P3X(), sp.nodes().last().P3Y()) : at();
+            sp.nodes().append((k + i) % 2 ? lineNode(from, at()) : curveNode(from, at(), at(), at()));
+        }
+        o.subPaths().append(sp);
+    }
+    CuttingHead plain, quick;
+    quick.setEmitCommands(false);
+    for (CuttingHead* h : {&plain, &quick}) {
+        h->setDiagnostics(false);
+        h->resetOrigins();
+        h->setOvercut(true, 130, 0.5);
+        h->outputObject(o, HeadTransform(Document::Right90, true, true, 1.3, 0.7, 52, 28));
+    }
+    const CutGeometry::Piece& a = plain.geometry().last().last();
+    const CutGeometry::Piece& b = quick.geometry().last().last();
+    QVERIFY(a.points.size() > 3000 && a.points.size() == b.points.size() && a.paths.size() == b.paths.size());
+    QVERIFY(std::memcmp(a.points.constData(), b.points.constData(), sizeof(a.points[0]) * a.points.size()) == 0);
+    QVERIFY(std::memcmp(a.paths.constData(), b.paths.constData(), sizeof(a.paths[0]) * a.paths.size()) == 0);
+    QVERIFY(sameBits(plain.position().x, quick.position().x) && sameBits(plain.position().y, quick.position().y));
 }
 
 QTEST_GUILESS_MAIN(TestFastPaths)
