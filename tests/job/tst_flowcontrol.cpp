@@ -88,7 +88,7 @@ void TestFlowControl::slowPlotter()
     QThread thread;
     worker.moveToThread(&thread);
     connect(&thread, &QThread::started, &worker, &Worker::process);
-    connect(&worker, &Worker::finished, &thread, &QThread::quit);
+    connect(&worker, &Worker::finished, &thread, &QThread::quit, Qt::DirectConnection);
     thread.start();
     // hasProcessed() hands the worker's results over through its own mutex.
     QTRY_VERIFY_WITH_TIMEOUT(worker.hasProcessed(), 120000);
