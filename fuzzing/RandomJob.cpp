@@ -75,18 +75,28 @@ void drawingFrom(ByteReader& in, Document& doc)
                 KCSubPath sp;
                 sp.setIsClosed(in.flag());
                 const int nodes = in.range(0, 6);
+                // One value per statement: the order in which a call's
+                // arguments are read differs between compilers, and an input
+                // must give the same drawing under each.
                 double x = in.number(-200, 200), y = in.number(-200, 200);
                 for (int n = 0; n < nodes; ++n) {
                     KCNode node;
                     node.setP0(x, y);
                     const bool line = in.flag();
-                    if (!line)
-                        node.setP1(in.number(-200, 200), in.number(-200, 200));
-                    else
-                        node.setP1(x, y);
+                    double c1x = x, c1y = y;
+                    if (!line) {
+                        c1x = in.number(-200, 200);
+                        c1y = in.number(-200, 200);
+                    }
+                    node.setP1(c1x, c1y);
                     x = in.number(-200, 200);
                     y = in.number(-200, 200);
-                    node.setP2(line ? x : in.number(-200, 200), line ? y : in.number(-200, 200));
+                    double c2x = x, c2y = y;
+                    if (!line) {
+                        c2x = in.number(-200, 200);
+                        c2y = in.number(-200, 200);
+                    }
+                    node.setP2(c2x, c2y);
                     node.setP3(x, y);
                     node.setIsLine(line);
                     node.setIsCorner(in.flag());

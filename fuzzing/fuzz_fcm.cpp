@@ -10,7 +10,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSupport::ByteReader in(data, size);
-    QImage thumbnail(in.range(0, 40), in.range(0, 40), QImage::Format_RGB32);
+    const int width = in.range(0, 40);
+    const int height = in.range(0, 40);
+    QImage thumbnail(width, height, QImage::Format_RGB32);
     thumbnail.fill(Qt::white);
     Document doc;
     if (!FuzzSupport::jobFrom(in, doc))
