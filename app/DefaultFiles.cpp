@@ -54,7 +54,7 @@ bool CopyIniFilesIfNotExists()
     return CopyIniFilesIfNotExists(
         Environment::executableDir(), Environment::kerfcraftDataDir(),
         [](const QString& program, const QStringList& args, int timeoutMs) {
-            ProcessRunner::run(program, args, timeoutMs);
+            ProcessRunner::system().run(program, args, timeoutMs);
         });
 }
 

@@ -8,6 +8,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QXmlStreamReader>
 
 namespace InkscapeCheck {
 
@@ -66,6 +67,19 @@ QString preferencesPath()
         return windowsStyle;
     return xdg;
 #endif
+}
+
+bool hasAbsolutePathMark(const QString& svgPath)
+{
+    QFile file(svgPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement)
+            return xml.attributes().value(ExchangeNamespace, QLatin1String("pathdata"))
+                == QLatin1String("absolute");
+    return false;
 }
 
 Outcome check(const QString& preferencesPath, UserMessages& messages)

@@ -24,4 +24,11 @@ QString preferencesPath();
 // "pathstring_format" exists at all.
 Outcome check(const QString& preferencesPath, UserMessages& messages);
 
+// Our own Inkscape extension writes the exchange SVG itself, always with
+// absolute path data, and says so on the root element:
+// kerfcraft:pathdata="absolute" in the namespace below. Such a file needs
+// no look at Inkscape's preferences.
+const QString ExchangeNamespace = QStringLiteral("https://kerfcraft.org/ns/exchange");
+bool hasAbsolutePathMark(const QString& svgPath);
+
 } // namespace InkscapeCheck

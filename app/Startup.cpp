@@ -3,19 +3,25 @@
 #include "app/CommandLine.h"
 #include "app/DefaultFiles.h"
 #include "app/ExchangeFileLocator.h"
+#include "app/HostPassermarks.h"
 #include "app/InkscapeCheck.h"
 #include "app/Translations.h"
+#include "device/UdevDriverInstaller.h"
 #include "device/UsbBackendFactory.h"
 #include "device/UsbBackend.h"
+#include "document/DrawingFile.h"
 #include "document/ExchangeText.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
+#include "platform/ProcessRunner.h"
+#include "plugins/InstallpluginsDialog.h"
 #include "presets/KerfcraftPresets.h"
 #include "ui/MainWindow.h"
 #include "ui/GuiMessages.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -30,7 +36,6 @@ static void registerResources()
 namespace Startup {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("Startup", text); }
 
 // Creates and loads the one presets store, published for the whole process.
 std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
@@ -43,20 +48,21 @@ std::unique_ptr<KerfcraftPresets> createPresetsStore(UserMessages& messages)
 
 int showWindow(const WindowInput& input, GuiMessages& messages, Translations& translations)
 {
-    MainWindow window(input.texts, input.isSvg, messages, &translations);
+    // Shown first, so a large drawing loads with the window already painting.
+    MainWindow window(QStringList(), input.isSvg, messages, &translations);
     messages.setParentWidget(&window);
-    window.attachDevices(createUsbBackend(Clock::system()), Clock::system());
+    UdevDriverInstaller installer(ProcessRunner::system(), messages, Clock::system());
+    window.attachDevices(createUsbBackend(Clock::system()), Clock::system(), &installer);
     window.show();
+    if (!input.texts.isEmpty())
+        window.loadDrawing(input.texts, input.isSvg);
+    if (!input.drawingFile.isEmpty())
+        window.openFile(input.drawingFile);
     const int code = QApplication::exec();
     messages.setParentWidget(nullptr);
     return code;
 }
 
-int notAvailableYet(UserMessages& messages)
-{
-    messages.information(tr("Information"), tr("Diese Funktion ist noch nicht verfügbar."));
-    return 0;
-}
 } // namespace
 
 WindowInput prepareCutMode(const QStringList& candidates, const QString& inkscapePreferences,
@@ -65,7 +71,7 @@ WindowInput prepareCutMode(const QStringList& candidates, const QString& inkscap
     WindowInput input;
     const QString name = ExchangeFileLocator::chooseNewest(candidates);
 
-    if (name.endsWith(QLatin1String("svg"))
+    if (name.endsWith(QLatin1String("svg")) && !InkscapeCheck::hasAbsolutePathMark(name)
         && InkscapeCheck::check(inkscapePreferences, messages) == InkscapeCheck::Outcome::Quit)
         return input;
 
@@ -125,9 +131,13 @@ int run(int argc, char** argv, Translations& translations)
 
     switch (commandLine.mode()) {
     case CommandLine::Mode::RegistrationMarks:
+        return HostPassermarks::run(commandLine.corelHost, messages);
     case CommandLine::Mode::InstallPlugins:
-    case CommandLine::Mode::DeinstallPlugins:
-        return notAvailableYet(messages);
+    case CommandLine::Mode::DeinstallPlugins: {
+        InstallpluginsDialog dialog(commandLine.mode() == CommandLine::Mode::InstallPlugins);
+        dialog.show();
+        return QApplication::exec();
+    }
     case CommandLine::Mode::Cut: {
         const WindowInput input =
             prepareCutMode(ExchangeFileLocator::candidates(), InkscapeCheck::preferencesPath(),
@@ -138,7 +148,16 @@ int run(int argc, char** argv, Translations& translations)
         break;
     }
     WindowInput plain;
-    plain.texts = readPlainModeText(PlainModeFile);
+    // A drawing named as the last argument (or, from ./run, in KERFCRAFT_OPEN)
+    // opens as it is; otherwise the text a host may have left.
+    QString file = Environment::value(QStringLiteral("KERFCRAFT_OPEN"));
+    const QString last = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QString();
+    if (file.isEmpty() && DrawingFile::kindOf(last) != DrawingFile::Kind::Unknown)
+        file = last;
+    if (!file.isEmpty())
+        plain.drawingFile = file;
+    else
+        plain.texts = readPlainModeText(PlainModeFile);
     return showWindow(plain, messages, translations);
 }
 

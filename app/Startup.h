@@ -21,6 +21,7 @@ struct WindowInput {
     int exitCode = 0;
     QStringList texts; // the exchange text list
     bool isSvg = false;
+    QString drawingFile; // a drawing opened directly ("kerfcraft FILE.svg")
 };
 
 // Cut mode: picks the newest candidate, checks Inkscape's preferences for

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -10,6 +12,7 @@ Translations::Translations() = default;
 Translations::~Translations()
 {
     // One by one, so each uninstalls itself while the application still exists.
+    m_toolkit.reset();
     while (!m_translators.empty())
         m_translators.erase(m_translators.begin());
 }
@@ -56,7 +59,29 @@ bool Translations::select(const QString& language)
             continue;
         QCoreApplication::removeTranslator(entry.second.get());
         QCoreApplication::installTranslator(entry.second.get());
+        selectToolkit(entry.first);
         return true;
     }
     return false;
+}
+
+void Translations::selectToolkit(const QString& fileName)
+{
+    // The toolkit's own texts (standard buttons, file dialogs) in the same
+    // language, from the distribution's translations (qttranslations5-l10n).
+    const int first = fileName.indexOf(QLatin1Char('_'));
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString code = fileName.mid(first + 1, dot > first ? dot - first - 1 : -1);
+    m_toolkit.reset();
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral("qtbase_") + code,
+                         QLibraryInfo::location(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        m_toolkit = std::move(translator);
+    }
+}
+
+QString Translations::toolkitFileName() const
+{
+    return m_toolkit ? QFileInfo(m_toolkit->filePath()).fileName() : QString();
 }

@@ -36,8 +36,15 @@ public:
     // front of the others; false when none was loaded for it. Start-up
     // selects the saved "Language" setting this way (German by default),
     // since with every file installed the last one listed would win.
+    // The toolkit's own translation of that language ("qtbase_de.qm" from
+    // the system's Qt translations) replaces the one selected before.
     bool select(const QString& language);
+    // The toolkit translation in use ("qtbase_de.qm"); empty when none.
+    QString toolkitFileName() const;
 
 private:
+    void selectToolkit(const QString& fileName);
+
     std::map<QString, std::unique_ptr<QTranslator>> m_translators;
+    std::unique_ptr<QTranslator> m_toolkit;
 };

@@ -25,6 +25,7 @@ int cliFcm(const QStringList& args, CliIo& io);
 int cliDevices(const QStringList& args, CliIo& io);
 int cliQuery(const QStringList& args, CliIo& io);
 int cliSend(const QStringList& args, CliIo& io);
+int cliPresets(const QStringList& args, CliIo& io);
 
 // Dispatches argv[1] to its sub-command.
 int cliMain(const QStringList& arguments, CliIo& io);

@@ -18,9 +18,38 @@ void usage(QTextStream& s)
              "  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben\n"
              "  devices                    angeschlossene Plotter auflisten\n"
              "  query [--device BUS:ADR]   einen Plotter abfragen\n"
-             "  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden\n");
+             "  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden\n"
+             "  presets                    Plottermodelle, Materialien und Messer auflisten\n"
+             "\n"
+             "kerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.\n");
+    s << Cli::tr("\nEine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die\n"
+                 "Übertragungsdatei des Inkscape-Plug-ins gelesen.\n");
     s.flush();
 }
+// Help of the commands that take no job options; plot, blocks, send and
+// convert answer --help themselves.
+bool shortHelp(const QString& command, QTextStream& out)
+{
+    if (command == QLatin1String("info"))
+        out << Cli::tr("Aufruf: kerfcraft-cli info DATEI\n\n"
+                       "Ebenen, Objekte, Farben, Ausdehnung, Begrenzung (links, oben, rechts, "
+                       "unten in mm)\nund Passermarken einer Zeichnung (.kcj, .svg, .kcf).\n");
+    else if (command == QLatin1String("devices"))
+        out << Cli::tr("Aufruf: kerfcraft-cli devices\n\n"
+                       "Angeschlossene Plotter mit Modell, Firmware und eingelegtem Medium.\n");
+    else if (command == QLatin1String("query"))
+        out << Cli::tr("Aufruf: kerfcraft-cli query [--device BUS:ADR]\n\n"
+                       "Fragt einen Plotter (Vorgabe: den ersten) nach seinen Einstellungen.\n");
+    else if (command == QLatin1String("presets"))
+        out << Cli::tr("Aufruf: kerfcraft-cli presets\n\n"
+                       "Plottermodelle (Name und Kürzel), Materialien und Messer der "
+                       "Voreinstellungen.\n");
+    else
+        return false;
+    out.flush();
+    return true;
+}
+
 } // namespace
 
 int cliMain(const QStringList& arguments, CliIo& io)
@@ -32,6 +61,9 @@ int cliMain(const QStringList& arguments, CliIo& io)
     }
     const QString command = arguments[1];
     const QStringList rest = arguments.mid(2);
+    if ((rest.contains(QLatin1String("--help")) || rest.contains(QLatin1String("-h")))
+        && shortHelp(command, io.out))
+        return 0;
     int rc = 2;
     if (command == QLatin1String("info"))
         rc = cliInfo(rest, io);
@@ -49,6 +81,8 @@ int cliMain(const QStringList& arguments, CliIo& io)
         rc = cliQuery(rest, io);
     else if (command == QLatin1String("send"))
         rc = cliSend(rest, io);
+    else if (command == QLatin1String("presets"))
+        rc = cliPresets(rest, io);
     else {
         io.err << Cli::tr("Unbekannter Befehl: %1").arg(command) << '\n';
         usage(io.err);

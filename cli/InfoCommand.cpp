@@ -38,10 +38,12 @@ QString colorText(const QColor& c)
 void printLayers(const Document& doc, QTextStream& out)
 {
     out << Cli::tr("Ebenen: %1").arg(doc.layers().size()) << '\n';
+    // Layers counted from 0, as the window's list, the status display and
+    // the pause text of `send` count them.
     int layerNo = 0;
     for (const KCLayer* layer : doc.layers()) {
         out << Cli::tr("Ebene %1: \"%2\" (schneiden: %3)")
-                   .arg(++layerNo)
+                   .arg(layerNo++)
                    .arg(layer->name(), yesNo(layer->cutEnabled()))
             << '\n';
         int objectNo = 0;
@@ -87,21 +89,31 @@ void printMarks(const Document& doc, QTextStream& out)
 
 int cliInfo(const QStringList& args, CliIo& io)
 {
-    if (args.size() != 1) {
+    QStringList files = args;
+    const bool exchange = files.removeAll(QStringLiteral("--exchange")) > 0;
+    if (files.size() != 1) {
         io.err << Cli::tr("Aufruf: kerfcraft-cli info DATEI") << '\n';
         return 2;
     }
     Document doc;
-    QString error;
-    if (!DrawingFile::load(doc, args.first(), &error)) {
-        io.err << error << '\n';
+    const DrawingFile::LoadResult loaded = DrawingFile::load(
+        doc, files.first(), exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing);
+    if (!loaded.ok) {
+        io.err << loaded.error << '\n';
         return 2;
     }
     QTextStream& out = io.out;
-    out << Cli::tr("Datei: %1").arg(QFileInfo(args.first()).fileName()) << '\n';
+    out << Cli::tr("Datei: %1").arg(QFileInfo(files.first()).fileName()) << '\n';
     printLayers(doc, out);
     out << Cli::tr("Zeichnung: %1 x %2 mm").arg(mm(doc.drawingWidth()), mm(doc.drawingHeight())) << '\n';
+    double left = doc.minX(), right = doc.maxX(), top = doc.minY(), bottom = doc.maxY();
+    doc.refineExtentByCurves(left, top, right, bottom);
+    out << Cli::tr("Begrenzung: links %1, oben %2, rechts %3, unten %4 mm")
+               .arg(mm(left), mm(top), mm(right), mm(bottom))
+        << '\n';
     out << Cli::tr("Auftragsgröße: %1 x %2 mm").arg(doc.jobWidth()).arg(doc.jobHeight()) << '\n';
+    if (!loaded.leftOut.isEmpty())
+        out << Cli::tr("Ausgelassen: %1").arg(loaded.leftOut.join(QLatin1String("; "))) << '\n';
     if (doc.marksFound())
         printMarks(doc, out);
     out.flush();

@@ -1,10 +1,13 @@
 #include "cli/PlotJob.h"
 #include "cli/CliTr.h"
 
+#include "cli/CliMaterial.h"
 #include "cli/CliPresets.h"
+#include "plot/JobFit.h"
 
 #include "document/Document.h"
 #include "document/DrawingFile.h"
+#include "document/JobSettingsTable.h"
 #include "platform/Environment.h"
 #include "plot/Commands.h"
 #include "presets/Blade.h"
@@ -23,7 +26,6 @@
 #include <QUuid>
 
 #include <cmath>
-#include <functional>
 
 #include <unistd.h>
 
@@ -74,114 +76,6 @@ bool parseBool(const QString& text, bool& value)
     return true;
 }
 
-// ---- Job settings by their job-file names --------------------------------------
-
-struct Setting {
-    enum Kind { Int, Bool, Double, Uuid, Enum } kind;
-    QStringList names;  // enumeration names ...
-    QList<int> values;  // ... and their values
-    std::function<void(Document&, int)> setInt;
-    std::function<void(Document&, double)> setDouble;
-    std::function<void(Document&, const QUuid&)> setUuid;
-};
-
-Setting intSetting(void (Document::*f)(int))
-{
-    Setting s{Setting::Int, {}, {}, {}, {}, {}};
-    s.setInt = [f](Document& d, int v) { (d.*f)(v); };
-    return s;
-}
-
-Setting boolSetting(void (Document::*f)(bool))
-{
-    Setting s{Setting::Bool, {}, {}, {}, {}, {}};
-    s.setInt = [f](Document& d, int v) { (d.*f)(v != 0); };
-    return s;
-}
-
-Setting enumSetting(const QStringList& names, const QList<int>& values,
-                    std::function<void(Document&, int)> set)
-{
-    Setting s{Setting::Enum, names, values, std::move(set), {}, {}};
-    return s;
-}
-
-const QMap<QString, Setting>& settings()
-{
-    static const QMap<QString, Setting> table = [] {
-        QMap<QString, Setting> t;
-        t.insert(QStringLiteral("MaterialSize.Width"), intSetting(&Document::setMaterialWidth));
-        t.insert(QStringLiteral("MaterialSize.Height"), intSetting(&Document::setMaterialHeight));
-        Setting uid{Setting::Uuid, {}, {}, {}, {}, {}};
-        uid.setUuid = [](Document& d, const QUuid& u) { d.setMaterialUid(u); };
-        t.insert(QStringLiteral("MaterialSize.MaterialUId"), uid);
-        t.insert(QStringLiteral("JobSize.Width"), intSetting(&Document::setJobWidth));
-        t.insert(QStringLiteral("JobSize.Height"), intSetting(&Document::setJobHeight));
-        t.insert(QStringLiteral("JobSize.FitToMaterialsize"),
-                 boolSetting(&Document::setFitToMaterialSize));
-        t.insert(QStringLiteral("JobSize.Proportional"), boolSetting(&Document::setProportional));
-        t.insert(QStringLiteral("Position.Right"), intSetting(&Document::setRight));
-        t.insert(QStringLiteral("Position.Bottom"), intSetting(&Document::setBottom));
-        t.insert(QStringLiteral("Position.Location"),
-                 enumSetting({QStringLiteral("Manually"), QStringLiteral("BottomRight"),
-                              QStringLiteral("BottomLeft"), QStringLiteral("HorizontalCentered")},
-                             {0, 1, 2, 3},
-                             [](Document& d, int v) { d.setLocation(Document::Location(v)); }));
-        t.insert(QStringLiteral("Position.Rotation"),
-                 enumSetting({QStringLiteral("NoRotation"), QStringLiteral("Right90"),
-                              QStringLiteral("Left90"), QStringLiteral("HalfRotation")},
-                             {0, 1, 2, 3},
-                             [](Document& d, int v) { d.setRotation(Document::Rotation(v)); }));
-        t.insert(QStringLiteral("Position.Mirrored"), boolSetting(&Document::setMirrored));
-        t.insert(QStringLiteral("Copies.Count"), intSetting(&Document::setCopiesCount));
-        t.insert(QStringLiteral("Copies.Horz"), intSetting(&Document::setCopiesHorz));
-        t.insert(QStringLiteral("Copies.Vert"), intSetting(&Document::setCopiesVert));
-        t.insert(QStringLiteral("Copies.HorzDistance"), intSetting(&Document::setHorzDistance));
-        t.insert(QStringLiteral("Copies.VertDistance"), intSetting(&Document::setVertDistance));
-        t.insert(QStringLiteral("Copies.AutoPlacement"), boolSetting(&Document::setAutoPlacement));
-        t.insert(QStringLiteral("Copies.SameDistance"), boolSetting(&Document::setSameDistance));
-        t.insert(QStringLiteral("GridOvercutQuality.Grid"), boolSetting(&Document::setGrid));
-        t.insert(QStringLiteral("GridOvercutQuality.Overcut"), boolSetting(&Document::setOvercut));
-        t.insert(QStringLiteral("GridOvercutQuality.GridDistance"),
-                 intSetting(&Document::setGridDistance));
-        t.insert(QStringLiteral("GridOvercutQuality.OvercutAngle"),
-                 intSetting(&Document::setOvercutAngle));
-        Setting overcutDistance{Setting::Double, {}, {}, {}, {}, {}};
-        overcutDistance.setDouble = [](Document& d, double v) { d.setOvercutDistance(v); };
-        t.insert(QStringLiteral("GridOvercutQuality.OvercutDistance"), overcutDistance);
-        t.insert(QStringLiteral("GridOvercutQuality.Quality"), intSetting(&Document::setQuality));
-        t.insert(QStringLiteral("FinalHeadPosition.Homeposition"),
-                 enumSetting({QStringLiteral("Startposition"), QStringLiteral("BehindTheJob"),
-                              QStringLiteral("LeftBesideTheJob")},
-                             {0, 1, 2}, [](Document& d, int v) {
-                                 d.setHomeposition(Document::Homeposition(v));
-                             }));
-        t.insert(QStringLiteral("FinalHeadPosition.Extraspace"), intSetting(&Document::setExtraspace));
-        t.insert(QStringLiteral("ObjectSelection.Selection"),
-                 enumSetting({QStringLiteral("LayerSelection"), QStringLiteral("ColorSelection")},
-                             {2, 3}, [](Document& d, int v) { d.setSelection(v); }));
-        t.insert(QStringLiteral("ObjectSelection.Segmentation"),
-                 boolSetting(&Document::setSegmentation));
-        t.insert(QStringLiteral("ObjectSelection.SegmentHeight"),
-                 intSetting(&Document::setSegmentHeight));
-        t.insert(QStringLiteral("ObjectSelection.StopBetweenLayers"),
-                 boolSetting(&Document::setStopBetweenLayers));
-        t.insert(QStringLiteral("ObjectSelection.DifferentCuttingParameter"),
-                 boolSetting(&Document::setDifferentCuttingParameter));
-        t.insert(QStringLiteral("ObjectSelection2.Selection"),
-                 enumSetting({QStringLiteral("AllObjects"), QStringLiteral("AISelectedObjects")},
-                             {0, 1}, [](Document& d, int v) { d.setSelection2(v); }));
-        t.insert(QStringLiteral("ObjectSelection2.UsePassermarks"),
-                 boolSetting(&Document::setUsePassermarks));
-        t.insert(QStringLiteral("ObjectSelection2.StartJobImmediatly"),
-                 boolSetting(&Document::setStartJobImmediatly));
-        t.insert(QStringLiteral("AdvancedFunctions.BladeInitializing"),
-                 boolSetting(&Document::setBladeInitializing));
-        return t;
-    }();
-    return table;
-}
-
 // ---- Presets ------------------------------------------------------------------------
 
 bool isNamed(const QString& wanted, const QString& name, const QMap<QString, QString>& names)
@@ -215,14 +109,6 @@ Blade* findBlade(const KerfcraftPresets& p, const QString& key)
     for (Blade* b : p.blades())
         if (isNamed(key, b->Name, b->Names))
             return b;
-    return nullptr;
-}
-
-PlotterTemplate* findModel(const KerfcraftPresets& p, const QString& name)
-{
-    for (PlotterTemplate* t : p.plotterTemplates())
-        if (t->Name.compare(name, Qt::CaseInsensitive) == 0)
-            return t;
     return nullptr;
 }
 
@@ -308,10 +194,23 @@ bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error
             if (!flag())
                 return false;
             o.usePlotterSettings = true;
+        } else if (arg == QLatin1String("--material-size")) {
+            if (!value(v))
+                return false;
+            if (!CliMaterial::parseSize(v, o.materialWidth, o.materialHeight))
+                return bad(v);
+        } else if (arg == QLatin1String("--allow-clipping")) {
+            if (!flag())
+                return false;
+            o.allowClipping = true;
         } else if (arg == QLatin1String("--progress")) {
             if (!flag())
                 return false;
             o.progress = true;
+        } else if (arg == QLatin1String("--exchange")) {
+            if (!flag())
+                return false;
+            o.exchange = true;
         } else if (arg == QLatin1String("--set")) {
             if (!value(v))
                 return false;
@@ -319,7 +218,7 @@ bool parse(const QStringList& args, bool allowOutput, Options& o, QString* error
             if (eq <= 0)
                 return bad(v);
             const QString name = v.left(eq).trimmed();
-            if (!settings().contains(name))
+            if (!JobSettingsTable::find(name))
                 return fail(error, Cli::tr("Unbekannte Einstellung: %1").arg(name));
             o.settings.append({name, v.mid(eq + 1)});
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
@@ -350,66 +249,82 @@ QString usage(const QString& command, bool allowOutput)
                "  --blade-init              Messer-Initialisierung vor dem Auftrag\n"
                "  --use-plotter-settings    Einstellungen des Plotters verwenden\n"
                "  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90\n"
+               "  --material-size BxH       Materialgröße in mm, z. B. 600x1000\n"
+               "  --allow-clipping          auch schneiden, was nicht auf das Material passt\n"
                "  --progress                Fortschritt anzeigen\n");
+    text += Cli::tr("  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen\n");
     return text;
 }
 
 bool applySetting(Document& doc, const QString& name, const QString& value, QString* error)
 {
-    const auto it = settings().constFind(name);
-    if (it == settings().constEnd())
+    using JobSettingsTable::Row;
+    const Row* row = JobSettingsTable::find(name);
+    if (!row)
         return fail(error, Cli::tr("Unbekannte Einstellung: %1").arg(name));
-    const Setting& s = *it;
     auto bad = [&] { return fail(error, Cli::tr("Ungültiger Wert für %1: %2").arg(name, value)); };
-    switch (s.kind) {
-    case Setting::Int: {
-        int v = 0;
-        if (!parseInt(value, v))
+    QVariant v;
+    switch (row->type) {
+    case Row::Int: {
+        int i = 0;
+        if (!parseInt(value, i))
             return bad();
-        s.setInt(doc, v);
-        return true;
+        v = i;
+        break;
     }
-    case Setting::Bool: {
-        bool v = false;
-        if (!parseBool(value, v))
+    case Row::Bool: {
+        bool b = false;
+        if (!parseBool(value, b))
             return bad();
-        s.setInt(doc, v ? 1 : 0);
-        return true;
+        v = b;
+        break;
     }
-    case Setting::Double: {
-        double v = 0;
-        if (!parseDouble(value, v))
+    case Row::Double: {
+        double d = 0;
+        if (!parseDouble(value, d))
             return bad();
-        s.setDouble(doc, v);
-        return true;
+        v = d;
+        break;
     }
-    case Setting::Uuid: {
+    case Row::Uuid: {
         const QUuid u(value.trimmed());
         if (u.isNull())
             return bad();
-        s.setUuid(doc, u);
-        return true;
+        v = u;
+        break;
     }
-    case Setting::Enum: {
-        int index = s.names.indexOf(value.trimmed());
-        int v = 0;
-        if (index < 0 && parseInt(value, v))
-            index = s.values.indexOf(v);
-        if (index < 0)
+    case Row::Enum: {
+        int e = 0;
+        bool known = false;
+        for (const JobSettingsTable::EnumName& n : row->names)
+            if (value.trimmed() == QLatin1String(n.name) || (parseInt(value, e) && e == n.value)) {
+                v = n.value;
+                known = true;
+            }
+        if (!known)
             return bad();
-        s.setInt(doc, s.values[index]);
-        return true;
+        break;
     }
     }
-    return bad();
+    // The window's control would not take it: refused, not quietly changed.
+    if (row->hasRange() && !(v.toDouble() >= row->min && v.toDouble() <= row->max))
+        return fail(error, Cli::tr("Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).")
+                               .arg(value.trimmed(), name)
+                               .arg(qint64(row->min))
+                               .arg(qint64(row->max)));
+    row->apply(doc, v);
+    return true;
 }
 
 bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& owner,
              bool& deviceControl, QString* error)
 {
-    QString loadError;
-    if (!DrawingFile::load(doc, o.input, &loadError))
-        return fail(error, loadError);
+    const DrawingFile::LoadResult loaded =
+        DrawingFile::load(doc, o.input,
+                          o.exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing,
+                          &messages);
+    if (!loaded.ok)
+        return fail(error, loaded.error);
 
     // The tool's process-wide store; without one (a test calling the
     // command directly) the same file is read here.
@@ -429,9 +344,10 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
     QString modelName = o.plotter;
     if (presets) {
         if (!o.plotter.isEmpty()) {
-            model = findModel(*presets, o.plotter);
+            model = CliMaterial::findModel(*presets, o.plotter);
             if (!model)
-                return fail(error, Cli::tr("Unbekanntes Plottermodell: %1").arg(o.plotter));
+                return fail(error, Cli::tr("Unbekanntes Plottermodell: %1. Bekannt sind: %2.")
+                                       .arg(o.plotter, CliMaterial::modelList(*presets)));
         } else if (!presets->plotterTemplates().isEmpty()) {
             model = presets->plotterTemplates().first();
         }
@@ -506,9 +422,23 @@ bool prepare(const Options& o, Document& doc, UserMessages& messages, QObject& o
     if (o.passes >= 0)
         doc.setPasses(o.passes);
 
-    for (const auto& s : o.settings)
+    const bool jobFile = DrawingFile::kindOf(o.input) == DrawingFile::Kind::Kcf;
+    CliMaterial::setBase(doc, model, o.mediaWidth, o.mediaHeight, jobFile);
+    bool heightSet = o.materialHeight > 0 || o.mediaHeight > 0 || jobFile;
+    for (const auto& s : o.settings) {
         if (!applySetting(doc, s.first, s.second, error))
             return false;
+        heightSet = heightSet || s.first == QLatin1String("MaterialSize.Height");
+    }
+    if (o.materialWidth > 0) {
+        doc.setMaterialWidth(o.materialWidth);
+        doc.setMaterialHeight(o.materialHeight);
+    }
+    if (!heightSet)
+        CliMaterial::holdJob(doc, model);
+    const QString refusal = JobFit::refusal(doc, model, o.allowClipping);
+    if (!refusal.isEmpty())
+        return fail(error, Cli::tr("%1: %2").arg(QFileInfo(o.input).fileName(), refusal));
 
     // The saved job's switch ticks the box; the option ticks it as well.
     doc.setBladeInitialisation(o.bladeInit || doc.bladeInitializing());

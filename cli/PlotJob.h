@@ -32,7 +32,14 @@ struct Options {
     bool bladeInit = false;
     bool usePlotterSettings = false;
     QList<QPair<QString, QString>> settings; // --set Element.Attribute=VALUE, in order
+    int materialWidth = 0;  // --material-size WxH in mm; 0: not given
+    int materialHeight = 0;
+    // The loaded medium of the plotter the job goes to (send); 0: none.
+    int mediaWidth = 0;
+    int mediaHeight = 0;
+    bool allowClipping = false; // --allow-clipping: cut what fits, clamp the rest
     bool progress = false;
+    bool exchange = false; // --exchange: an SVG is the host plug-in's exchange file
     bool help = false;
 };
 
@@ -43,6 +50,10 @@ bool parse(const QStringList& args, bool allowOutput, Options& options, QString*
 QString usage(const QString& command, bool allowOutput);
 
 // Loads the input and applies presets, job parameters and settings. The
+// material is, in this order of precedence: --material-size; --set
+// MaterialSize.*; the plotter's loaded medium (send); a job file's own
+// size; for a drawing, the model's widest cut and a length that holds the
+// job. A job that does not fit (JobFit) fails unless allowClipping. The
 // presets file is the user's, or the shipped default beside the executable.
 // `owner` keeps objects the options create (a blade with a given offset).
 // deviceControl: whether the chosen plotter model takes the ESC strings.

@@ -214,7 +214,11 @@ int cliSendWith(const QStringList& arguments, CliIo& io, const SendConsole& cons
     }
     // The connected model's ranges apply unless another model was named.
     if (options.plotter.isEmpty())
-        options.plotter = plotter->name();
+        options.plotter = plotter->plotterTemplate() ? plotter->plotterTemplate()->Name
+                                                     : plotter->name();
+    // The job is laid out on the medium the plotter has loaded.
+    options.mediaWidth = plotter->mediaWidth();
+    options.mediaHeight = plotter->mediaHeight();
 
     QObject owner; // outlives the document, which points at its presets
     Document doc;

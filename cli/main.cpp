@@ -12,16 +12,32 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+// The offscreen platform asks for the runtime folder, which a root shell or
+// a build machine does not have; the tool writes nothing there, so the
+// complaint would only clutter its output.
+QtMessageHandler& startupHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+void quietStartup(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        startupHandler()(type, context, message);
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
-    // fcm draws its thumbnail with the window's preview, which needs the
-    // GUI application; the offscreen platform spares it a display.
-    const bool gui = argc > 1 && qstrcmp(argv[1], "fcm") == 0;
-    if (gui && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // A GUI application without a display: the installed fonts turn SVG
+    // text into outlines, and fcm draws its thumbnail with the window's
+    // preview.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    const std::unique_ptr<QCoreApplication> app = gui
-        ? std::make_unique<QApplication>(argc, argv)
-        : std::make_unique<QCoreApplication>(argc, argv);
+    startupHandler() = qInstallMessageHandler(quietStartup);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(startupHandler());
     QCoreApplication::setApplicationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationName(QStringLiteral("Kerfcraft"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("kerfcraft.org"));

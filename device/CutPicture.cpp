@@ -108,11 +108,22 @@ QImage render(const QByteArray& stream, double pixelsPerMm, int margin, int maxS
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(Qt::black, 0));
+    // Seen from the front of the plotter: the origin edge (x = 0) on the
+    // right, the front edge (y = 0) at the bottom, the feed going up.
     const auto toPixel = [&](const QPointF& mm) {
-        return QPointF(margin + (mm.x() - minX) * scale, margin + (mm.y() - minY) * scale);
+        return QPointF(margin + (maxX - mm.x()) * scale, margin + (maxY - mm.y()) * scale);
     };
     for (const QLineF& l : lines)
         painter.drawLine(QLineF(toPixel(l.p1()), toPixel(l.p2())));
+    if (margin >= 16) {
+        // The feed direction, as an arrow in the left margin.
+        painter.setPen(QPen(Qt::blue, 0));
+        const double x = margin * 0.5;
+        const double bottom = height - margin, top = std::max(double(margin), bottom - 40.0);
+        painter.drawLine(QLineF(x, bottom, x, top));
+        painter.drawLine(QLineF(x, top, x - 4, top + 6));
+        painter.drawLine(QLineF(x, top, x + 4, top + 6));
+    }
     painter.end();
     return image;
 }

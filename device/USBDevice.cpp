@@ -40,33 +40,23 @@ void USBDevice::inform(const QString& text)
     m_messages.show(UserMessages::Icon::Information, QString(), text, UserMessages::Ok);
 }
 
-void USBDevice::offerDriver(int error)
+void USBDevice::offerDriver()
 {
-    // On Linux the "driver" libusb needs is the permission to open the
-    // device node, which a udev rule grants.
-    const bool noPermission = error == UsbError::Access;
-    const QString cause = noPermission
-        ? tr("Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den "
-             "Plotter fehlt.")
-        : tr("Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht "
-             "installiert ist.");
-    const QString remedy =
-        tr("Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des "
-           "Herstellers 0x0F0B.\nDatei: %1\nInhalt: %2")
-            .arg(udevRuleFile(), udevRule());
     if (!m_installer) {
-        inform(cause + QStringLiteral("\n\n") + remedy + QStringLiteral("\n\n")
-               + tr("Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu "
-                    "(udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder "
-                    "ein."));
+        // The command-line tool: one line saying how to get access.
+        inform(tr("Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' > %2 && udevadm "
+                  "control --reload-rules && udevadm trigger")
+                   .arg(udevRule(), udevRuleFile()));
         return;
     }
-    const QString question = noPermission
-        ? tr("Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.")
-        : tr("Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.");
+    // On Linux the missing "driver" is the permission to open the device
+    // node, which the installer's udev rule grants; the user gets the same
+    // question for both.
     const UserMessages::Button answer = m_messages.show(
         UserMessages::Icon::Question, QString(),
-        cause + QStringLiteral("\n\n") + remedy + QStringLiteral("\n\n") + question,
+        tr("Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht "
+           "installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart "
+           "von Kerfcraft."),
         UserMessages::Buttons(UserMessages::Yes) | UserMessages::No, UserMessages::No);
     if (answer == UserMessages::Yes)
         m_installer->installDriver(m_vendorId, m_productId);
@@ -79,7 +69,7 @@ bool USBDevice::open()
     std::unique_ptr<UsbHandle> handle;
     int r = m_device ? m_device->open(handle) : int(UsbError::NoDevice);
     if (r == UsbError::NotSupported || r == UsbError::Access) {
-        offerDriver(r);
+        offerDriver();
         return false;
     }
     if (r != 0 || !handle) {

@@ -52,7 +52,7 @@ public:
     static QString udevRule();
 
 private:
-    void offerDriver(int error);
+    void offerDriver();
     void inform(const QString& text);
 
     std::shared_ptr<UsbBackend> m_backend;

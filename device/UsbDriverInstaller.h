@@ -8,6 +8,8 @@ class UsbDriverInstaller
 {
 public:
     virtual ~UsbDriverInstaller() = default;
+    // Installs for this device and restarts the program with the same
+    // arguments; returns only when that failed (the user has been told).
     virtual void installDriver(int vendorId, int productId) = 0;
     // Undoes the installation for every plotter of the vendor (the about
     // dialog asks the user first). The plotter must then be plugged in

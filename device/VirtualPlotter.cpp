@@ -143,7 +143,11 @@ bool VirtualPlotter::writeOutput() const
     }
     if (path.isEmpty())
         return true;
-    const QByteArray bytes = received();
+    QByteArray bytes;
+    {
+        QMutexLocker lock(&m_mutex);
+        bytes = m_lastJob;
+    }
     bool ok = true;
     QString picturePath = path;
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
@@ -156,7 +160,26 @@ bool VirtualPlotter::writeOutput() const
 
 void VirtualPlotter::bytesReceived(const QByteArray& bytes) { scan(bytes); }
 
-void VirtualPlotter::handleClosed() { writeOutput(); }
+// Every open … close of the host is a session (the bytes since open); one that cut (a pen-down
+// move) is the job the output shows. Queries and settings in between leave
+// the last job's output as it is.
+int VirtualPlotter::open(std::unique_ptr<UsbHandle>& handle)
+{
+    QMutexLocker lock(&m_mutex);
+    const int rc = SimulatedUsbDevice::open(handle);
+    m_sessionStart = receivedCount();
+    return rc;
+}
+
+void VirtualPlotter::handleClosed()
+{
+    const QByteArray all = received();
+    const QByteArray session = all.mid(int(std::min<qint64>(m_sessionStart, all.size())));
+    if (!session.contains("PD"))
+        return;
+    m_lastJob = session;
+    writeOutput();
+}
 
 void VirtualPlotter::answer(Question question)
 {

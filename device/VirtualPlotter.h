@@ -59,8 +59,12 @@ public:
     // "path": the bytes go to path and the picture to path + ".png"; a path
     // ending in ".png" gets the picture alone. Empty: nothing is written.
     void setOutputPath(const QString& path);
-    // Writes the output now; false when a file could not be written.
+    // Writes the last job (the bytes of the last open … close that cut
+    // something) now; false when a file could not be written. Closing
+    // after a job writes it by itself.
     bool writeOutput() const;
+
+    int open(std::unique_ptr<UsbHandle>& handle) override;
 
 protected:
     void bytesReceived(const QByteArray& bytes) override;
@@ -77,4 +81,6 @@ private:
     int m_answered = 0;
     QByteArray m_tail;  // start of a command split between two writes
     QString m_outputPath;
+    qint64 m_sessionStart = 0; // received() offset of the current open
+    QByteArray m_lastJob;
 };

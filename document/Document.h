@@ -92,6 +92,9 @@ public:
     // The plain sampling of every segment, kept as the reference the fast
     // refineExtentByCurves() is tested against.
     void refineExtentByCurvesPlain(double& left, double& top, double& right, double& bottom) const;
+    // The lower bounds alone, as refineExtentByCurves() moves them (each
+    // bound moves independently of the others).
+    void refineLowerExtentByCurves(double& left, double& top) const;
     // drawingWidth/Height from the extent, less the mark thickness when marks
     // were found; natural and job size rounded up to whole mm, scales 100 %.
     void updateDrawingExtent();
@@ -100,6 +103,12 @@ public:
     // emit once when they are done.
     void setDrawingSize(double width, double height);
     int nodeCount() const;
+    // Takes over the drawing another document has read (its tree, extent,
+    // sizes and registration marks, and the layout defaults the import
+    // set), as if it had been read here; `from` is left without a drawing.
+    // Lets a drawing be read on a worker thread into a document of its own
+    // (moved to this document's thread before the call). Emits DataChanged().
+    void adoptDrawing(Document& from);
     // Layout defaults of a freshly imported drawing: copies at the same
     // distance, 5 mm from the right and bottom edges, registration marks
     // used when found. Written straight into the fields, so the setters'
@@ -213,89 +222,89 @@ public:
     // Assigns every field as given; emits DataChanged() once when any changed.
     void setJobSettings(const JobSettings& s);
     // MaterialSize
-    int materialWidth() const { return m_materialWidth; }   // mm across
+    int materialWidth() const { return m_s.materialWidth; }   // mm across
     void setMaterialWidth(int v);
-    int materialHeight() const { return m_materialHeight; } // mm along (feed)
+    int materialHeight() const { return m_s.materialHeight; } // mm along (feed)
     void setMaterialHeight(int v);
-    QUuid materialUid() const { return m_materialUid; }
+    QUuid materialUid() const { return m_s.materialUid; }
     void setMaterialUid(const QUuid& v);
     // JobSize, in the drawing's own orientation
-    int jobWidth() const { return m_jobWidth; }
+    int jobWidth() const { return m_s.jobWidth; }
     void setJobWidth(int w);
-    int jobHeight() const { return m_jobHeight; }
+    int jobHeight() const { return m_s.jobHeight; }
     void setJobHeight(int h);
     double widthScale() const { return m_widthScale; }   // percent
     void setWidthScale(double p);
     double heightScale() const { return m_heightScale; } // percent
     void setHeightScale(double p);
-    bool fitToMaterialSize() const { return m_fitToMaterialSize; }
+    bool fitToMaterialSize() const { return m_s.fitToMaterialSize; }
     void setFitToMaterialSize(bool v);
-    bool proportional() const { return m_proportional; }
+    bool proportional() const { return m_s.proportional; }
     void setProportional(bool v);
     // Position
-    int right() const { return m_right; }
+    int right() const { return m_s.right; }
     void setRight(int v);
-    int bottom() const { return m_bottom; }
+    int bottom() const { return m_s.bottom; }
     void setBottom(int v);
-    Location location() const { return m_location; }
+    Location location() const { return m_s.location; }
     void setLocation(Location v);
-    Rotation rotation() const { return m_rotation; }
+    Rotation rotation() const { return m_s.rotation; }
     void setRotation(Rotation v);
-    bool mirrored() const { return m_mirrored; }
+    bool mirrored() const { return m_s.mirrored; }
     void setMirrored(bool v);
     // Copies
-    int copiesCount() const { return m_copiesCount; }
+    int copiesCount() const { return m_s.copiesCount; }
     void setCopiesCount(int v);
-    int copiesHorz() const { return m_copiesHorz; }
+    int copiesHorz() const { return m_s.copiesHorz; }
     void setCopiesHorz(int v);
-    int copiesVert() const { return m_copiesVert; }
+    int copiesVert() const { return m_s.copiesVert; }
     void setCopiesVert(int v);
-    int horzDistance() const { return m_horzDistance; }
+    int horzDistance() const { return m_s.horzDistance; }
     void setHorzDistance(int v);
-    int vertDistance() const { return m_vertDistance; }
+    int vertDistance() const { return m_s.vertDistance; }
     void setVertDistance(int v);
-    bool autoPlacement() const { return m_autoPlacement; }
+    bool autoPlacement() const { return m_s.autoPlacement; }
     void setAutoPlacement(bool v);
-    bool sameDistance() const { return m_sameDistance; }
+    bool sameDistance() const { return m_s.sameDistance; }
     void setSameDistance(bool v);
     // GridOvercutQuality
-    bool grid() const { return m_grid; }
+    bool grid() const { return m_s.grid; }
     void setGrid(bool v);
-    bool overcut() const { return m_overcut; }
+    bool overcut() const { return m_s.overcut; }
     void setOvercut(bool v);
-    int gridDistance() const { return m_gridDistance; }
+    int gridDistance() const { return m_s.gridDistance; }
     void setGridDistance(int v);
-    int overcutAngle() const { return m_overcutAngle; }   // degrees
+    int overcutAngle() const { return m_s.overcutAngle; }   // degrees
     void setOvercutAngle(int v);
-    double overcutDistance() const { return m_overcutDistance; } // mm
+    double overcutDistance() const { return m_s.overcutDistance; } // mm
     void setOvercutDistance(double v);
-    int quality() const { return m_quality; } // 0 high quality, else production
+    int quality() const { return m_s.quality; } // 0 high quality, else production
     void setQuality(int v);
     // FinalHeadPosition
-    Homeposition homeposition() const { return m_homeposition; }
+    Homeposition homeposition() const { return m_s.homeposition; }
     void setHomeposition(Homeposition v);
-    int extraspace() const { return m_extraspace; }
+    int extraspace() const { return m_s.extraspace; }
     void setExtraspace(int v);
     // ObjectSelection
-    int selection() const { return m_selection; } // Selection value; others cut nothing
+    int selection() const { return m_s.selection; } // Selection value; others cut nothing
     void setSelection(int v);
-    bool segmentation() const { return m_segmentation; }
+    bool segmentation() const { return m_s.segmentation; }
     void setSegmentation(bool v);
-    int segmentHeight() const { return m_segmentHeight; }
+    int segmentHeight() const { return m_s.segmentHeight; }
     void setSegmentHeight(int v);
-    bool stopBetweenLayers() const { return m_stopBetweenLayers; }
+    bool stopBetweenLayers() const { return m_s.stopBetweenLayers; }
     void setStopBetweenLayers(bool v);
-    bool differentCuttingParameter() const { return m_differentCuttingParameter; }
+    bool differentCuttingParameter() const { return m_s.differentCuttingParameter; }
     void setDifferentCuttingParameter(bool v);
     // ObjectSelection2
-    int selection2() const { return m_selection2; }
+    int selection2() const { return m_s.selection2; }
     void setSelection2(int v);
-    bool usePassermarks() const { return m_usePassermarks; }
+    bool usePassermarks() const { return m_s.usePassermarks; }
     void setUsePassermarks(bool v);
-    bool startJobImmediatly() const { return m_startJobImmediatly; }
+    bool startJobImmediatly() const { return m_s.startJobImmediatly; }
     void setStartJobImmediatly(bool v);
     // AdvancedFunctions
-    bool bladeInitializing() const { return m_bladeInitializing; }
+    bool bladeInitializing() const { return m_s.bladeInitializing; }
     void setBladeInitializing(bool v);
 
 signals:
@@ -337,29 +346,8 @@ private:
 
     int m_speed = 0, m_pressure = 0, m_passes = 1, m_patternLength = 0;
 
-    int m_materialWidth = 100, m_materialHeight = 200;
-    QUuid m_materialUid;
-    int m_jobWidth = 0, m_jobHeight = 0;
+    // The saved fields; savedRight/Bottom and the scales are layout state.
+    JobSettings m_s;
+    int m_savedRight = 0, m_savedBottom = 0;
     double m_widthScale = 100.0, m_heightScale = 100.0;
-    bool m_fitToMaterialSize = false, m_proportional = true;
-    int m_right = 0, m_bottom = 0, m_savedRight = 0, m_savedBottom = 0;
-    Location m_location = Manually;
-    Rotation m_rotation = NoRotation;
-    bool m_mirrored = false;
-    int m_copiesCount = 1, m_copiesHorz = 1, m_copiesVert = 1;
-    int m_horzDistance = 0, m_vertDistance = 0;
-    bool m_autoPlacement = false, m_sameDistance = true;
-    bool m_grid = false, m_overcut = false;
-    int m_gridDistance = 0, m_overcutAngle = 130;
-    double m_overcutDistance = 0.0;
-    int m_quality = 0;
-    Homeposition m_homeposition = Startposition;
-    int m_extraspace = 0;
-    int m_selection = LayerSelection;
-    bool m_segmentation = false;
-    int m_segmentHeight = 500;
-    bool m_stopBetweenLayers = false, m_differentCuttingParameter = false;
-    int m_selection2 = AllObjects;
-    bool m_usePassermarks = false, m_startJobImmediatly = false;
-    bool m_bladeInitializing = false;
 };

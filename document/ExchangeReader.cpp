@@ -327,8 +327,7 @@ void finishPaths(Document& doc, bool handleShift)
 void moveToOrigin(Document& doc)
 {
     double x0 = doc.minX(), y0 = doc.minY();
-    double right = 0, bottom = 0; // only the lower bounds are of interest
-    doc.refineExtentByCurves(x0, y0, right, bottom);
+    doc.refineLowerExtentByCurves(x0, y0);
     if (doc.marksFound()) {
         // The origin sits on the middle of the marks' line.
         const float half = float(doc.passerThickness()) / 2.0f;

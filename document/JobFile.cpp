@@ -1,14 +1,18 @@
 #include "document/JobFile.h"
 
 #include "platform/Logger.h"
+#include "platform/UserMessages.h"
 #include "document/Document.h"
+#include "document/JobSettingsTable.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
 #include "document/XmlElementReader.h"
 #include "document/XmlTreeWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QSignalBlocker>
@@ -17,30 +21,7 @@
 
 namespace {
 
-// Enum names as the file holds them, indexed by the in-memory value.
-const char* const LocationNames[] = {"Manually", "BottomRight", "BottomLeft", "HorizontalCentered"};
-const char* const RotationNames[] = {"NoRotation", "Right90", "Left90", "HalfRotation"};
-const char* const HomepositionNames[] = {"Startposition", "BehindTheJob", "LeftBesideTheJob"};
-
-template <int N>
-QString nameOf(const char* const (&names)[N], int value)
-{
-    return value >= 0 && value < N ? QString::fromLatin1(names[value]) : QString();
-}
-
-QString selectionName(int v)
-{
-    return v == Document::LayerSelection ? QStringLiteral("LayerSelection")
-        : v == Document::ColorSelection  ? QStringLiteral("ColorSelection")
-                                         : QString();
-}
-
-QString selection2Name(int v)
-{
-    return v == Document::AllObjects ? QStringLiteral("AllObjects")
-        : v == Document::AISelectedObjects ? QStringLiteral("AISelectedObjects")
-                                           : QString();
-}
+using JobSettingsTable::Row;
 
 // ---------------------------------------------------------------------------
 // Writing
@@ -48,60 +29,35 @@ QString selection2Name(int v)
 void writeSettings(XmlTreeWriter& w, const Document::JobSettings& s)
 {
     w.startElement("Settings");
-    w.startElement("MaterialSize");
-    w.attribute("Width", s.materialWidth);
-    w.attribute("Height", s.materialHeight);
-    w.attribute("MaterialUId", s.materialUid.toString());
-    w.endElement();
-    w.startElement("JobSize");
-    w.attribute("Width", s.jobWidth);
-    w.attribute("Height", s.jobHeight);
-    w.attribute("FitToMaterialsize", s.fitToMaterialSize);
-    w.attribute("Proportional", s.proportional);
-    w.endElement();
-    w.startElement("Position");
-    w.attribute("Right", s.right);
-    w.attribute("Bottom", s.bottom);
-    w.attribute("Location", nameOf(LocationNames, s.location));
-    w.attribute("Rotation", nameOf(RotationNames, s.rotation));
-    w.attribute("Mirrored", s.mirrored);
-    w.endElement();
-    w.startElement("Copies");
-    w.attribute("Count", s.copiesCount);
-    w.attribute("Horz", s.copiesHorz);
-    w.attribute("Vert", s.copiesVert);
-    w.attribute("HorzDistance", s.horzDistance);
-    w.attribute("VertDistance", s.vertDistance);
-    w.attribute("AutoPlacement", s.autoPlacement);
-    w.attribute("SameDistance", s.sameDistance);
-    w.endElement();
-    w.startElement("GridOvercutQuality");
-    w.attribute("Grid", s.grid);
-    w.attribute("Overcut", s.overcut);
-    w.attribute("GridDistance", s.gridDistance);
-    w.attribute("OvercutAngle", s.overcutAngle);
-    w.attribute("OvercutDistance", s.overcutDistance);
-    w.attribute("Quality", s.quality);
-    w.endElement();
-    w.startElement("FinalHeadPosition");
-    w.attribute("Homeposition", nameOf(HomepositionNames, s.homeposition));
-    w.attribute("Extraspace", s.extraspace);
-    w.endElement();
-    w.startElement("ObjectSelection");
-    w.attribute("Selection", selectionName(s.selection));
-    w.attribute("Segmentation", s.segmentation);
-    w.attribute("SegmentHeight", s.segmentHeight);
-    w.attribute("StopBetweenLayers", s.stopBetweenLayers);
-    w.attribute("DifferentCuttingParameter", s.differentCuttingParameter);
-    w.endElement();
-    w.startElement("ObjectSelection2");
-    w.attribute("Selection", selection2Name(s.selection2));
-    w.attribute("UsePassermarks", s.usePassermarks);
-    w.attribute("StartJobImmediatly", s.startJobImmediatly);
-    w.endElement();
-    w.startElement("AdvancedFunctions");
-    w.attribute("BladeInitializing", s.bladeInitializing);
-    w.endElement();
+    const char* open = nullptr;
+    for (const Row& r : JobSettingsTable::rows()) {
+        if (!open || qstrcmp(open, r.element) != 0) {
+            if (open)
+                w.endElement();
+            w.startElement(r.element);
+            open = r.element;
+        }
+        const QVariant v = r.get(s);
+        switch (r.type) {
+        case Row::Int:
+            w.attribute(r.attribute, v.toInt());
+            break;
+        case Row::Bool:
+            w.attribute(r.attribute, v.toBool());
+            break;
+        case Row::Double:
+            w.attribute(r.attribute, v.toDouble());
+            break;
+        case Row::Uuid:
+            w.attribute(r.attribute, v.toUuid().toString());
+            break;
+        case Row::Enum:
+            w.attribute(r.attribute, r.nameOf(v.toInt()));
+            break;
+        }
+    }
+    if (open)
+        w.endElement();
     w.endElement();
 }
 
@@ -272,19 +228,6 @@ private:
         const int i = index(name);
         return i < 0 ? QUuid::createUuid() : QUuid::fromString(m_x.attributeText(i));
     }
-    // A name that is not in the list leaves the value unchanged; a missing
-    // attribute reads as the first name.
-    template <class E, int N>
-    void enumValue(const char* name, const char* const (&names)[N], E& value) const
-    {
-        const QString t = text(name, QString::fromLatin1(names[0]));
-        for (int i = 0; i < N; ++i)
-            if (t == QLatin1String(names[i])) {
-                value = E(i);
-                return;
-            }
-    }
-
     bool readRootChild()
     {
         if (m_x.nameIs(QLatin1String("Configuration"))) {
@@ -316,58 +259,30 @@ private:
 
     bool readSetting()
     {
-        const auto is = [this](const char* n) { return m_x.nameIs(QLatin1String(n)); };
-        if (is("MaterialSize")) {
-            m_s.materialWidth = integer("Width");
-            m_s.materialHeight = integer("Height");
-            m_s.materialUid = uuid("MaterialUId");
-        } else if (is("JobSize")) {
-            m_s.jobWidth = integer("Width");
-            m_s.jobHeight = integer("Height");
-            m_s.fitToMaterialSize = flag("FitToMaterialsize");
-            m_s.proportional = flag("Proportional");
-        } else if (is("Position")) {
-            m_s.right = integer("Right");
-            m_s.bottom = integer("Bottom");
-            enumValue("Location", LocationNames, m_s.location);
-            enumValue("Rotation", RotationNames, m_s.rotation);
-            m_s.mirrored = flag("Mirrored");
-        } else if (is("Copies")) {
-            m_s.copiesCount = integer("Count");
-            m_s.copiesHorz = integer("Horz");
-            m_s.copiesVert = integer("Vert");
-            m_s.horzDistance = integer("HorzDistance");
-            m_s.vertDistance = integer("VertDistance");
-            m_s.autoPlacement = flag("AutoPlacement");
-            m_s.sameDistance = flag("SameDistance");
-        } else if (is("GridOvercutQuality")) {
-            m_s.grid = flag("Grid");
-            m_s.overcut = flag("Overcut");
-            m_s.gridDistance = integer("GridDistance");
-            m_s.overcutAngle = integer("OvercutAngle");
-            m_s.overcutDistance = number("OvercutDistance");
-            m_s.quality = integer("Quality");
-        } else if (is("FinalHeadPosition")) {
-            enumValue("Homeposition", HomepositionNames, m_s.homeposition);
-            m_s.extraspace = integer("Extraspace");
-        } else if (is("ObjectSelection")) {
-            m_s.selection = text("Selection", QStringLiteral("LayerSelection"))
-                    == QLatin1String("LayerSelection")
-                ? Document::LayerSelection
-                : Document::ColorSelection;
-            m_s.segmentation = flag("Segmentation");
-            m_s.segmentHeight = integer("SegmentHeight");
-            m_s.stopBetweenLayers = flag("StopBetweenLayers");
-            m_s.differentCuttingParameter = flag("DifferentCuttingParameter");
-        } else if (is("ObjectSelection2")) {
-            m_s.selection2 = text("Selection", QStringLiteral("AllObjects"))
-                    == QLatin1String("AllObjects")
-                ? Document::AllObjects
-                : Document::AISelectedObjects;
-            m_s.usePassermarks = flag("UsePassermarks");
-            m_s.startJobImmediatly = flag("StartJobImmediatly");
-        } else if (is("AdvancedFunctions")) {
-            m_s.bladeInitializing = flag("BladeInitializing");
+        for (const Row& r : JobSettingsTable::rows()) {
+            if (!m_x.nameIs(QLatin1String(r.element)))
+                continue;
+            switch (r.type) {
+            case Row::Int:
+                r.set(m_s, integer(r.attribute));
+                break;
+            case Row::Bool:
+                r.set(m_s, flag(r.attribute));
+                break;
+            case Row::Double:
+                r.set(m_s, number(r.attribute));
+                break;
+            case Row::Uuid:
+                r.set(m_s, uuid(r.attribute));
+                break;
+            case Row::Enum: {
+                // A missing attribute reads as the first name.
+                int v = 0;
+                if (r.valueOf(text(r.attribute, QLatin1String(r.names[0].name)), v))
+                    r.set(m_s, v);
+                break;
+            }
+            }
         }
         return skip();
     }
@@ -518,12 +433,17 @@ bool JobFile::save(const Document& doc, const QString& path)
     return true;
 }
 
-bool JobFile::load(Document& doc, const QString& path)
+bool JobFile::load(Document& doc, const QString& path, UserMessages* messages, QString* reason)
 {
+    auto because = [reason](const char* text) {
+        if (reason)
+            *reason = QCoreApplication::translate("JobFile", text);
+        return false;
+    };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         Logger::debug(QStringLiteral("JobFile: cannot open %1").arg(path));
-        return false;
+        return because(QT_TRANSLATE_NOOP("JobFile", "Die Datei kann nicht geöffnet werden."));
     }
     // Mapped where possible: a large job file is read in place.
     QByteArray bytes;
@@ -560,14 +480,29 @@ bool JobFile::load(Document& doc, const QString& path)
     case Outcome::Malformed:
     case Outcome::Unsupported:
         Logger::debug(QStringLiteral("JobFile: %1 is not well-formed XML").arg(path));
-        return false;
+        return because(QT_TRANSLATE_NOOP("JobFile", "Der Inhalt ist kein wohlgeformtes XML."));
     case Outcome::OtherRoot:
         Logger::debug(QStringLiteral("JobFile: %1 has no KerfcraftData root").arg(path));
         doc.updateDrawingExtent();
         doc.notifyChanged();
-        return false;
+        return because(QT_TRANSLATE_NOOP("JobFile", "Das Wurzelelement ist nicht \"KerfcraftData\"."));
     case Outcome::JobFile:
         break;
+    }
+
+    // A value no control of the window could set is held to the control's
+    // range: layout and generation then never meet absurd sizes or counts.
+    // The job size is not: it follows the drawing's extent once loaded.
+    const QStringList held = JobSettingsTable::clampToRanges(
+        settings, {QStringLiteral("JobSize.Width"), QStringLiteral("JobSize.Height")});
+    if (!held.isEmpty()) {
+        Logger::debug(QStringLiteral("JobFile: %1 held to range: %2").arg(path, held.join(QLatin1String(", "))));
+        if (messages)
+            messages->warning(QCoreApplication::translate("JobFile", "Auftragsdatei"),
+                              QCoreApplication::translate("JobFile",
+                                                          "In der Auftragsdatei %1 lagen Einstellungen außerhalb "
+                                                          "des erlaubten Bereichs. Sie wurden angepasst:\n%2")
+                                  .arg(QFileInfo(path).fileName(), held.join(QLatin1Char('\n'))));
     }
 
     adoptDrawing(staging, doc);

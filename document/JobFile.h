@@ -3,6 +3,7 @@
 #include <QString>
 
 class Document;
+class UserMessages;
 
 // The job file ("*.kcf"): the job settings and the whole drawing as XML
 // under the root "KerfcraftData".
@@ -23,6 +24,10 @@ public:
     // A file that cannot be opened or is not well-formed XML leaves doc
     // untouched; a well-formed file with another root element leaves the
     // drawing and settings as they are but still updates the extent. Both
-    // return false.
-    static bool load(Document& doc, const QString& path);
+    // return false. Settings beyond the range the window's controls allow
+    // are held to it, with one warning through messages (when given). On
+    // failure *reason (when given) says in German what the file lacks:
+    // readable, well-formed XML, or the root "KerfcraftData".
+    static bool load(Document& doc, const QString& path, UserMessages* messages = nullptr,
+                     QString* reason = nullptr);
 };

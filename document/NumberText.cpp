@@ -100,10 +100,10 @@ int toInt(const QChar* text, int length)
 
 namespace {
 
-// True when rounding the value to 17 significant digits may meet an exact
+// True when rounding the value to 16 significant digits may meet an exact
 // half: there the toolkit rounds up and to_chars rounds to even. A value
 // m·2^-k (m odd, k > 0) has exactly k decimal places, the last one a 5, so
-// it is a tie only with exactly 18 significant digits; the decimal exponent
+// it is a tie only with exactly 17 significant digits; the decimal exponent
 // from log10 may be one off, hence the margin. Integers below 2^53 have at
 // most 16 digits and never round.
 bool mayBeTie(double value)
@@ -122,12 +122,12 @@ bool mayBeTie(double value)
     if (exp2 >= 0)
         return false;
     const int significant = int(std::floor(std::log10(a))) + 1 - exp2;
-    return significant >= 17 && significant <= 19;
+    return significant >= 16 && significant <= 18;
 }
 
 int formatWithToolkit(double value, char* out)
 {
-    const QByteArray s = QString::number(value, 'g', 17).toLatin1();
+    const QByteArray s = QString::number(value, 'g', 16).toLatin1();
     std::memcpy(out, s.constData(), size_t(s.size()));
     return s.size();
 }
@@ -142,10 +142,10 @@ int formatDouble(double value, char* out)
     }
     if (!std::isfinite(value) || mayBeTie(value))
         return formatWithToolkit(value, out);
-    // Same digits and layout as QString::number(v, 'g', 17) away from ties:
-    // exponent form below 1e-4 and from 1e17, at least two exponent digits,
+    // Same digits and layout as QString::number(v, 'g', 16) away from ties:
+    // exponent form below 1e-4 and from 1e16, at least two exponent digits,
     // trailing zeros dropped.
-    const auto r = std::to_chars(out, out + MaxDoubleLength, value, std::chars_format::general, 17);
+    const auto r = std::to_chars(out, out + MaxDoubleLength, value, std::chars_format::general, 16);
     return int(r.ptr - out);
 }
 

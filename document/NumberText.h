@@ -18,9 +18,11 @@ int toInt(const QChar* text, int length);
 
 // Longest text formatDouble() writes, without a terminating zero.
 constexpr int MaxDoubleLength = 32;
-// Writes QString::number(value, 'g', 17) (the job file's double form: up to
-// 17 significant digits, shortest of fixed and exponent notation, "0" for
-// -0.0) as ASCII and returns the length.
+// Writes QString::number(value, 'g', 16) (the job file's double form: up to
+// 16 significant digits, so 0.1 reads "0.1", not "0.10000000000000001";
+// shortest of fixed and exponent notation, "0" for -0.0) as ASCII and
+// returns the length. Read back, it differs from value at most in the
+// 17th significant digit.
 int formatDouble(double value, char* out);
 // Writes QString::number(value) as ASCII and returns the length (≤ 11).
 int formatInt(int value, char* out);

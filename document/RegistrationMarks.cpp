@@ -141,7 +141,7 @@ void Document::ReadAdobeIllustratorPasserMarks()
     m_passerYDistance = -m_passerYDistance;
     m_passerYOffset = -m_passerYOffset;
     if (!m_marksFound)
-        m_usePassermarks = false;
+        m_s.usePassermarks = false;
 
     // A colour counts as a mark colour only while no artwork uses it.
     for (const KCLayer* layer : qAsConst(m_layers))

@@ -260,7 +260,11 @@ XmlElementReader::Token FastXmlElementReader::readProlog()
         if (!readAttributeValue(value) || !value.plain)
             return fail();
         const QByteArray n(name.begin, name.length);
-        const QByteArray v = QByteArray(value.value.begin, value.value.length).toLower();
+        // Only the encoding name is case-insensitive; "YES" is not a
+        // standalone value, as the toolkit's reader also holds.
+        QByteArray v(value.value.begin, value.value.length);
+        if (n == "encoding")
+            v = v.toLower();
         int at = 0;
         while (at < 3 && n != names[at])
             ++at;

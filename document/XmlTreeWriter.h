@@ -10,8 +10,8 @@ class QIODevice;
 // QDomDocument::toString(1) gives it, but streaming and fast enough for
 // millions of elements: one blank of indentation per level, attributes in
 // the order written, empty elements as "<X/>", attribute values escaped as
-// the DOM escapes them. Numbers take the DOM's forms as well (doubles with
-// up to 17 significant digits).
+// the DOM escapes them. Integers take the DOM's form; doubles are written
+// with up to 16 significant digits (NumberText::formatDouble).
 class XmlTreeWriter
 {
 public:

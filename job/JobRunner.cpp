@@ -4,11 +4,13 @@
 #include "job/WorkerDocument.h"
 #include "job/WorkerPlotter.h"
 #include "plot/Commands.h"
+#include "plot/PlotDataGenerator.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 JobRunner::JobRunner(Document& doc, Plotter* plotter, Clock& clock, QObject* parent)
-    : QObject(parent),
+    : QObject(parent), m_doc(doc),
       m_documentWorker(std::make_unique<WorkerDocument>(m_pipe, doc, clock)),
       m_plotterWorker(std::make_unique<WorkerPlotter>(m_pipe, plotter, clock))
 {
@@ -79,6 +81,12 @@ void JobRunner::start()
     if (m_started)
         return;
     m_started = true;
+    if (PlotDataGenerator::volume(m_doc).nodes <= 0) {
+        m_refusal = tr("Die Zeichnung enthält nichts zu schneiden; es wurde nichts gesendet.");
+        m_plotterFinished = true;
+        QTimer::singleShot(0, this, &JobRunner::finished);
+        return;
+    }
     m_documentThread.start();
     m_plotterThread.start();
 }

@@ -39,8 +39,11 @@ public:
     void setLastCutPath(const QString& path);
     void setDiagnostics(bool on);
 
-    // Starts both threads; later calls do nothing.
+    // Starts both threads; later calls do nothing. A job with nothing to
+    // cut is refused instead: no thread starts, nothing reaches the plotter,
+    // refusal() says why and finished() follows from the event loop.
     void start();
+    QString refusal() const { return m_refusal; }
     bool isStarted() const { return m_started; }
     // Started and the plotter worker has not finished yet.
     bool isRunning() const { return m_started && !m_plotterFinished; }
@@ -77,6 +80,7 @@ private:
     void join(QThread& thread, const Worker& worker);
     void advance(double pos);
 
+    Document& m_doc;
     Pipe m_pipe;
     QThread m_documentThread;
     QThread m_plotterThread;
@@ -85,4 +89,5 @@ private:
     bool m_started = false;
     bool m_plotterFinished = false;
     double m_progress = -1;
+    QString m_refusal;
 };

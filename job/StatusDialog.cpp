@@ -57,7 +57,16 @@ void StatusDialog::onTimerTimeout()
 
 void StatusDialog::onWorkerDocumentFinished() {}
 
-void StatusDialog::onWorkerPlotterFinished() { m_closeTimer.start(m_closeDelayMs); }
+void StatusDialog::onWorkerPlotterFinished()
+{
+    // A refused job leaves its reason up until the user closes the window.
+    if (!m_runner.refusal().isEmpty()) {
+        m_dotTimer.stop();
+        ui->lblMessage->setText(m_runner.refusal());
+        return;
+    }
+    m_closeTimer.start(m_closeDelayMs);
+}
 
 void StatusDialog::onPause()
 {

@@ -5,10 +5,12 @@ set -euo pipefail
 
 KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
-# libqt5svg5 brings the svg image plugin, which loads our icons (resources/icons).
-KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
+# libqt5svg5 brings the svg image plugin, which loads our icons (resources/icons);
+# libqt5svg5-dev the SVG renderer the drawing import paints with, zlib1g-dev
+# the gzip reader for .svgz drawings.
+KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev zlib1g-dev
              libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev
-             libqt5svg5)
+             libqt5svg5 qttranslations5-l10n)
 
 kc_install_missing() {
   local missing=()

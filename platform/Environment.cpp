@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace Environment {
 
@@ -57,6 +58,11 @@ QString tempDir()
     if (!v.isEmpty())
         return toSlashes(v);
     return QDir::tempPath();
+}
+
+bool is64BitSystem()
+{
+    return QSysInfo::currentCpuArchitecture().contains(QLatin1String("64"));
 }
 
 QString toolkitTempDir() { return QDir::tempPath(); }

@@ -24,6 +24,10 @@ QString kerfcraftDataDir();
 // and tools can point at the build's bin folder.
 QString executableDir();
 
+// Whether the host system is 64-bit, which picks the 32- or 64-bit build of
+// a host helper program.
+bool is64BitSystem();
+
 // Backslashes to "/".
 QString toSlashes(const QString& path);
 

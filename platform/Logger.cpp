@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDebug>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -23,6 +24,12 @@ LogFile& logFile()
     return f;
 }
 } // namespace
+
+void keepOffTerminalUnlessAsked()
+{
+    if (qEnvironmentVariableIntValue("KERFCRAFT_DEBUG") == 0)
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+}
 
 void debug(const QString& line)
 {

@@ -10,6 +10,10 @@ namespace Logger {
 
 void debug(const QString& line);
 
+// Keeps the lines off the terminal unless KERFCRAFT_DEBUG=1; the log file
+// still gets every one. Each program's main() calls it once at start.
+void keepOffTerminalUnlessAsked();
+
 // Lines of several parts are written separated by single blanks.
 template <class... Parts>
 void debugParts(const QString& first, const Parts&... rest)

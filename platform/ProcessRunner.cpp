@@ -8,7 +8,13 @@
 #include <unistd.h>
 #endif
 
-bool ProcessRunner::runningAsRoot()
+ProcessRunner& ProcessRunner::system()
+{
+    static SystemProcessRunner runner;
+    return runner;
+}
+
+bool SystemProcessRunner::runningAsRoot() const
 {
 #ifdef Q_OS_UNIX
     return geteuid() == 0;
@@ -17,7 +23,7 @@ bool ProcessRunner::runningAsRoot()
 #endif
 }
 
-bool ProcessRunner::exists(const QString& program)
+bool SystemProcessRunner::exists(const QString& program) const
 {
     QFileInfo fi(program);
     if (fi.isAbsolute())
@@ -25,14 +31,16 @@ bool ProcessRunner::exists(const QString& program)
     return !QStandardPaths::findExecutable(program).isEmpty();
 }
 
-ProcessRunner::Result ProcessRunner::run(const QString& program, const QStringList& args,
-                                         int timeoutMs)
+ProcessRunner::Result SystemProcessRunner::run(const QString& program, const QStringList& args,
+                                               int timeoutMs, const QString& workingDir)
 {
     Result r;
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
+    if (!workingDir.isEmpty())
+        p.setWorkingDirectory(workingDir);
     p.start(program, args);
-    if (!p.waitForStarted(timeoutMs)) {
+    if (!p.waitForStarted(timeoutMs < 0 ? 30000 : timeoutMs)) {
         r.errorText = p.errorString();
         return r;
     }
@@ -48,8 +56,8 @@ ProcessRunner::Result ProcessRunner::run(const QString& program, const QStringLi
     return r;
 }
 
-ProcessRunner::Result ProcessRunner::runElevated(const QString& program, const QStringList& args,
-                                                 int timeoutMs)
+ProcessRunner::Result SystemProcessRunner::runElevated(const QString& program,
+                                                       const QStringList& args, int timeoutMs)
 {
 #ifdef Q_OS_WIN
     // ShellExecuteEx with "runas" belongs here; the Windows build is not maintained yet.
@@ -64,4 +72,9 @@ ProcessRunner::Result ProcessRunner::runElevated(const QString& program, const Q
     }
     return run(QStringLiteral("pkexec"), QStringList{program} + args, timeoutMs);
 #endif
+}
+
+bool SystemProcessRunner::startDetached(const QString& program, const QStringList& args)
+{
+    return QProcess::startDetached(program, args);
 }

@@ -140,7 +140,7 @@ QByteArray registrationMarks(const MarkGroup& m)
     return s;
 }
 
-QByteArray inputWindow(int startMm, int lengthMm, int materialWidthMm)
+QByteArray inputWindow(qint64 startMm, qint64 lengthMm, int materialWidthMm)
 {
     const qint64 y1 = qint64(startMm) * 40;
     const qint64 y2 = y1 + qint64(lengthMm) * 40;

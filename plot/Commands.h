@@ -70,7 +70,7 @@ QByteArray registrationMarks(const MarkGroup& group);
 
 // Clips the following cut to [startMm, startMm + lengthMm] along and
 // [0, materialWidthMm] across.
-QByteArray inputWindow(int startMm, int lengthMm, int materialWidthMm);
+QByteArray inputWindow(qint64 startMm, qint64 lengthMm, int materialWidthMm);
 QByteArray inputWindowReset(); // "IW;"
 
 // A pen move to absolute plotter units, (along, across). Built on the stack

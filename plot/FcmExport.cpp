@@ -19,10 +19,13 @@ bool passesSelection(const Document& doc, const KCObject* o)
     return doc.selection2() != Document::AISelectedObjects || o->isSelected();
 }
 
-// Splits a file name at its last "." (no "." : no extension).
+// Splits a file name at its last "." (no "." : no extension). Only the last
+// component counts: a dot in a folder name ("~/.local/job") is no extension.
 void splitName(const QString& fileName, QString& base, QString& extension)
 {
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < fileName.lastIndexOf(QLatin1Char('/')))
+        dot = -1;
     base = dot < 0 ? fileName : fileName.left(dot);
     extension = dot < 0 ? QString() : fileName.mid(dot);
 }

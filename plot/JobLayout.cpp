@@ -1,7 +1,20 @@
 #include "plot/JobLayout.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+
+namespace {
+
+// Whole number to int, held to the int range (NaN gives 0).
+int saturatedInt(double v)
+{
+    if (!(v == v))
+        return 0;
+    return int(std::max(double(INT_MIN), std::min(v, double(INT_MAX))));
+}
+
+} // namespace
 
 JobLayout::JobLayout(const Document& doc)
 {
@@ -26,15 +39,16 @@ JobLayout::JobLayout(const Document& doc)
     m_b = doc.drawingHeight() * sy;
 
     // Copy grid. The automatic fit always uses the job width, even for a
-    // rotated job.
+    // rotated job. Sums of settings are taken in double: a job file or a
+    // caller may hand over any int, and none of them may overflow.
     if (doc.autoPlacement()) {
-        int available = doc.materialWidth() - doc.jobWidth();
+        double available = double(doc.materialWidth()) - doc.jobWidth();
         if (doc.location() == Document::Manually)
             available -= doc.right();
-        const double pitch = doc.jobWidth() + doc.horzDistance() + 2.0 * m_g;
-        int columns = pitch > 0 ? int(std::floor(available / pitch)) + 1 : 1;
-        columns = std::max(columns, 1);
-        m_rows = doc.copiesCount() / columns + 1;
+        const double pitch = double(doc.jobWidth()) + doc.horzDistance() + 2.0 * m_g;
+        const double fit = pitch > 0 ? std::floor(available / pitch) + 1 : 1;
+        const int columns = saturatedInt(std::max(fit, 1.0));
+        m_rows = saturatedInt(double(doc.copiesCount() / columns) + 1);
         m_columns = std::min(columns, doc.copiesCount());
         m_copyLimit = doc.copiesCount();
     } else {
@@ -44,10 +58,10 @@ JobLayout::JobLayout(const Document& doc)
     }
 
     // Footprint, from the whole-mm job size.
-    const int w = m_rotated ? doc.jobHeight() : doc.jobWidth();
-    const int h = m_rotated ? doc.jobWidth() : doc.jobHeight();
-    m_totalWidth = m_columns * (w + 2.0 * m_g) + (m_columns - 1) * double(doc.horzDistance());
-    m_totalLength = m_rows * (h + 2.0 * m_g) + (m_rows - 1) * double(doc.vertDistance());
+    const double w = m_rotated ? doc.jobHeight() : doc.jobWidth();
+    const double h = m_rotated ? doc.jobWidth() : doc.jobHeight();
+    m_totalWidth = m_columns * (w + 2.0 * m_g) + (m_columns - 1.0) * doc.horzDistance();
+    m_totalLength = m_rows * (h + 2.0 * m_g) + (m_rows - 1.0) * doc.vertDistance();
     m_exceedsWidth = m_totalWidth + doc.right() >= doc.materialWidth();
 
     switch (doc.location()) {
@@ -101,8 +115,8 @@ JobLayout::JobLayout(const Document& doc)
 JobLayout::Window JobLayout::window(int k) const
 {
     Window w;
-    w.startMm = k * m_segmentHeight + m_bottom;
-    w.lengthMm = m_segmentHeight + (k == m_windows - 1 ? 1 : 0);
+    w.startMm = qint64(k) * m_segmentHeight + m_bottom;
+    w.lengthMm = qint64(m_segmentHeight) + (k == m_windows - 1 ? 1 : 0);
     return w;
 }
 

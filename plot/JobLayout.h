@@ -73,8 +73,8 @@ public:
     // Segment windows along the material: 1 without segmentation.
     int windowCount() const { return m_windows; }
     struct Window {
-        int startMm;  // along, includes Bottom
-        int lengthMm; // the last window is 1 mm longer
+        qint64 startMm;  // along, includes Bottom
+        qint64 lengthMm; // the last window is 1 mm longer
     };
     Window window(int k) const;
 

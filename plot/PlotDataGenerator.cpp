@@ -319,18 +319,26 @@ QString PlotDataGenerator::generate(BlockSink& sink)
     return QString();
 }
 
-int PlotDataGenerator::objectOutputs(const Document& doc)
+PlotDataGenerator::Volume PlotDataGenerator::volume(const Document& doc)
 {
     const JobLayout layout(doc);
-    const qint64 perGroup =
-        producedCopies(doc, layout) * layout.windowCount() * std::max(doc.passes(), 0);
-    qint64 objects = 0;
+    // In double: copies, windows and passes come from the settings and may
+    // be anything an int holds.
+    const double perGroup = double(producedCopies(doc, layout)) * layout.windowCount()
+        * std::max(doc.passes(), 0);
+    qint64 objects = 0, nodes = 0;
+    auto count = [&](const KCObject* o) {
+        ++objects;
+        for (const KCSubPath& sp : o->subPaths())
+            nodes += sp.nodes().size();
+    };
     if (doc.selection() == Document::LayerSelection) {
         for (const KCLayer* layer : doc.layers()) {
             if (isMarksLayer(layer) || !layer->cutEnabled())
                 continue;
             for (const KCObject* o : layer->objects())
-                objects += passesSelection(doc, o) ? 1 : 0;
+                if (passesSelection(doc, o))
+                    count(o);
         }
     } else if (doc.selection() == Document::ColorSelection) {
         for (const KCObjectColor* colour : doc.colors()) {
@@ -341,9 +349,19 @@ int PlotDataGenerator::objectOutputs(const Document& doc)
                 if (isMarksLayer(layer))
                     continue;
                 for (const KCObject* o : layer->objects())
-                    objects += (o->color() == value && passesSelection(doc, o)) ? 1 : 0;
+                    if (o->color() == value && passesSelection(doc, o))
+                        count(o);
             }
         }
     }
-    return int(std::min<qint64>(objects * perGroup, INT_MAX));
+    auto times = [perGroup](qint64 n) {
+        const double v = double(n) * perGroup;
+        return v >= 4e18 ? qint64(4e18) : qint64(v);
+    };
+    return Volume{times(objects), times(nodes)};
+}
+
+int PlotDataGenerator::objectOutputs(const Document& doc)
+{
+    return int(std::min<qint64>(volume(doc).objects, INT_MAX));
 }

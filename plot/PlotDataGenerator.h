@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -34,6 +35,13 @@ public:
 
     // Number of object outputs generate() will make: the progress total.
     static int objectOutputs(const Document& doc);
+    // Object outputs and the nodes they cut, over the whole job (every
+    // copy, pass and window); saturated, never overflowing.
+    struct Volume {
+        qint64 objects = 0;
+        qint64 nodes = 0;
+    };
+    static Volume volume(const Document& doc);
 
 private:
     Document& m_doc;

@@ -157,40 +157,8 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
 </translation>
     </message>
     <message>
-        <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
-  --material NAME|ID        Material (Vorgabe: das erste)
-  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
-  --speed N                 Geschwindigkeit in cm/s
-  --force N                 Andruck in g
-  --passes N                Durchgänge
-  --blade-offset MM         Versatzkorrektur des Messers
-  --offset-correction MM    zusätzliche Versatzkorrektur
-  --blade-init              Messer-Initialisierung vor dem Auftrag
-  --use-plotter-settings    Einstellungen des Plotters verwenden
-  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
-  --progress                Fortschritt anzeigen
-</source>
-        <translation>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
-  --material NAME|ID        Material (Vorgabe: das erste)
-  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
-  --speed N                 Geschwindigkeit in cm/s
-  --force N                 Andruck in g
-  --passes N                Durchgänge
-  --blade-offset MM         Versatzkorrektur des Messers
-  --offset-correction MM    zusätzliche Versatzkorrektur
-  --blade-init              Messer-Initialisierung vor dem Auftrag
-  --use-plotter-settings    Einstellungen des Plotters verwenden
-  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
-  --progress                Fortschritt anzeigen
-</translation>
-    </message>
-    <message>
         <source>Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden.</source>
         <translation>Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden.</translation>
-    </message>
-    <message>
-        <source>Unbekanntes Plottermodell: %1</source>
-        <translation>Unbekanntes Plottermodell: %1</translation>
     </message>
     <message>
         <source>Unbekanntes Material: %1</source>
@@ -395,6 +363,18 @@ Nach der Deinstallation muss der Plotter entfernt und wieder eingesteckt, oder a
         <translation>Erste Marke Y</translation>
     </message>
     <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
+    </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</translation>
+    </message>
+    <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
 
 Befehle:
@@ -406,6 +386,9 @@ Befehle:
   devices                    angeschlossene Plotter auflisten
   query [--device BUS:ADR]   einen Plotter abfragen
   send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+  presets                    Plottermodelle, Materialien und Messer auflisten
+
+kerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.
 </source>
         <translation>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
 
@@ -418,34 +401,239 @@ Befehle:
   devices                    angeschlossene Plotter auflisten
   query [--device BUS:ADR]   einen Plotter abfragen
   send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+  presets                    Plottermodelle, Materialien und Messer auflisten
+
+kerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.
 </translation>
     </message>
     <message>
-        <source>Bitte mit -o die FCM-Datei angeben.</source>
-        <translation>Bitte mit -o die FCM-Datei angeben.</translation>
+        <source>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</source>
+        <translation>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</translation>
     </message>
     <message>
-        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
-        <translation>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</translation>
+        <source>Aufruf: kerfcraft-cli info DATEI
+
+Ebenen, Objekte, Farben, Ausdehnung, Begrenzung (links, oben, rechts, unten in mm)
+und Passermarken einer Zeichnung (.kcj, .svg, .kcf).
+</source>
+        <translation>Aufruf: kerfcraft-cli info DATEI
+
+Ebenen, Objekte, Farben, Ausdehnung, Begrenzung (links, oben, rechts, unten in mm)
+und Passermarken einer Zeichnung (.kcj, .svg, .kcf).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli devices
+
+Angeschlossene Plotter mit Modell, Firmware und eingelegtem Medium.
+</source>
+        <translation>Aufruf: kerfcraft-cli devices
+
+Angeschlossene Plotter mit Modell, Firmware und eingelegtem Medium.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli query [--device BUS:ADR]
+
+Fragt einen Plotter (Vorgabe: den ersten) nach seinen Einstellungen.
+</source>
+        <translation>Aufruf: kerfcraft-cli query [--device BUS:ADR]
+
+Fragt einen Plotter (Vorgabe: den ersten) nach seinen Einstellungen.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli presets
+
+Plottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.
+</source>
+        <translation>Aufruf: kerfcraft-cli presets
+
+Plottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.
+</translation>
+    </message>
+    <message>
+        <source>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</source>
+        <translation>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</translation>
+    </message>
+    <message>
+        <source>Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.</source>
+        <translation>Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
+
+Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
+wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
+</source>
+        <translation>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
+
+Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
+wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
+</translation>
+    </message>
+    <message>
+        <source>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</source>
+        <translation>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</translation>
+    </message>
+    <message>
+        <source>Ausgelassen: %1</source>
+        <translation>Ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
+  --material NAME|ID        Material (Vorgabe: das erste)
+  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
+  --speed N                 Geschwindigkeit in cm/s
+  --force N                 Andruck in g
+  --passes N                Durchgänge
+  --blade-offset MM         Versatzkorrektur des Messers
+  --offset-correction MM    zusätzliche Versatzkorrektur
+  --blade-init              Messer-Initialisierung vor dem Auftrag
+  --use-plotter-settings    Einstellungen des Plotters verwenden
+  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
+  --material-size BxH       Materialgröße in mm, z. B. 600x1000
+  --allow-clipping          auch schneiden, was nicht auf das Material passt
+  --progress                Fortschritt anzeigen
+</source>
+        <translation>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
+  --material NAME|ID        Material (Vorgabe: das erste)
+  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
+  --speed N                 Geschwindigkeit in cm/s
+  --force N                 Andruck in g
+  --passes N                Durchgänge
+  --blade-offset MM         Versatzkorrektur des Messers
+  --offset-correction MM    zusätzliche Versatzkorrektur
+  --blade-init              Messer-Initialisierung vor dem Auftrag
+  --use-plotter-settings    Einstellungen des Plotters verwenden
+  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
+  --material-size BxH       Materialgröße in mm, z. B. 600x1000
+  --allow-clipping          auch schneiden, was nicht auf das Material passt
+  --progress                Fortschritt anzeigen
+</translation>
+    </message>
+    <message>
+        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</source>
+        <translation>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
+        <translation>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Plottermodelle (--plotter NAME oder KÜRZEL):</source>
+        <translation>Plottermodelle (--plotter NAME oder KÜRZEL):</translation>
+    </message>
+    <message>
+        <source>Schnittbreite bis %1 mm, %2 bis %3 cm/s, %4 bis %5 g</source>
+        <translation>Schnittbreite bis %1 mm, %2 bis %3 cm/s, %4 bis %5 g</translation>
+    </message>
+    <message>
+        <source>Materialien (--material NAME oder ID):</source>
+        <translation>Materialien (--material NAME oder ID):</translation>
+    </message>
+    <message>
+        <source>%1 cm/s, %2 g, %3 Durchgänge, Messer %4</source>
+        <translation>%1 cm/s, %2 g, %3 Durchgänge, Messer %4</translation>
+    </message>
+    <message>
+        <source>Messer (--blade NAME oder ID):</source>
+        <translation>Messer (--blade NAME oder ID):</translation>
+    </message>
+    <message>
+        <source>Versatzkorrektur %1 mm</source>
+        <translation>Versatzkorrektur %1 mm</translation>
     </message>
 </context>
 <context>
     <name>DrawingFile</name>
     <message>
-        <source>Die Datei %1 wurde nicht gefunden.</source>
-        <translation>Die Datei %1 wurde nicht gefunden.</translation>
+        <source>Die Datei %1 ist leer.</source>
+        <translation>Die Datei %1 ist leer.</translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht gelesen werden.</source>
-        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
+        <source>Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).</source>
+        <translation>Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).</translation>
     </message>
     <message>
-        <source>Die Datei %1 ist keine lesbare Auftragsdatei.</source>
-        <translation>Die Datei %1 ist keine lesbare Auftragsdatei.</translation>
+        <source>Die Datei %1 ist keine SVG-Zeichnung.</source>
+        <translation>Die Datei %1 ist keine SVG-Zeichnung.</translation>
     </message>
     <message>
-        <source>Das Dateiformat von %1 wird nicht unterstützt.</source>
-        <translation>Das Dateiformat von %1 wird nicht unterstützt.</translation>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.</source>
+        <translation>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2</source>
+        <translation>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>Das Wurzelelement ist &lt;%1&gt;, nicht &lt;svg&gt;.</source>
+        <translation>Das Wurzelelement ist &lt;%1&gt;, nicht &lt;svg&gt;.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</source>
+        <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält kein XML-Element.</source>
+        <translation>Die Datei enthält kein XML-Element.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Das ist ein Verzeichnis, keine Zeichnung.</source>
+        <translation>Das ist ein Verzeichnis, keine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde nicht gefunden.</source>
+        <translation>Die Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>Das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Das Dateiformat wird nicht unterstützt (erwartet .kcj, .svg oder .kcf).</source>
+        <translation>Das Dateiformat wird nicht unterstützt (erwartet .kcj, .svg oder .kcf).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Textdatei.</source>
+        <translation>Die Datei ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht gelesen werden.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Austauschdatei (keine Zeile KCEbene, KCObjekt oder KCStart).</source>
+        <translation>Die Datei ist keine Austauschdatei (keine Zeile KCEbene, KCObjekt oder KCStart).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine lesbare Auftragsdatei. %1</source>
+        <translation>Die Datei ist keine lesbare Auftragsdatei. %1</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Pfade, die geschnitten werden könnten.</source>
+        <translation>Die Datei enthält keine Pfade, die geschnitten werden könnten.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +645,27 @@ Befehle:
     <message>
         <source>Die Übertragungsdatei konnte nicht gefunden werden.</source>
         <translation>Die Übertragungsdatei konnte nicht gefunden werden.</translation>
+    </message>
+</context>
+<context>
+    <name>HostPassermarks</name>
+    <message>
+        <source>Passermarken</source>
+        <translation>Passermarken</translation>
+    </message>
+    <message>
+        <source>Das Übertragungsprogramm für CorelDRAW wurde nicht gefunden:
+%1
+Die Passermarken konnten nicht übergeben werden.</source>
+        <translation>Das Übertragungsprogramm für CorelDRAW wurde nicht gefunden:
+%1
+Die Passermarken konnten nicht übergeben werden.</translation>
+    </message>
+    <message>
+        <source>Die Passermarken-Einstellungen konnten nicht in die Datei %1 geschrieben werden.
+%2</source>
+        <translation>Die Passermarken-Einstellungen konnten nicht in die Datei %1 geschrieben werden.
+%2</translation>
     </message>
 </context>
 <context>
@@ -486,7 +695,120 @@ das Häckchen bei <byte value="xd" />
 'relative Koordinaten erlauben' <byte value="xd" />
 entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' </translation>
+        <translation>Sie müssen bei Inkscape 0.91 unter 'Bearbeiten -&gt;Einstellungen-&gt;Eingabe/Ausgabe-&gt;SVG Ausgabe' <byte value="xd" />
+die Einstellung für Pfad-Zeichenkettenformat auf 'Absolut' setzen und Inkscape neu starten !!!<byte value="xd" />
+<byte value="xd" />
+Sie müssen bei Inkscape 0.47+0.48 unter 'Datei -&gt;Inkscape Einstellungen-&gt;SVG Ausgabe' <byte value="xd" />
+das Häckchen bei <byte value="xd" />
+'relative Koordinaten erlauben' <byte value="xd" />
+entfernen und Inkscape neu starten !!!<byte value="xd" />
+( Diese Einstellung braucht nur einmal vorgenommen werden. )</translation>
+    </message>
+</context>
+<context>
+    <name>InstallpluginsDialog</name>
+    <message>
+        <source>Kerfcraft Plugininstall</source>
+        <translation>Kerfcraft Plugininstall</translation>
+    </message>
+    <message>
+        <source>Suche Anwendungen und installiere Plugins</source>
+        <translation>Suche Anwendungen und installiere Plugins</translation>
+    </message>
+    <message>
+        <source>Verzeichnis:</source>
+        <translation>Verzeichnis:</translation>
+    </message>
+    <message>
+        <source>32 Bit</source>
+        <translation>32 Bit</translation>
+    </message>
+    <message>
+        <source>64 Bit</source>
+        <translation>64 Bit</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Verzeichnis: %1</source>
+        <translation>Verzeichnis: %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geöffnet werden.</source>
+        <translation>Die Datei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt ist kein wohlgeformtes XML.</source>
+        <translation>Der Inhalt ist kein wohlgeformtes XML.</translation>
+    </message>
+    <message>
+        <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
+        <translation>Das Wurzelelement ist nicht "KerfcraftData".</translation>
+    </message>
+</context>
+<context>
+    <name>JobFit</name>
+    <message>
+        <source>Das Material ist %1 mm breit; der Plotter %2 schneidet höchstens %3 mm breit.</source>
+        <translation>Das Material ist %1 mm breit; der Plotter %2 schneidet höchstens %3 mm breit.</translation>
+    </message>
+    <message>
+        <source>Das Material ist %1 mm breit; der Plotter %2 braucht mindestens %3 mm.</source>
+        <translation>Das Material ist %1 mm breit; der Plotter %2 braucht mindestens %3 mm.</translation>
+    </message>
+    <message>
+        <source>Das Material ist %1 mm lang; der Plotter %2 schneidet höchstens %3 mm lang.</source>
+        <translation>Das Material ist %1 mm lang; der Plotter %2 schneidet höchstens %3 mm lang.</translation>
+    </message>
+    <message>
+        <source>Das Material ist %1 mm lang; der Plotter %2 braucht mindestens %3 mm.</source>
+        <translation>Das Material ist %1 mm lang; der Plotter %2 braucht mindestens %3 mm.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung enthält nichts zu schneiden: keine Pfade in den zum Schneiden gewählten Ebenen oder Farben.</source>
+        <translation>Die Zeichnung enthält nichts zu schneiden: keine Pfade in den zum Schneiden gewählten Ebenen oder Farben.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung hat keine Fläche (%1 x %2 mm) und kann nicht geschnitten werden.</source>
+        <translation>Die Zeichnung hat keine Fläche (%1 x %2 mm) und kann nicht geschnitten werden.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag ist %1 mm breit und liegt %2 mm vom rechten Rand: er passt nicht auf das %3 mm breite Material.</source>
+        <translation>Der Auftrag ist %1 mm breit und liegt %2 mm vom rechten Rand: er passt nicht auf das %3 mm breite Material.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag reicht quer bis %1 mm und würde am Rand des %2 mm breiten Materials abgeschnitten.</source>
+        <translation>Der Auftrag reicht quer bis %1 mm und würde am Rand des %2 mm breiten Materials abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag reicht bis %1 mm in Vorschubrichtung und würde am Ende des %2 mm langen Materials abgeschnitten.</source>
+        <translation>Der Auftrag reicht bis %1 mm in Vorschubrichtung und würde am Ende des %2 mm langen Materials abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag ergäbe mindestens %1 MB Plotterdaten (%2 Objektausgaben); die Grenze liegt bei %3 MB.</source>
+        <translation>Der Auftrag ergäbe mindestens %1 MB Plotterdaten (%2 Objektausgaben); die Grenze liegt bei %3 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>JobRunner</name>
+    <message>
+        <source>Die Zeichnung enthält nichts zu schneiden; es wurde nichts gesendet.</source>
+        <translation>Die Zeichnung enthält nichts zu schneiden; es wurde nichts gesendet.</translation>
     </message>
 </context>
 <context>
@@ -498,7 +820,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.</translation>
+        <translation>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
+</translation>
     </message>
 </context>
 <context>
@@ -660,12 +983,46 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>FCM-Datei (Brother ScanNCut)</translation>
     </message>
     <message>
-        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
-        <translation>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</translation>
+        <source>Die Zeichnung wird geladen …</source>
+        <translation>Die Zeichnung wird geladen …</translation>
     </message>
     <message>
-        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
-        <translation>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</translation>
+        <source>Kerfcraft</source>
+        <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:
+%1</source>
+        <translation>Nicht übernommen:
+%1</translation>
+    </message>
+    <message>
+        <source>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</source>
+        <translation>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>FCM File (*.fcm)</source>
+        <translation>FCM File (*.fcm)</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei konnte nicht geschrieben werden:
+%1</source>
+        <translation>Die FCM-Datei konnte nicht geschrieben werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1561,69 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>PassermarkenDialog</name>
+    <message>
+        <source>Konfiguration der Passermarken</source>
+        <translation>Konfiguration der Passermarken</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Strichstärke</translation>
+    </message>
+    <message>
+        <source>1/10 mm</source>
+        <translation>1/10 mm</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Segmentierung</source>
+        <translation>Segmentierung</translation>
+    </message>
+    <message>
+        <source>Hor. Segmentierung benutzen</source>
+        <translation>Hor. Segmentierung benutzen</translation>
+    </message>
+    <message>
+        <source>X-Abstand (Breite)</source>
+        <translation>X-Abstand (Breite)</translation>
+    </message>
+    <message>
+        <source>Vert. Segmentierung benutzen</source>
+        <translation>Vert. Segmentierung benutzen</translation>
+    </message>
+    <message>
+        <source>Y-Abstand (Höhe)</source>
+        <translation>Y-Abstand (Höhe)</translation>
+    </message>
+    <message>
+        <source>Marken entfernen</source>
+        <translation>Marken entfernen</translation>
+    </message>
+    <message>
+        <source>Marken setzen</source>
+        <translation>Marken setzen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -1219,7 +1639,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: </translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
@@ -1228,7 +1649,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: </translation>
+        <translation>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
+%1</translation>
     </message>
 </context>
 <context>
@@ -1248,17 +1670,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Frei</source>
         <translation>Frei</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation>Diese Funktion ist noch nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1305,35 +1716,34 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>SvgImport</name>
+    <message>
+        <source>%1 Bild(er): Rastergrafiken lassen sich nicht schneiden</source>
+        <translation>%1 Bild(er): Rastergrafiken lassen sich nicht schneiden</translation>
+    </message>
+    <message>
+        <source>Filtereffekte: geschnitten werden nur die Umrisse</source>
+        <translation>Filtereffekte: geschnitten werden nur die Umrisse</translation>
+    </message>
+    <message>
+        <source>Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten</source>
+        <translation>Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten</translation>
+    </message>
+    <message>
+        <source>Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt</source>
+        <translation>Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt</translation>
+    </message>
+    <message>
+        <source>Text %1: keine Schrift installiert</source>
+        <translation>Text %1: keine Schrift installiert</translation>
+    </message>
+    <message>
+        <source>Ebene %1</source>
+        <translation>Ebene %1</translation>
+    </message>
+</context>
+<context>
     <name>USBDevice</name>
-    <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
-        <translation>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</translation>
-    </message>
-    <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</source>
-        <translation>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</translation>
-    </message>
-    <message>
-        <source>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
-Datei: %1
-Inhalt: %2</source>
-        <translation>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
-Datei: %1
-Inhalt: %2</translation>
-    </message>
-    <message>
-        <source>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</source>
-        <translation>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</translation>
-    </message>
-    <message>
-        <source>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
-    </message>
-    <message>
-        <source>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
-    </message>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden.
 Error: %1</source>
@@ -1361,6 +1771,35 @@ Error: %1</translation>
 Error: %1</source>
         <translation>Es konnten keine Daten zum Gerät gesendet werden (2).
 Error: %1</translation>
+    </message>
+    <message>
+        <source>Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</source>
+        <translation>Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</translation>
+    </message>
+    <message>
+        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
+        <translation>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</translation>
+    </message>
+</context>
+<context>
+    <name>UdevDriverInstaller</name>
+    <message>
+        <source>Die temporären Dateien für die udev-Regel konnten nicht angelegt werden.</source>
+        <translation>Die temporären Dateien für die udev-Regel konnten nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Für die Änderung werden Administratorrechte benötigt, aber pkexec ist nicht installiert (Paket policykit-1).
+Als root ausführen: %1</source>
+        <translation>Für die Änderung werden Administratorrechte benötigt, aber pkexec ist nicht installiert (Paket policykit-1).
+Als root ausführen: %1</translation>
+    </message>
+    <message>
+        <source>Die Änderung wurde nicht erlaubt.</source>
+        <translation>Die Änderung wurde nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Die udev-Regel %1 konnte nicht geändert werden.</source>
+        <translation>Die udev-Regel %1 konnte nicht geändert werden.</translation>
     </message>
 </context>
 <context>

@@ -157,40 +157,8 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
 </translation>
     </message>
     <message>
-        <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
-  --material NAME|ID        Material (Vorgabe: das erste)
-  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
-  --speed N                 Geschwindigkeit in cm/s
-  --force N                 Andruck in g
-  --passes N                Durchgänge
-  --blade-offset MM         Versatzkorrektur des Messers
-  --offset-correction MM    zusätzliche Versatzkorrektur
-  --blade-init              Messer-Initialisierung vor dem Auftrag
-  --use-plotter-settings    Einstellungen des Plotters verwenden
-  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
-  --progress                Fortschritt anzeigen
-</source>
-        <translation>  --plotter NAME            plotter model (default: the first of the presets)
-  --material NAME|ID        material (default: the first)
-  --blade NAME|ID           blade (default: the material's blade)
-  --speed N                 speed in cm/s
-  --force N                 force in g
-  --passes N                passes
-  --blade-offset MM         offset correction of the blade
-  --offset-correction MM    additional offset correction
-  --blade-init              blade initialisation before the job
-  --use-plotter-settings    use the plotter's own settings
-  --set Element.Attribute=VALUE  job setting, e.g. Position.Rotation=Right90
-  --progress                show progress
-</translation>
-    </message>
-    <message>
         <source>Die Voreinstellungen (KerfcraftPresets.xml) wurden nicht gefunden.</source>
         <translation>The presets (KerfcraftPresets.xml) were not found.</translation>
-    </message>
-    <message>
-        <source>Unbekanntes Plottermodell: %1</source>
-        <translation>Unknown plotter model: %1</translation>
     </message>
     <message>
         <source>Unbekanntes Material: %1</source>
@@ -395,6 +363,18 @@ Afterwards the plotter must be unplugged and plugged in again, or switched off a
         <translation>First mark Y</translation>
     </message>
     <message>
+        <source>Bitte mit -o die FCM-Datei angeben.</source>
+        <translation>Please name the FCM file with -o.</translation>
+    </message>
+    <message>
+        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
+        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
+    </message>
+    <message>
+        <source>Der Wert %1 für %2 liegt außerhalb des erlaubten Bereichs (%3 bis %4).</source>
+        <translation>The value %1 for %2 lies outside the allowed range (%3 to %4).</translation>
+    </message>
+    <message>
         <source>Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]
 
 Befehle:
@@ -406,46 +386,254 @@ Befehle:
   devices                    angeschlossene Plotter auflisten
   query [--device BUS:ADR]   einen Plotter abfragen
   send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden
+  presets                    Plottermodelle, Materialien und Messer auflisten
+
+kerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.
 </source>
         <translation>Usage: kerfcraft-cli COMMAND [OPTIONS]
 
 Commands:
   info FILE                  layers, objects, colours and extent of a drawing
   convert FILE -o TARGET.kcf save a drawing as a job file
-  plot FILE [-o TARGET]      generate the plot data
-  blocks FILE                show the plot data block by block
+  plot FILE [-o TARGET]      generate plot data
+  blocks FILE                show plot data block by block
   fcm FILE -o TARGET.fcm     write the job as an FCM file
   devices                    list connected plotters
-  query [--device BUS:ADR]   ask one plotter
+  query [--device BUS:ADR]   query one plotter
   send FILE [--device BUS:ADR]  send a job to a plotter
+  presets                    list plotter models, materials and blades
+
+kerfcraft-cli COMMAND --help shows the options of a command.
 </translation>
     </message>
     <message>
-        <source>Bitte mit -o die FCM-Datei angeben.</source>
-        <translation>Please name the FCM file with -o.</translation>
+        <source>
+Eine SVG-Datei ist eine beliebige Zeichnung; mit --exchange wird sie wie die
+Übertragungsdatei des Inkscape-Plug-ins gelesen.
+</source>
+        <translation>
+An SVG file is any drawing; with --exchange it is read as the exchange
+file of the Inkscape plug-in.
+</translation>
     </message>
     <message>
-        <source>Schnittlänge %1 mm, Leerfahrt %2 mm, Materialverbrauch %3 mm, Zeit ca. %4:%5 min bei %6 cm/s</source>
-        <translation>Cut length %1 mm, travel %2 mm, material used %3 mm, time about %4:%5 min at %6 cm/s</translation>
+        <source>Aufruf: kerfcraft-cli info DATEI
+
+Ebenen, Objekte, Farben, Ausdehnung, Begrenzung (links, oben, rechts, unten in mm)
+und Passermarken einer Zeichnung (.kcj, .svg, .kcf).
+</source>
+        <translation>Usage: kerfcraft-cli info FILE
+
+Layers, objects, colours, extent, bounding box (left, top, right, bottom in mm)
+and registration marks of a drawing (.kcj, .svg, .kcf).
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli devices
+
+Angeschlossene Plotter mit Modell, Firmware und eingelegtem Medium.
+</source>
+        <translation>Usage: kerfcraft-cli devices
+
+Connected plotters with model, firmware and loaded medium.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli query [--device BUS:ADR]
+
+Fragt einen Plotter (Vorgabe: den ersten) nach seinen Einstellungen.
+</source>
+        <translation>Usage: kerfcraft-cli query [--device BUS:ADR]
+
+Asks a plotter (default: the first) for its settings.
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli presets
+
+Plottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.
+</source>
+        <translation>Usage: kerfcraft-cli presets
+
+Plotter models (name and key), materials and blades of the presets.
+</translation>
+    </message>
+    <message>
+        <source>Die Zieldatei %1 muss auf .kcf oder .fcm enden.</source>
+        <translation>The target file %1 must end in .kcf or .fcm.</translation>
+    </message>
+    <message>
+        <source>Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.</source>
+        <translation>The target file %1 is the input file; it is not overwritten.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf
+
+Speichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,
+wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
+</source>
+        <translation>Usage: kerfcraft-cli convert FILE -o TARGET.kcf
+
+Saves a drawing (.kcj, .svg, .kcf) as a job file (.kcf) or as an FCM file (.fcm,
+as kerfcraft-cli fcm does). The target file is never the input file.
+</translation>
+    </message>
+    <message>
+        <source>Begrenzung: links %1, oben %2, rechts %3, unten %4 mm</source>
+        <translation>Bounding box: left %1, top %2, right %3, bottom %4 mm</translation>
+    </message>
+    <message>
+        <source>Ausgelassen: %1</source>
+        <translation>Left out: %1</translation>
+    </message>
+    <message>
+        <source>  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)
+  --material NAME|ID        Material (Vorgabe: das erste)
+  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)
+  --speed N                 Geschwindigkeit in cm/s
+  --force N                 Andruck in g
+  --passes N                Durchgänge
+  --blade-offset MM         Versatzkorrektur des Messers
+  --offset-correction MM    zusätzliche Versatzkorrektur
+  --blade-init              Messer-Initialisierung vor dem Auftrag
+  --use-plotter-settings    Einstellungen des Plotters verwenden
+  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90
+  --material-size BxH       Materialgröße in mm, z. B. 600x1000
+  --allow-clipping          auch schneiden, was nicht auf das Material passt
+  --progress                Fortschritt anzeigen
+</source>
+        <translation>  --plotter NAME            plotter model (default: the first of the presets)
+  --material NAME|ID        material (default: the first)
+  --blade NAME|ID           blade (default: the material's blade)
+  --speed N                 speed in cm/s
+  --force N                 force in g
+  --passes N                passes
+  --blade-offset MM         offset correction of the blade
+  --offset-correction MM    additional offset correction
+  --blade-init              blade initialisation before the job
+  --use-plotter-settings    use the plotter's own settings
+  --set Element.Attribute=VALUE  job setting, e.g. Position.Rotation=Right90
+  --material-size WxH       material size in mm, e.g. 600x1000
+  --allow-clipping          cut even what does not fit on the material
+  --progress                show progress
+</translation>
+    </message>
+    <message>
+        <source>  --exchange                SVG als Übertragungsdatei des Inkscape-Plug-ins lesen
+</source>
+        <translation>  --exchange                read an SVG as the exchange file of the Inkscape plug-in
+</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Plottermodell: %1. Bekannt sind: %2.</source>
+        <translation>Unknown plotter model: %1. Known are: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Plottermodelle (--plotter NAME oder KÜRZEL):</source>
+        <translation>Plotter models (--plotter NAME or KEY):</translation>
+    </message>
+    <message>
+        <source>Schnittbreite bis %1 mm, %2 bis %3 cm/s, %4 bis %5 g</source>
+        <translation>cut width up to %1 mm, %2 to %3 cm/s, %4 to %5 g</translation>
+    </message>
+    <message>
+        <source>Materialien (--material NAME oder ID):</source>
+        <translation>Materials (--material NAME or ID):</translation>
+    </message>
+    <message>
+        <source>%1 cm/s, %2 g, %3 Durchgänge, Messer %4</source>
+        <translation>%1 cm/s, %2 g, %3 passes, blade %4</translation>
+    </message>
+    <message>
+        <source>Messer (--blade NAME oder ID):</source>
+        <translation>Blades (--blade NAME or ID):</translation>
+    </message>
+    <message>
+        <source>Versatzkorrektur %1 mm</source>
+        <translation>offset correction %1 mm</translation>
     </message>
 </context>
 <context>
     <name>DrawingFile</name>
     <message>
-        <source>Die Datei %1 wurde nicht gefunden.</source>
-        <translation>The file %1 was not found.</translation>
+        <source>Die Datei %1 ist leer.</source>
+        <translation>The file %1 is empty.</translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht gelesen werden.</source>
-        <translation>The file %1 could not be read.</translation>
+        <source>Die Datei %1 ist keine SVG-Zeichnung (kein gültiges XML).</source>
+        <translation>The file %1 is not an SVG drawing (not valid XML).</translation>
     </message>
     <message>
-        <source>Die Datei %1 ist keine lesbare Auftragsdatei.</source>
-        <translation>The file %1 is not a readable job file.</translation>
+        <source>Die Datei %1 ist keine SVG-Zeichnung.</source>
+        <translation>The file %1 is not an SVG drawing.</translation>
     </message>
     <message>
-        <source>Das Dateiformat von %1 wird nicht unterstützt.</source>
-        <translation>The file format of %1 is not supported.</translation>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden.</source>
+        <translation>The drawing %1 holds no visible outlines to cut.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung %1 enthält keine sichtbaren Umrisse zum Schneiden. Ausgelassen: %2</source>
+        <translation>The drawing %1 holds no visible outlines to cut. Left out: %2</translation>
+    </message>
+    <message>
+        <source>Das Wurzelelement ist &lt;%1&gt;, nicht &lt;svg&gt;.</source>
+        <translation>The root element is &lt;%1&gt;, not &lt;svg&gt;.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</source>
+        <translation>The file is not well-formed XML (line %1: %2).</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält kein XML-Element.</source>
+        <translation>The file holds no XML element.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Das ist ein Verzeichnis, keine Zeichnung.</source>
+        <translation>This is a directory, not a drawing.</translation>
+    </message>
+    <message>
+        <source>Die Datei wurde nicht gefunden.</source>
+        <translation>The file was not found.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>This is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Das Dateiformat wird nicht unterstützt (erwartet .kcj, .svg oder .kcf).</source>
+        <translation>The file format is not supported (expected .kcj, .svg or .kcf).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Textdatei.</source>
+        <translation>The file is not a text file.</translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht gelesen werden.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Austauschdatei (keine Zeile KCEbene, KCObjekt oder KCStart).</source>
+        <translation>The file is not an exchange file (no line KCEbene, KCObjekt or KCStart).</translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine lesbare Auftragsdatei. %1</source>
+        <translation>The file is not a readable job file. %1</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Pfade, die geschnitten werden könnten.</source>
+        <translation>The file holds no paths that could be cut.</translation>
     </message>
 </context>
 <context>
@@ -457,6 +645,27 @@ Commands:
     <message>
         <source>Die Übertragungsdatei konnte nicht gefunden werden.</source>
         <translation>The transfer file could not be found.</translation>
+    </message>
+</context>
+<context>
+    <name>HostPassermarks</name>
+    <message>
+        <source>Passermarken</source>
+        <translation>Registration marks</translation>
+    </message>
+    <message>
+        <source>Das Übertragungsprogramm für CorelDRAW wurde nicht gefunden:
+%1
+Die Passermarken konnten nicht übergeben werden.</source>
+        <translation>The transfer program for CorelDRAW was not found:
+%1
+The registration marks could not be handed over.</translation>
+    </message>
+    <message>
+        <source>Die Passermarken-Einstellungen konnten nicht in die Datei %1 geschrieben werden.
+%2</source>
+        <translation>The registration-mark settings could not be written to the file %1.
+%2</translation>
     </message>
 </context>
 <context>
@@ -486,7 +695,120 @@ das Häckchen bei <byte value="xd" />
 'relative Koordinaten erlauben' <byte value="xd" />
 entfernen und Inkscape neu starten !!!<byte value="xd" />
 ( Diese Einstellung braucht nur einmal vorgenommen werden. )</source>
-        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' </translation>
+        <translation>In Inkscape 0.91 you must set the path string format under 'Edit -&gt;Preferences-&gt;Input/Output-&gt;SVG output' <byte value="xd" />
+to 'Absolute' and restart Inkscape !!!<byte value="xd" />
+<byte value="xd" />
+In Inkscape 0.47+0.48 you must clear the tick at <byte value="xd" />
+'Allow relative coordinates' <byte value="xd" />
+under 'File -&gt;Inkscape Preferences-&gt;SVG output' <byte value="xd" />
+and restart Inkscape !!!<byte value="xd" />
+( This setting needs to be made only once. )</translation>
+    </message>
+</context>
+<context>
+    <name>InstallpluginsDialog</name>
+    <message>
+        <source>Kerfcraft Plugininstall</source>
+        <translation>Kerfcraft plug-in installation</translation>
+    </message>
+    <message>
+        <source>Suche Anwendungen und installiere Plugins</source>
+        <translation>Searching applications and installing plug-ins</translation>
+    </message>
+    <message>
+        <source>Verzeichnis:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>32 Bit</source>
+        <translation>32 bit</translation>
+    </message>
+    <message>
+        <source>64 Bit</source>
+        <translation>64 bit</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Verzeichnis: %1</source>
+        <translation>Folder: %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobFile</name>
+    <message>
+        <source>Auftragsdatei</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>In der Auftragsdatei %1 lagen Einstellungen außerhalb des erlaubten Bereichs. Sie wurden angepasst:
+%2</source>
+        <translation>Settings in the job file %1 lay outside the allowed range. They were adjusted:
+%2</translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geöffnet werden.</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Der Inhalt ist kein wohlgeformtes XML.</source>
+        <translation>Its content is not well-formed XML.</translation>
+    </message>
+    <message>
+        <source>Das Wurzelelement ist nicht "KerfcraftData".</source>
+        <translation>The root element is not "KerfcraftData".</translation>
+    </message>
+</context>
+<context>
+    <name>JobFit</name>
+    <message>
+        <source>Das Material ist %1 mm breit; der Plotter %2 schneidet höchstens %3 mm breit.</source>
+        <translation>The material is %1 mm wide; the plotter %2 cuts at most %3 mm wide.</translation>
+    </message>
+    <message>
+        <source>Das Material ist %1 mm breit; der Plotter %2 braucht mindestens %3 mm.</source>
+        <translation>The material is %1 mm wide; the plotter %2 needs at least %3 mm.</translation>
+    </message>
+    <message>
+        <source>Das Material ist %1 mm lang; der Plotter %2 schneidet höchstens %3 mm lang.</source>
+        <translation>The material is %1 mm long; the plotter %2 cuts at most %3 mm long.</translation>
+    </message>
+    <message>
+        <source>Das Material ist %1 mm lang; der Plotter %2 braucht mindestens %3 mm.</source>
+        <translation>The material is %1 mm long; the plotter %2 needs at least %3 mm.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung enthält nichts zu schneiden: keine Pfade in den zum Schneiden gewählten Ebenen oder Farben.</source>
+        <translation>The drawing holds nothing to cut: no paths in the layers or colours chosen for cutting.</translation>
+    </message>
+    <message>
+        <source>Die Zeichnung hat keine Fläche (%1 x %2 mm) und kann nicht geschnitten werden.</source>
+        <translation>The drawing has no area (%1 x %2 mm) and cannot be cut.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag ist %1 mm breit und liegt %2 mm vom rechten Rand: er passt nicht auf das %3 mm breite Material.</source>
+        <translation>The job is %1 mm wide and lies %2 mm from the right edge: it does not fit on the %3 mm wide material.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag reicht quer bis %1 mm und würde am Rand des %2 mm breiten Materials abgeschnitten.</source>
+        <translation>The job reaches %1 mm across and would be cut off at the edge of the %2 mm wide material.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag reicht bis %1 mm in Vorschubrichtung und würde am Ende des %2 mm langen Materials abgeschnitten.</source>
+        <translation>The job reaches %1 mm in the feed direction and would be cut off at the end of the %2 mm long material.</translation>
+    </message>
+    <message>
+        <source>Der Auftrag ergäbe mindestens %1 MB Plotterdaten (%2 Objektausgaben); die Grenze liegt bei %3 MB.</source>
+        <translation>The job would make at least %1 MB of plot data (%2 object outputs); the limit is %3 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>JobRunner</name>
+    <message>
+        <source>Die Zeichnung enthält nichts zu schneiden; es wurde nichts gesendet.</source>
+        <translation>The drawing holds nothing to cut; nothing was sent.</translation>
     </message>
 </context>
 <context>
@@ -498,7 +820,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Die Einstellungsdatei konnte nicht geöffnet werden.<byte value="xd" />
 </source>
-        <translation>The presets file could not be opened.</translation>
+        <translation>The presets file could not be opened.<byte value="xd" />
+</translation>
     </message>
 </context>
 <context>
@@ -660,12 +983,46 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
         <translation>FCM file (Brother ScanNCut)</translation>
     </message>
     <message>
-        <source>Das Dokument ist größer als das eingelegte Medium des Plotters! Bitte passen Sie die Größe des Dokumentes an.</source>
-        <translation>The document is larger than the medium loaded in the plotter! Please adjust the size of the document.</translation>
+        <source>Die Zeichnung wird geladen …</source>
+        <translation>Loading the drawing …</translation>
     </message>
     <message>
-        <source>Die Ausgabe als FCM-Datei ist noch nicht verfügbar.</source>
-        <translation>Output as an FCM file is not available yet.</translation>
+        <source>Kerfcraft</source>
+        <translation>Kerfcraft</translation>
+    </message>
+    <message>
+        <source>Nicht übernommen:
+%1</source>
+        <translation>Not taken over:
+%1</translation>
+    </message>
+    <message>
+        <source>Schnittlänge: %1 m
+Leerfahrt: %2 m
+Materialverbrauch: %3 mm
+Zeit: ca. %4:%5 min bei %6 cm/s
+
+Auftrag an den Plotter senden?</source>
+        <translation>Cut length: %1 m
+Travel: %2 m
+Material used: %3 mm
+Time: about %4:%5 min at %6 cm/s
+
+Send the job to the plotter?</translation>
+    </message>
+    <message>
+        <source>Auftrag</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>FCM File (*.fcm)</source>
+        <translation>FCM File (*.fcm)</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei konnte nicht geschrieben werden:
+%1</source>
+        <translation>The FCM file could not be written:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1561,69 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>PassermarkenDialog</name>
+    <message>
+        <source>Konfiguration der Passermarken</source>
+        <translation>Registration mark settings</translation>
+    </message>
+    <message>
+        <source>Erscheinungsbild</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Strichstärke</source>
+        <translation>Line thickness</translation>
+    </message>
+    <message>
+        <source>1/10 mm</source>
+        <translation>1/10 mm</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Segmentierung</source>
+        <translation>Segmentation</translation>
+    </message>
+    <message>
+        <source>Hor. Segmentierung benutzen</source>
+        <translation>Use horizontal segmentation</translation>
+    </message>
+    <message>
+        <source>X-Abstand (Breite)</source>
+        <translation>X distance (width)</translation>
+    </message>
+    <message>
+        <source>Vert. Segmentierung benutzen</source>
+        <translation>Use vertical segmentation</translation>
+    </message>
+    <message>
+        <source>Y-Abstand (Höhe)</source>
+        <translation>Y distance (height)</translation>
+    </message>
+    <message>
+        <source>Marken entfernen</source>
+        <translation>Remove marks</translation>
+    </message>
+    <message>
+        <source>Marken setzen</source>
+        <translation>Set marks</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Plotter</name>
     <message>
         <source>Fehler: Der Plotter lieferte keine Daten.</source>
@@ -1219,7 +1639,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>The material could not be added because the presets file could not be opened. Path: </translation>
+        <translation>The material could not be added because the presets file could not be opened. Path: <byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Das Material konnte nicht hinzugefügt werden.</source>
@@ -1228,7 +1649,8 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: <byte value="xd" />
 %1</source>
-        <translation>The material could not be added because the presets file could not be opened for writing. Path: </translation>
+        <translation>The material could not be added because the presets file could not be opened for writing. Path: <byte value="xd" />
+%1</translation>
     </message>
 </context>
 <context>
@@ -1248,17 +1670,6 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     <message>
         <source>Frei</source>
         <translation>Free</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Information</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>Diese Funktion ist noch nicht verfügbar.</source>
-        <translation>This function is not available yet.</translation>
     </message>
 </context>
 <context>
@@ -1305,35 +1716,34 @@ entfernen und Inkscape neu starten !!!<byte value="xd" />
     </message>
 </context>
 <context>
+    <name>SvgImport</name>
+    <message>
+        <source>%1 Bild(er): Rastergrafiken lassen sich nicht schneiden</source>
+        <translation>%1 image(s): raster graphics cannot be cut</translation>
+    </message>
+    <message>
+        <source>Filtereffekte: geschnitten werden nur die Umrisse</source>
+        <translation>Filter effects: only the outlines are cut</translation>
+    </message>
+    <message>
+        <source>Beschneidungspfade und Masken: die betroffenen Objekte werden ganz geschnitten</source>
+        <translation>Clip paths and masks: the objects concerned are cut whole</translation>
+    </message>
+    <message>
+        <source>Text %1: Fließtext und Text auf Pfad werden nicht umgewandelt</source>
+        <translation>Text %1: flowed text and text on a path are not converted</translation>
+    </message>
+    <message>
+        <source>Text %1: keine Schrift installiert</source>
+        <translation>Text %1: no font installed</translation>
+    </message>
+    <message>
+        <source>Ebene %1</source>
+        <translation>Layer %1</translation>
+    </message>
+</context>
+<context>
     <name>USBDevice</name>
-    <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da die Berechtigung für den Zugriff auf den Plotter fehlt.</source>
-        <translation>The device could not be opened because permission to access the plotter is missing.</translation>
-    </message>
-    <message>
-        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist.</source>
-        <translation>The device could not be opened because the required driver is not installed yet.</translation>
-    </message>
-    <message>
-        <source>Abhilfe: Eine udev-Regel gibt dem angemeldeten Benutzer Zugriff auf die Plotter des Herstellers 0x0F0B.
-Datei: %1
-Inhalt: %2</source>
-        <translation>Remedy: a udev rule gives the logged-in user access to plotters of vendor 0x0F0B.
-File: %1
-Content: %2</translation>
-    </message>
-    <message>
-        <source>Bitte legen Sie die Datei als Administrator an, laden Sie die Regeln neu (udevadm control --reload-rules) und stecken Sie den Plotter aus und wieder ein.</source>
-        <translation>Please create the file as administrator, reload the rules (udevadm control --reload-rules) and unplug and replug the plotter.</translation>
-    </message>
-    <message>
-        <source>Soll die Regel nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Install the rule now? Kerfcraft restarts afterwards.</translation>
-    </message>
-    <message>
-        <source>Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
-        <translation>Install the driver now? Kerfcraft restarts afterwards.</translation>
-    </message>
     <message>
         <source>Das Gerät konnte nicht geöffnet werden.
 Error: %1</source>
@@ -1361,6 +1771,35 @@ Error: %1</translation>
 Error: %1</source>
         <translation>No data could be sent to the device (2).
 Error: %1</translation>
+    </message>
+    <message>
+        <source>Kein Zugriff auf den Plotter. Abhilfe als root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</source>
+        <translation>No access to the plotter. Fix as root: echo '%1' &gt; %2 &amp;&amp; udevadm control --reload-rules &amp;&amp; udevadm trigger</translation>
+    </message>
+    <message>
+        <source>Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht installiert ist. Soll der Treiber nun installiert werden? Danach erfolgt ein Neustart von Kerfcraft.</source>
+        <translation>The device could not be opened because the required driver is not installed yet. Install the driver now? Kerfcraft restarts afterwards.</translation>
+    </message>
+</context>
+<context>
+    <name>UdevDriverInstaller</name>
+    <message>
+        <source>Die temporären Dateien für die udev-Regel konnten nicht angelegt werden.</source>
+        <translation>The temporary files for the udev rule could not be created.</translation>
+    </message>
+    <message>
+        <source>Für die Änderung werden Administratorrechte benötigt, aber pkexec ist nicht installiert (Paket policykit-1).
+Als root ausführen: %1</source>
+        <translation>This change needs administrator rights, but pkexec is not installed (package policykit-1).
+Run as root: %1</translation>
+    </message>
+    <message>
+        <source>Die Änderung wurde nicht erlaubt.</source>
+        <translation>The change was not permitted.</translation>
+    </message>
+    <message>
+        <source>Die udev-Regel %1 konnte nicht geändert werden.</source>
+        <translation>The udev rule %1 could not be changed.</translation>
     </message>
 </context>
 <context>

@@ -75,12 +75,11 @@ EN = {
  'Die Übertragungsdatei konnte nicht gefunden werden.': 'The transfer file could not be found.',
  'Die Inkspace-Einstellungsdatei konnte nicht gefunden werden': 'The Inkscape preferences file could not be found',
  'Die Inkspace-Einstellungsdatei konnte nicht gelesen werden.': 'The Inkscape preferences file could not be read.',
- "Sie müssen bei Inkscape 0.91 unter 'Bearbeiten ->Einstellungen->Eingabe/Ausgabe->SVG Ausgabe' ": "In Inkscape 0.91 you must set the path string format under 'Edit ->Preferences->Input/Output->SVG output' ",
- 'Die Einstellungsdatei konnte nicht geöffnet werden.': 'The presets file could not be opened.',
+ 'Die Einstellungsdatei konnte nicht geöffnet werden.\r\n': 'The presets file could not be opened.\r\n',
  'Fehler: Der Plotter lieferte keine Daten.': 'Error: the plotter returned no data.',
- 'Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: ': 'The material could not be added because the presets file could not be opened. Path: ',
+ 'Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht geöffnet werden konnte.Pfad: \r\n%1': 'The material could not be added because the presets file could not be opened. Path: \r\n%1',
  'Das Material konnte nicht hinzugefügt werden.': 'The material could not be added.',
- 'Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: ': 'The material could not be added because the presets file could not be opened for writing. Path: ',
+ 'Das Material konnte nicht hinzugefügt werden, da die Einstellungsdatei nicht zum schreiben geöffnet werden konnte.Pfad: \r\n%1': 'The material could not be added because the presets file could not be opened for writing. Path: \r\n%1',
  'Diese Funktion ist noch nicht verfügbar.': 'This function is not available yet.',
  'Kerfcraft - Status': 'Kerfcraft - Status', 'Aktueller Job': 'Current job',
  'Plotdaten werden erzeugt': 'Generating plot data', 'Aktuelle Ebene/Farbe:': 'Current layer/colour:',
@@ -116,12 +115,31 @@ path = os.path.join(os.path.dirname(__file__), 'Kerfcraft_en.ts')
 text = open(path, encoding='utf-8').read()
 tree = ET.ElementTree(ET.fromstring(text))
 missing = []
+
+def full_text(e):
+    """The element's text with its <byte value="xd"/> children as characters."""
+    s = e.text or ''
+    for c in e:
+        if c.tag == 'byte':
+            s += chr(int(c.get('value').lstrip('x'), 16))
+        s += c.tail or ''
+    return s
+
+def set_text(e, s):
+    """Writes s into e, carriage returns as <byte/> elements as lupdate does."""
+    parts = s.split('\r')
+    e.text = parts[0]
+    e[:] = []
+    for p in parts[1:]:
+        b = ET.SubElement(e, 'byte', value='xd')
+        b.tail = p
+
 for ctx in tree.getroot().findall('context'):
     for m in ctx.findall('message'):
-        src = m.find('source').text or ''
+        src = full_text(m.find('source'))
         tr = m.find('translation')
         if src in EN:
-            tr.text = EN[src]
+            set_text(tr, EN[src])
             tr.attrib.pop('type', None)
         else:
             missing.append(src)

@@ -20,7 +20,7 @@ EN = {
  'Ebene %1: ': 'Layer %1: ', 'Color %1 ': 'Colour %1 ',
  'No plotter found': 'No plotter found',
  'FCM-Datei (Brother ScanNCut)': 'FCM file (Brother ScanNCut)',
- 'Die Ausgabe als FCM-Datei ist noch nicht verfügbar.': 'Output as an FCM file is not available yet.',
+ 'Die Zeichnung wird geladen …': 'Loading the drawing …', 'Kerfcraft': 'Kerfcraft',
  'Materialgröße': 'Material size', 'Breite': 'Width', 'Höhe': 'Height', 'mm': 'mm',
  'Größe des eingelegten Mediums vom Plotter holen': 'Get the size of the loaded medium from the plotter',
  "12''": "12''", "24''": "24''", 'Jobgröße': 'Job size', '%': '%',
@@ -63,6 +63,10 @@ EN = {
  'Gerät': 'Device', 'Firmware': 'Firmware', 'Medientyp': 'Media type',
  'Kanten glätten': 'Edge smoothing', 'Medium abrollen': 'Unroll medium',
  'Ein': 'On', 'Aus': 'Off', 'Rolle': 'Roll', 'Blatt': 'Sheet', 'Rand': 'Edge',
+ 'Schnittlänge: %1 m\nLeerfahrt: %2 m\nMaterialverbrauch: %3 mm\nZeit: ca. %4:%5 min bei %6 cm/s\n\nAuftrag an den Plotter senden?':
+ 'Cut length: %1 m\nTravel: %2 m\nMaterial used: %3 mm\nTime: about %4:%5 min at %6 cm/s\n\nSend the job to the plotter?',
+ 'Auftrag': 'Job', 'FCM File (*.fcm)': 'FCM File (*.fcm)',
+ 'Die FCM-Datei konnte nicht geschrieben werden:\n%1': 'The FCM file could not be written:\n%1',
  # The dialogs the window opens, and the preview's menu.
  'Version für:': 'Version for:',
  "<font color='green'>Windows</font>": "<font color='green'>Windows</font>",

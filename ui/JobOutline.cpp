@@ -99,6 +99,20 @@ JobOutline JobOutline::build(const Document& doc, const JobLayout& layout)
     const ToLocal local{HeadTransform(doc, layout), out.m_width, out.m_height, doc.fcmOutput()};
     const CutSelection selection(doc);
 
+    // Curves are drawn as chords, up to 500 each; a drawing of a million
+    // long curves would ask for gigabytes of points (and overflow the
+    // vector). Past a budget every curve gets proportionally fewer chords.
+    constexpr double PointBudget = 4e6;
+    double wanted = 0;
+    for (const KCLayer* layer : doc.layers())
+        if (selection.cutsLayer(*layer))
+            for (const KCObject* object : layer->objects())
+                if (selection.cutsObject(*layer, *object))
+                    for (const KCSubPath& sub : object->subPaths())
+                        for (const KCNode& n : sub.nodes())
+                            wanted += n.isLine() ? 1 : curveSteps(n);
+    const double share = wanted > PointBudget ? PointBudget / wanted : 1.0;
+
     for (const KCLayer* layer : doc.layers()) {
         if (!selection.cutsLayer(*layer))
             continue;
@@ -119,7 +133,7 @@ JobOutline JobOutline::build(const Document& doc, const JobLayout& layout)
                         continue;
                     }
                     const KCNode::PowerForm f = n.powerForm();
-                    const int steps = curveSteps(n);
+                    const int steps = std::max(1, int(curveSteps(n) * share));
                     for (int i = 1; i <= steps; ++i) {
                         const double t = double(i) / steps;
                         const double x = ((f.k3x * t + f.k2x) * t + f.k1x) * t + n.P0X();

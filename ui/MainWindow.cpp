@@ -81,6 +81,7 @@ MainWindow::MainWindow(const QStringList& texts, bool isSvg, UserMessages& messa
     if (!texts.isEmpty())
         loadDrawing(texts, isSvg);
     onDocumentDataChanged();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -91,8 +92,7 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
-    const QString language = QSettings().value(QStringLiteral("Language")).toString();
-    const int languageIndex = ui->cbSprache->findText(language);
+    const int languageIndex = ui->cbSprache->findText(m_savedLanguage);
     if (languageIndex >= 0)
         ui->cbSprache->setCurrentIndex(languageIndex);
     ui->twMain->setCurrentIndex(0);
@@ -145,6 +145,7 @@ void MainWindow::fillLanguages()
 {
     connect(ui->cbSprache, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::onCbSpracheIndexChanged);
+    m_savedLanguage = QSettings().value(QStringLiteral("Language")).toString();
     const QStringList files = m_translations ? m_translations->fileNames() : QStringList();
     quietly([&] {
         for (const QString& file : files)
@@ -183,6 +184,7 @@ void MainWindow::onCbSpracheIndexChanged(int index)
                                                ui->cbSprache->itemData(i).toString()));
     });
     fillPresetLists();
+    retranslateDeviceEntries();
     QSettings settings;
     settings.setValue(QStringLiteral("Language"), ui->cbSprache->currentText());
     settings.sync();

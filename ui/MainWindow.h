@@ -19,7 +19,9 @@ class QListWidgetItem;
 class QWidget;
 class Translations;
 class USBDevices;
+class VirtualPlotter;
 class UsbBackend;
+class UsbDriverInstaller;
 class UserMessages;
 struct MainWindowForm;
 
@@ -47,16 +49,26 @@ public:
                Translations* translations = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Replaces the drawing by a ".kcj", ".svg"/".svgz" or ".kcf" file (named on
+    // the command line or dropped on the window). A file that is not a drawing
+    // of its kind gives a warning naming the file and the reason, and false;
+    // an SVG leaves the drawing as it was, the other kinds an empty one.
+    bool openFile(const QString& path);
+
     Document& document() { return *m_document; }
     Plotter* currentPlotter() const { return m_currentPlotter; }
 
     // The plotter pool on this backend; the bus is scanned 100 ms after the
-    // window is first shown and on "Erneuern".
-    void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock);
+    // window is first shown and on "Erneuern". installer: offered when a
+    // plotter cannot be opened for lack of a driver or permission, and used
+    // by the about dialog's removal.
+    void attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
+                       UsbDriverInstaller* installer = nullptr);
 
-    // Asks for a job-file name (save: for writing); empty when cancelled.
+    // Asks for a file name (save: for writing) with a filter ("Kerfcraft
+    // Dateien (*.kcf)", "FCM File (*.fcm)"); empty when cancelled.
     // Replaceable so the file buttons can run without a dialog.
-    using FileAsk = std::function<QString(bool save)>;
+    using FileAsk = std::function<QString(bool save, const QString& filter)>;
     void setFileAsk(FileAsk ask) { m_fileAsk = std::move(ask); }
     // Where "Testdata" writes the last generated stream.
     void setTestDataPath(const QString& path) { m_testDataPath = path; }
@@ -64,6 +76,10 @@ public:
     // Loads a drawing of the exchange text list in the background while the
     // window keeps painting; a progress dialog shows for long drawings.
     void loadDrawing(const QStringList& texts, bool isSvg);
+    // A drawing or job file the user opened directly (an SVG as any
+    // drawing). A file that cannot be read is reported and leaves the
+    // drawing as it was; what an SVG import left out is shown as a note.
+
 
 public slots:
     void UpdatePlotterInfos();
@@ -156,10 +172,15 @@ public slots:
     void onRb24Inch(bool on);
     void delayedShowEvent();
     void onCbPlotSheetCmdToggled(bool on);
+    void onBtnWeitereFunktionenStartVirtuellenMonitorClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A drawing or job file dropped on the window opens like one named on
+    // the command line.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectAllgemein();
@@ -177,11 +198,15 @@ private:
     void fillObjectList();
     void applyPlotterLimits(Plotter* plotter);
     void applyPlaceholderRule();
+    void retranslateDeviceEntries();
     void savePresetSelection();
     void fitPreviewToMaterial();
     void refreshPreview();
     QString currentLanguageCode() const;
-    QString askFile(bool save);
+    QString askFile(bool save, const QString& filter);
+    bool confirmJobFigures();
+    void exportFcm();
+    std::shared_ptr<VirtualPlotter> virtualPlotter() const;
     // Applies fn to the document with the controls-live flag cleared.
     template <class Fn> void quietly(Fn fn)
     {
@@ -208,10 +233,13 @@ private:
     UserMessages& m_messages;
     Translations* m_translations = nullptr;
     Clock* m_clock = nullptr;
+    std::shared_ptr<UsbBackend> m_backend;
     USBDevices* m_devices = nullptr;
+    UsbDriverInstaller* m_installer = nullptr;
     Plotterpool* m_pool = nullptr;
     bool m_devicesReady = false;
     int m_frameWidthBeforeSwitch = 0;
+    QString m_savedLanguage; // read before the first switch overwrites it
     FileAsk m_fileAsk;
     QString m_testDataPath;
 };

@@ -5,8 +5,10 @@
 #include "ui/MainWindowForm.h"
 
 #include "device/Plotter.h"
+#include "document/DrawingFile.h"
 #include "document/Document.h"
 #include "document/ExchangeImport.h"
+#include "document/DrawingFile.h"
 #include "document/JobFile.h"
 #include "job/TestDataDump.h"
 #include "platform/UserMessages.h"
@@ -17,8 +19,16 @@
 #include "ui/AboutDialog.h"
 #include "ui/NewMaterialDialog.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QThread>
 #include <QFileDialog>
+#include <QFileInfo>
 
 // ---- Materials ----------------------------------------------------------------
 
@@ -96,19 +106,18 @@ void MainWindow::onBtnParameterSpeichernAktuelleEinstellungenClicked()
 
 // ---- Job files ----------------------------------------------------------------
 
-QString MainWindow::askFile(bool save)
+QString MainWindow::askFile(bool save, const QString& filter)
 {
     if (m_fileAsk)
-        return m_fileAsk(save);
+        return m_fileAsk(save, filter);
     const QString title = tr("Waehlen");
-    const QString filter = tr("Kerfcraft Dateien (*.kcf)");
     return save ? QFileDialog::getSaveFileName(this, title, QDir::currentPath(), filter)
                 : QFileDialog::getOpenFileName(this, title, QDir::currentPath(), filter);
 }
 
 void MainWindow::onBtnSaveClicked()
 {
-    const QString name = askFile(true);
+    const QString name = askFile(true, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
     if (!JobFile::save(*m_document, name))
@@ -118,10 +127,10 @@ void MainWindow::onBtnSaveClicked()
 
 void MainWindow::onBtnLoadClicked()
 {
-    const QString name = askFile(false);
+    const QString name = askFile(false, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
-    if (!JobFile::load(*m_document, name)) {
+    if (!JobFile::load(*m_document, name, &m_messages)) {
         m_messages.warning(tr("Hinweis"),
                            tr("Die Datei %1 konnte nicht gelesen werden.").arg(name));
         return;
@@ -142,9 +151,81 @@ void MainWindow::onBtnLoadClicked()
     onDocumentDataChanged();
 }
 
+// A drawing of a million nodes takes seconds to read: it is read on a
+// worker thread into a document of its own, which the window's document
+// then takes over, while the event loop keeps the window painting.
 void MainWindow::loadDrawing(const QStringList& texts, bool isSvg)
 {
-    importExchangeText(*m_document, texts, isSvg);
+    QThread* gui = thread();
+    std::unique_ptr<Document> staging;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        // Created here, so its tree belongs to this thread until handed over.
+        auto doc = std::make_unique<Document>();
+        importExchangeText(*doc, texts, isSvg);
+        doc->moveToThread(gui);
+        staging = std::move(doc);
+    }));
+    QEventLoop loop;
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QProgressDialog progress(tr("Die Zeichnung wird geladen …"), QString(), 0, 0, this);
+    progress.setWindowTitle(tr("Kerfcraft"));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(300);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    progress.reset();
+    if (staging)
+        m_document->adoptDrawing(*staging);
+}
+
+bool MainWindow::openFile(const QString& path)
+{
+    const DrawingFile::LoadResult r = DrawingFile::load(*m_document, path, DrawingFile::SvgRoute::AnyDrawing, &m_messages);
+    if (!r.ok) {
+        // The SVG import leaves the document as it was; the other readers
+        // may have filled part of it, which must not be cut.
+        if (DrawingFile::kindOf(path) != DrawingFile::Kind::Svg) {
+            m_document->clear();
+            m_document->updateDrawingExtent();
+            m_document->notifyChanged();
+        }
+        m_messages.warning(tr("Hinweis"), r.error);
+        return false;
+    }
+    if (!r.leftOut.isEmpty())
+        m_messages.information(tr("Hinweis"),
+                               tr("Nicht übernommen:\n%1").arg(r.leftOut.join(QLatin1Char('\n'))));
+    setWindowTitle(QStringLiteral("Kerfcraft – %1").arg(QFileInfo(path).fileName()));
+    onDocumentDataChanged();
+    return true;
+}
+
+namespace {
+// The one local drawing or job file a drag carries, else empty.
+QString droppedDrawing(const QMimeData* mime)
+{
+    const QList<QUrl> urls = mime ? mime->urls() : QList<QUrl>();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    const QString path = urls.first().toLocalFile();
+    return DrawingFile::kindOf(path) == DrawingFile::Kind::Unknown ? QString() : path;
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedDrawing(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedDrawing(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openFile(path);
 }
 
 // ---- Test data and about --------------------------------------------------------
@@ -158,6 +239,6 @@ void MainWindow::onBtnTestDataClicked()
 
 void MainWindow::onBtnInformationClicked()
 {
-    AboutDialog dialog(m_messages, nullptr, this);
+    AboutDialog dialog(m_messages, m_installer, this);
     dialog.exec();
 }

@@ -8,14 +8,26 @@
 #include "device/Plotterpool.h"
 #include "device/USBDevices.h"
 #include "document/Document.h"
+#include "job/JobRunner.h"
 #include "job/StatusDialog.h"
 #include "platform/Logger.h"
 #include "platform/UserMessages.h"
+#include "plot/BlockList.h"
 #include "plot/Commands.h"
+#include "plot/FcmExport.h"
+#include "plot/JobFit.h"
 #include "plot/JobLayout.h"
+#include "plot/PlotDataGenerator.h"
+#include "plot/StreamFigures.h"
 #include "plot/TestCut.h"
 #include "presets/Blade.h"
 #include "presets/KerfcraftPresets.h"
+#include "device/SimulatedUsbBus.h"
+#include "device/VirtualPlotter.h"
+#include "ui/Preview.h"
+#include "ui/VirtualMonitor.h"
+
+#include <cmath>
 
 #include <QMutexLocker>
 
@@ -43,6 +55,8 @@ void MainWindow::connectPlotter()
             &MainWindow::onWeitereFunktionenMesserInitialisierung);
     connect(ui->cbWeitereFunktionenMesserInitialisierung, &QCheckBox::clicked, this,
             &MainWindow::onCbMesserInitialisierung);
+    connect(ui->btnWeitereFunktionenStartVirtuellenMonitor, &QPushButton::clicked, this,
+            &MainWindow::onBtnWeitereFunktionenStartVirtuellenMonitorClicked);
     for (QRadioButton* rb : {ui->rbNurImPlotterMedientypRolle, ui->rbNurImPlotterMedientypBlatt,
                              ui->rbNurImPlotterMediumtypRand, ui->rbNurImPlotterKantenglaettenEin,
                              ui->rbNurImPlotterKantenglaettenAus, ui->rbNurImPlotterMediumAbrollenEin,
@@ -50,10 +64,14 @@ void MainWindow::connectPlotter()
         connect(rb, &QRadioButton::toggled, this, &MainWindow::onRbNurImPlotterToggled);
 }
 
-void MainWindow::attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock)
+void MainWindow::attachDevices(std::shared_ptr<UsbBackend> backend, Clock& clock,
+                               UsbDriverInstaller* installer)
 {
     m_clock = &clock;
+    m_backend = backend;
+    m_installer = installer;
     m_devices = new USBDevices(std::move(backend), m_messages, this);
+    m_devices->setDriverInstaller(installer);
     m_pool = new Plotterpool(
         m_devices,
         [] {
@@ -142,6 +160,17 @@ void MainWindow::applyPlaceholderRule()
         combo->addItem(tr("FCM-Datei (Brother ScanNCut)"), FcmEntry);
 }
 
+void MainWindow::retranslateDeviceEntries()
+{
+    QComboBox* combo = ui->cbAusgabegeraet;
+    const int placeholder = combo->findData(NoPlotterEntry);
+    if (placeholder >= 0)
+        combo->setItemText(placeholder, tr("No plotter found"));
+    const int fcm = combo->findData(FcmEntry);
+    if (fcm >= 0)
+        combo->setItemText(fcm, tr("FCM-Datei (Brother ScanNCut)"));
+}
+
 void MainWindow::onCbAusgabegeraetIndexChanged(int index)
 {
     if (m_currentPlotter) {
@@ -150,6 +179,7 @@ void MainWindow::onCbAusgabegeraetIndexChanged(int index)
         ui->btnMaterialgroesseHoleWerte->setEnabled(false);
     }
     m_currentPlotter = nullptr;
+    ui->btnWeitereFunktionenStartVirtuellenMonitor->setEnabled(false);
     if (index >= 0) {
         m_document->setFcmOutput(false);
         const int data = ui->cbAusgabegeraet->itemData(index).toInt();
@@ -161,12 +191,14 @@ void MainWindow::onCbAusgabegeraetIndexChanged(int index)
         if (m_currentPlotter) {
             connect(m_currentPlotter, &Plotter::ConfigurationDataChanged, this,
                     &MainWindow::onPlotterConfigurationDataChanged);
-            if (m_currentPlotter->query()) {
-                m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
-                m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
-            }
+            // The medium becomes the material, held to the model's cut range.
+            if (m_currentPlotter->query())
+                JobFit::setMaterialFromMedium(*m_document, m_currentPlotter->plotterTemplate(),
+                                              m_currentPlotter->mediaWidth(),
+                                              m_currentPlotter->mediaHeight());
             ui->btnMaterialgroesseHoleWerte->setEnabled(true);
             applyPlotterLimits(m_currentPlotter);
+            ui->btnWeitereFunktionenStartVirtuellenMonitor->setEnabled(virtualPlotter() != nullptr);
         }
     }
     onPlotterConfigurationDataChanged();
@@ -208,8 +240,8 @@ void MainWindow::onPlotterConfigurationDataChanged()
             }
             return;
         }
-        m_document->setMaterialWidth(p->mediaWidth());
-        m_document->setMaterialHeight(p->mediaHeight());
+        JobFit::setMaterialFromMedium(*m_document, p->plotterTemplate(), p->mediaWidth(),
+                                      p->mediaHeight());
         Logger::debug(QStringLiteral("ABC %1").arg(p->mediaWidth()));
         (p->unrollMedium() ? ui->rbNurImPlotterMediumAbrollenEin : ui->rbNurImPlotterMediumAbrollenAus)
             ->setChecked(true);
@@ -243,23 +275,78 @@ void MainWindow::onRbNurImPlotterToggled(bool)
 void MainWindow::onBtnPlottenClicked()
 {
     if (m_currentPlotter && m_clock) {
-        if (JobLayout(*m_document).exceedsMaterialWidth()) {
-            m_messages.warning(tr("Hinweis"),
-                               tr("Das Dokument ist größer als das eingelegte Medium des Plotters! "
-                                  "Bitte passen Sie die Größe des Dokumentes an."));
+        const QString refusal = JobFit::refusal(*m_document, m_currentPlotter->plotterTemplate());
+        if (!refusal.isEmpty()) {
+            m_messages.warning(tr("Hinweis"), refusal);
             return;
         }
         savePresetSelection();
+        if (!confirmJobFigures())
+            return;
         StatusDialog dialog(*m_document, m_currentPlotter, *m_clock, this);
         dialog.exec();
         return;
     }
-    if (ui->cbAusgabegeraet->currentData().toInt() == FcmEntry) {
-        const QString name = askFile(true);
-        if (!name.isEmpty())
-            m_messages.information(tr("Hinweis"),
-                                   tr("Die Ausgabe als FCM-Datei ist noch nicht verfügbar."));
-    }
+    if (ui->cbAusgabegeraet->currentData().toInt() == FcmEntry)
+        exportFcm();
+}
+
+// What the job asks of the plotter, measured on the stream it generates.
+bool MainWindow::confirmJobFigures()
+{
+    BlockList blocks(JobRunner::deviceControlFor(m_currentPlotter));
+    // Generation uses up the extra feed a test cut left; the job still needs it.
+    const double startOffset = m_document->startOffset();
+    PlotDataGenerator generator(*m_document);
+    generator.setDiagnostics(false);
+    generator.generate(blocks);
+    m_document->setStartOffset(startOffset);
+    const StreamFigures f = StreamFigures::measure(blocks.stream());
+    const int seconds = int(std::ceil(f.seconds(m_document->speed())));
+    const QString text =
+        tr("Schnittlänge: %1 m\nLeerfahrt: %2 m\nMaterialverbrauch: %3 mm\n"
+           "Zeit: ca. %4:%5 min bei %6 cm/s\n\nAuftrag an den Plotter senden?")
+            .arg(f.cutMm / 1000, 0, 'f', 2)
+            .arg(f.travelMm / 1000, 0, 'f', 2)
+            .arg(f.materialMm, 0, 'f', 0)
+            .arg(seconds / 60)
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+            .arg(m_document->speed());
+    return m_messages.question(tr("Auftrag"), text) == UserMessages::Yes;
+}
+
+void MainWindow::exportFcm()
+{
+    const QString name = askFile(true, tr("FCM File (*.fcm)"));
+    if (name.isEmpty())
+        return;
+    const QImage thumbnail = m_preview->renderJobImage(m_document->materialHeight() > 300);
+    const FcmExport::Written written = FcmExport(*m_document).write(name, thumbnail);
+    if (!written.failed.isEmpty())
+        m_messages.warning(tr("Hinweis"), tr("Die FCM-Datei konnte nicht geschrieben werden:\n%1")
+                                              .arg(written.failed.join(QLatin1Char('\n'))));
+}
+
+// The virtual plotter's monitor: the picture of what it has received.
+void MainWindow::onBtnWeitereFunktionenStartVirtuellenMonitorClicked()
+{
+    const std::shared_ptr<VirtualPlotter> plotter = virtualPlotter();
+    if (!plotter)
+        return;
+    auto* monitor = new VirtualMonitor(plotter, this);
+    monitor->setAttribute(Qt::WA_DeleteOnClose);
+    monitor->show();
+}
+
+std::shared_ptr<VirtualPlotter> MainWindow::virtualPlotter() const
+{
+    const auto bus = std::dynamic_pointer_cast<SimulatedUsbBus>(m_backend);
+    if (!bus || !m_currentPlotter)
+        return nullptr;
+    for (const auto& device : bus->devices())
+        if (auto plotter = std::dynamic_pointer_cast<VirtualPlotter>(device))
+            return plotter;
+    return nullptr;
 }
 
 void MainWindow::onCbParameterTestschnittEinAusToggled(bool on)

@@ -9,7 +9,8 @@
 
 namespace {
 const QByteArray kAbsolute = "<inkscape><group id=\"svgoutput\" pathstring_format=\"0\"/></inkscape>";
-const QByteArray kRelative = "<inkscape><group id=\"svgoutput\" pathstring_format=\"1\"/></inkscape>";
+// Inkscape 1.2 writes "2" (optimised) unless the user changes it.
+const QByteArray kRelative = "<inkscape><group id=\"svgoutput\" pathstring_format=\"2\"/></inkscape>";
 const QByteArray kSvg = "<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\">\n"
                         "  <path d=\"M 0,0 L 10,10\"/>\n</svg>\n";
 } // namespace
@@ -35,6 +36,10 @@ private slots:
             << QStringList{"CorelDraw 2020\n", "KCEbene\n", "Ebene 1\n", "12.5 7.25\n", "\n", "Größe\n"} << QString();
         QTest::newRow("svg whole text") << "kcxfer.svg" << kSvg << kAbsolute << "svg window" << QStringList{svg} << "";
         QTest::newRow("svg, Inkscape relative") << "kcxfer.svg" << kSvg << kRelative << "0" << QStringList() << hint;
+        QByteArray marked = kSvg;
+        marked.replace("<svg ", "<svg xmlns:kc=\"https://kerfcraft.org/ns/exchange\" kc:pathdata=\"absolute\" ");
+        QTest::newRow("svg from our extension, Inkscape relative")
+            << "kcxfer.svg" << marked << kRelative << "svg window" << QStringList{QString::fromUtf8(marked)} << "";
         QTest::newRow("no exchange file") << "" << QByteArray() << kAbsolute << "-1" << QStringList()
                                           << "Information|Die Übertragungsdatei konnte nicht gefunden werden.";
         QTest::newRow("upper-case suffix") << "kcxfer.KCJ" << QByteArray("KCEbene") << kAbsolute << "0"

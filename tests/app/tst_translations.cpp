@@ -28,13 +28,14 @@ private slots:
         QTest::addColumn<QString>("select");
         QTest::addColumn<QStringList>("kept");
         QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("cancel"); // the toolkit's standard button
 
         const QStringList shipped{"Kerfcraft_de.qm", "Kerfcraft_en.qm"};
         QTest::newRow("broken file leaves no entry") << QStringList{"Kerfcraft_en.qm", "Kerfcraft_xx.qm", "Other_en.qm"}
-                                                     << true << "" << QStringList{"Kerfcraft_en.qm"} << true;
-        QTest::newRow("registration-mark mode keeps none") << shipped << false << "" << QStringList() << false;
-        QTest::newRow("German selected") << shipped << true << "German" << shipped << false;
-        QTest::newRow("English selected") << shipped << true << "English" << shipped << true;
+                                                     << true << "" << QStringList{"Kerfcraft_en.qm"} << true << "Cancel";
+        QTest::newRow("registration-mark mode keeps none") << shipped << false << "" << QStringList() << false << "Cancel";
+        QTest::newRow("German selected") << shipped << true << "German" << shipped << false << "Abbrechen";
+        QTest::newRow("English selected") << shipped << true << "English" << shipped << true << "Cancel";
     }
 
     void load()
@@ -59,6 +60,7 @@ private slots:
             QVERIFY(!table.select("Klingon"));
             QCOMPARE(table.select(select), !select.isEmpty());
             QTEST(english(), "english");
+            QTEST(QCoreApplication::translate("QPlatformTheme", "Cancel"), "cancel");
         }
         // Destroying the table takes its translators out of the application.
         QVERIFY(!english());

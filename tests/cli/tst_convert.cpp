@@ -70,6 +70,7 @@ void TestConvert::initTestCase()
     QFile t(m_dir.filePath(QStringLiteral("zeichnung.txt")));
     QVERIFY(t.open(QIODevice::WriteOnly));
     t.write("M 0 0\n");
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("ordner.kcf")));
 }
 
 void TestConvert::converts_data()
@@ -99,7 +100,7 @@ void TestConvert::converts()
     QVERIFY(DrawingFile::load(viaJobFile, output, &error));
     const auto uids = input.endsWith(QLatin1String(".kcf")) ? DocumentCompare::Uids::Equal
                                                              : DocumentCompare::Uids::Structure;
-    QCOMPARE(DocumentCompare::difference(viaJobFile, direct, uids), QString());
+    QCOMPARE(DocumentCompare::difference(viaJobFile, direct, uids, 1e-15), QString()); // 16 digits in the file
     QVERIFY(direct.nodeCount() > 0);
 
     // Converting the result again changes nothing.
@@ -126,7 +127,9 @@ void TestConvert::failures_data()
     QTest::newRow("input not a job file") << QStringList{"@/kaputt.kcf", "-o", "@/out.kcf"} << "keine lesbare Auftragsdatei";
     QTest::newRow("input format unknown") << QStringList{"@/zeichnung.txt", "-o", "@/out.kcf"} << "nicht unterstützt";
     QTest::newRow("folder of the output missing") << QStringList{svg, "-o", "@/fehlt/out.kcf"} << "konnte nicht gespeichert werden";
-    QTest::newRow("output is a folder") << QStringList{svg, "-o", "@"} << "konnte nicht gespeichert werden";
+    QTest::newRow("output a folder named .kcf") << QStringList{svg, "-o", "@/ordner.kcf"} << "konnte nicht gespeichert werden";
+    QTest::newRow("output not .kcf") << QStringList{svg, "-o", "@/out.svg"} << "muss auf .kcf oder .fcm enden";
+    QTest::newRow("output is the input") << QStringList{"@/kaputt.kcf", "-o", "@/../" + QFileInfo(m_dir.path()).fileName() + "/kaputt.kcf"} << "ist die Eingabedatei";
 }
 
 void TestConvert::failures()

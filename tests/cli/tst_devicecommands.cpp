@@ -6,6 +6,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CliPresets.h"
 #include "cli/SendCommand.h"
+#include "device/CutPicture.h"
 #include "presets/KerfcraftPresets.h"
 #include "support/FakeClock.h"
 #include "support/RecordingMessages.h"
@@ -70,7 +71,6 @@ struct Run {
     }
 };
 
-const QByteArray SettingsCommand("\x1b.C1;20;0:\x1b.C1;19;1:"); // the virtual plotter's values
 const QByteArray PauseBlock("PU;PU40,1;PU;");
 
 QString rectangle() { return TestPaths::data(QStringLiteral("plot/cli_rectangle.kcj")); }
@@ -87,6 +87,8 @@ private slots:
     void devices();
     void sends_data();
     void sends();
+    void cutsWhole_data();
+    void cutsWhole();
 
 private:
     QByteArray received() const;
@@ -256,8 +258,8 @@ void TestDeviceCommands::sends()
                  qPrintable(r.err));
     QCOMPARE(r.out.contains(QStringLiteral("Auftrag an Kerfcraft Sable 60 gesendet.")), rc == 0);
 
-    // The plotter heard the pool's questions, its settings and then what
-    // `plot` writes; Ctrl-C ends the job after the pause block.
+    // The output holds the one job of the run, as `plot` writes it;
+    // Ctrl-C ends the job after the pause block.
     QStringList plotArgs;
     for (const QString& a : args)
         if (!a.startsWith(QLatin1String("--device=")))
@@ -265,8 +267,61 @@ void TestDeviceCommands::sends()
     const Run plot([&](CliIo& io) { return cliPlot(plotArgs, io); });
     QCOMPARE(plot.rc, 0);
     const int pauseEnd = plot.raw.indexOf(PauseBlock) + PauseBlock.size();
-    QVERIFY(received().endsWith(SettingsCommand + (rc == 0 ? plot.raw : plot.raw.left(pauseEnd))));
+    QCOMPARE(received(), rc == 0 ? plot.raw : plot.raw.left(pauseEnd));
     QVERIFY(!QImage(m_out->filePath(QStringLiteral("empfangen.plt.png"))).isNull());
+}
+
+// Sample × options on the virtual plotter's 600 × 1000 mm medium: the exit
+// code, and whether a pen move reached the last unit inside the medium
+// (where the units are limited).
+void TestDeviceCommands::cutsWhole_data()
+{
+    QTest::addColumn<QStringList>("args"); // a sample of data/samples, then options
+    QTest::addColumn<int>("rc");
+    QTest::addColumn<QString>("errText");
+    QTest::addColumn<bool>("clamped");
+
+    for (const char* sample : {"alt-inkscape-091.svg", "aufkleber.svg", "beispiel.kcf", "corel.kcj",
+                               "passermarken.kcj", "schild.kcj"})
+        QTest::newRow(sample) << QStringList{sample} << 0 << "" << false;
+    const QStringList rotated{"corel.kcj", "--set", "Position.Rotation=Right90", "--set"};
+    QTest::newRow("README: two copies rotated") << rotated + QStringList{"Copies.Horz=2"} << 0 << "" << false;
+    QTest::newRow("three copies rotated: too wide") << rotated + QStringList{"Copies.Horz=3"} << 2
+                                                    << "633 mm breit" << false;
+    const QStringList long5{"corel.kcj", "--set", "Copies.Vert=5"};
+    QTest::newRow("five rows: too long") << long5 << 2 << "bis 1055 mm in Vorschubrichtung" << false;
+    QTest::newRow("five rows, clipping allowed") << long5 + QStringList{"--allow-clipping"} << 0 << ""
+                                                 << true;
+    QTest::newRow("material beyond the model") << QStringList{"corel.kcj", "--material-size", "700x1000"}
+                                               << 2 << "höchstens 600 mm" << false;
+    QTest::newRow("--set beats the medium") << QStringList{"corel.kcj", "--set", "MaterialSize.Width=300"}
+                                            << 2 << "300 mm breite" << false;
+    QTest::newRow("a million copies, ten passes")
+        << QStringList{"corel.kcj", "--allow-clipping", "--passes", "10", "--set", "Copies.Horz=1000",
+                       "--set", "Copies.Vert=1000"}
+                                      << 2 << "MB Plotterdaten" << false;
+    QTest::newRow("bad size") << QStringList{"corel.kcj", "--material-size", "600x"} << 2
+                              << "Ungültiger Wert" << false;
+}
+
+void TestDeviceCommands::cutsWhole()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, rc);
+    QFETCH(QString, errText);
+    QFETCH(bool, clamped);
+
+    args[0] = TestPaths::source(QStringLiteral("data/samples/") + args[0]);
+    const Run r([&](CliIo& io) { return cliSendWith(args, io, m_console); });
+    QCOMPARE(r.rc, rc);
+    QVERIFY2(r.err.contains(errText), qPrintable(r.err));
+    const QByteArray job = received();
+    QCOMPARE(job.contains("PD"), rc == 0);
+    bool atLimit = false;
+    for (const QLineF& l : CutPicture::cuts(job))
+        for (const QPointF& p : {l.p1(), l.p2()})
+            atLimit = atLimit || p.x() * 40 >= 600 * 40 - 1 || p.y() * 40 >= 1000 * 40 - 1;
+    QCOMPARE(atLimit, clamped);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceCommands)

@@ -83,27 +83,49 @@ void TestInfo::describesSample()
 
 void TestInfo::refusesFile_data()
 {
-    QTest::addColumn<QString>("name");     // created in a temporary folder
-    QTest::addColumn<QString>("kind");     // "file", "folder" or "none"
-    QTest::addColumn<QString>("message");  // part of the German message
+    QTest::addColumn<QString>("name");       // created in a temporary folder
+    QTest::addColumn<QString>("kind");       // "file", "folder" or "none"
+    QTest::addColumn<QByteArray>("content"); // of a file
+    QTest::addColumn<QString>("message");    // part of the German message
 
-    QTest::newRow("missing file") << QStringLiteral("fehlt.kcj") << QStringLiteral("none")
-                                  << QStringLiteral("wurde nicht gefunden");
-    QTest::newRow("folder instead of a file") << QStringLiteral("ordner.kcj")
-                                              << QStringLiteral("folder")
-                                              << QStringLiteral("wurde nicht gefunden");
-    QTest::newRow("unknown suffix") << QStringLiteral("zeichnung.txt") << QStringLiteral("file")
-                                    << QStringLiteral("wird nicht unterstützt");
-    QTest::newRow("no suffix") << QStringLiteral("zeichnung") << QStringLiteral("file")
-                               << QStringLiteral("wird nicht unterstützt");
-    QTest::newRow("no file named") << QString() << QStringLiteral("none")
-                                   << QStringLiteral("Aufruf: kerfcraft-cli info DATEI");
+    const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const QByteArray drawing("KCEbene\nA\nKCObjekt\nKCStart\nKCGeschlossen\nja\nL 0 0 10 0\nL 10 0 10 10\n");
+    const struct {
+        const char* row;
+        const char* name;
+        const char* kind;
+        QByteArray content;
+        const char* message;
+    } rows[] = {
+        {"missing file", "fehlt.kcj", "none", {}, "fehlt.kcj: Die Datei wurde nicht gefunden"},
+        {"folder instead of a file", "ordner.kcj", "folder", {}, "ordner.kcj: Das ist ein Verzeichnis"},
+        {"unknown suffix", "zeichnung.txt", "file", drawing, "wird nicht unterstützt"},
+        {"no suffix", "zeichnung", "file", drawing, "wird nicht unterstützt"},
+        {"no file named", "", "none", {}, "Aufruf: kerfcraft-cli info DATEI"},
+        {"empty .kcj", "leer.kcj", "file", "", "leer.kcj: Die Datei ist leer"},
+        {"empty .svg", "leer.svg", "file", "", "leer.svg: Die Datei ist leer"},
+        {"PNG as .kcj", "bild.kcj", "file", png, "keine Textdatei"},
+        {"PNG as .svg", "bild.svg", "file", png, "keine Textdatei"},
+        {"PNG as .kcf", "bild.kcf", "file", png, "keine Textdatei"},
+        {"text without keywords", "text.kcj", "file", "Hallo Welt\n", "keine Austauschdatei"},
+        {"layer without paths", "leer2.kcj", "file", "KCEbene\nA\nKCObjekt\n", "keine Pfade"},
+        {"<svg/>", "leer2.svg", "file", "<svg/>", "keine sichtbaren Umrisse"},
+        {"truncated SVG", "halb.svg", "file", "<svg><path d=\"M 0 0 L 10", "kein gültiges XML"},
+        {"HTML as .svg", "seite.svg", "file", "<html/>", "keine SVG-Zeichnung"},
+        {"other root in .kcf", "fremd.kcf", "file", "<foo/>", "KerfcraftData"},
+        {"truncated .kcf", "halb.kcf", "file", "<KerfcraftData><Data", "kein wohlgeformtes XML"},
+        {".kcf without a drawing", "leer.kcf", "file", "<KerfcraftData/>", "keine Pfade"},
+    };
+    for (const auto& r : rows)
+        QTest::newRow(r.row) << QString::fromUtf8(r.name) << QString::fromUtf8(r.kind) << r.content
+                             << QString::fromUtf8(r.message);
 }
 
 void TestInfo::refusesFile()
 {
     QFETCH(QString, name);
     QFETCH(QString, kind);
+    QFETCH(QByteArray, content);
     QFETCH(QString, message);
 
     QTemporaryDir dir;
@@ -111,7 +133,7 @@ void TestInfo::refusesFile()
     if (kind == QLatin1String("file")) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("KCEbene\nA\n");
+        f.write(content);
     } else if (kind == QLatin1String("folder")) {
         QVERIFY(QDir(dir.path()).mkdir(name));
     }

@@ -333,11 +333,6 @@ void TestCliPlot::badInput()
     runCli(listing, cliBlocks, args);
     QCOMPARE(listing.rc, 2);
     QVERIFY(listing.out.isEmpty());
-
-    Run fcm;
-    runCli(fcm, cliFcm, QStringList{QStringLiteral("-o"), dir.filePath("job.fcm")} + args);
-    QCOMPARE(fcm.rc, 2);
-    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void TestCliPlot::failedWriteLeavesOldFile()

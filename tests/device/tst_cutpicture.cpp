@@ -43,19 +43,20 @@ void TestCutPicture::render_data()
     QTest::addColumn<QString>("white");
 
     // Coordinates in the stream are 1/40 mm, along the feed first: 400 is 10 mm.
+    // Pictures are seen from the front: x grows to the left, the feed upwards.
     QTest::newRow("a cut along the feed") << QByteArray("IN;PU0,0;PD400,0;PU;") << "0,0-0,10"
                                           << QSize(5, 45) << "2,2 2,22 2,42" << "1,22 3,22 2,44";
     QTest::newRow("pen-up moves are not drawn")
         << QByteArray("IN;PU400,0;PD400,400;PU0,0;") << "0,10-10,10" << QSize(45, 45)
-        << "2,42 22,42 42,42" << "2,22 22,22 2,2";
+        << "2,2 22,2 42,2" << "2,22 22,22 2,42";
     QTest::newRow("test-cut style: relative moves after PD;")
         << QByteArray("IN;PU0,0;PD;PR400,0;PR0,400;PU;PR-400,0;") << "0,0-0,10 0,10-10,10"
-        << QSize(45, 45) << "2,22 22,42" << "22,22 42,2";
+        << QSize(45, 45) << "42,22 22,2" << "22,22 2,42";
     QTest::newRow("device-control strings, other instructions and stray bytes are skipped")
         << QByteArray("\x1b.C1;16;2:IN;VS30;FS120;AS0.2;SP1;\r\n PD400,0;\x1b.D1;40;40:PD400,400;IW;")
-        << "0,0-0,10 0,10-10,10" << QSize(45, 45) << "2,22 22,42" << "22,22";
+        << "0,0-0,10 0,10-10,10" << QSize(45, 45) << "42,22 22,2" << "22,22";
     QTest::newRow("numbers in exponent form") << QByteArray("IN;PD1.2e+03,0;") << "0,0-0,30"
-                                              << QSize(5, 125) << "2,122" << "3,122";
+                                              << QSize(5, 125) << "2,2" << "3,2";
     QTest::newRow("negative coordinates widen the picture") << QByteArray("IN;PD-400,0;") << "0,0-0,-10"
                                                             << QSize(5, 45) << "2,2 2,42" << "3,42";
     QTest::newRow("broken numbers end the instruction")

@@ -98,10 +98,14 @@ void TestDocument::fastRefinementMatchesPlainSampling_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<double>("spread");
     QTest::addColumn<double>("startBound"); // 1e8: inverted bounds as for an all-filtered drawing
-    QTest::newRow("small curves, inverted bounds") << 1u << 50.0 << 1e8;
-    QTest::newRow("wide curves, inverted bounds") << 2u << 5000.0 << 1e8;
-    QTest::newRow("tight bounds") << 3u << 100.0 << -10.0;
-    QTest::newRow("tiny coordinates") << 4u << 1e-6 << 1e8;
+    QTest::addColumn<double>("flatness");   // > 0: near-flat segments along a shared line
+    QTest::newRow("small curves, inverted bounds") << 1u << 50.0 << 1e8 << 0.0;
+    QTest::newRow("wide curves, inverted bounds") << 2u << 5000.0 << 1e8 << 0.0;
+    QTest::newRow("tight bounds") << 3u << 100.0 << -10.0 << 0.0;
+    QTest::newRow("tiny coordinates") << 4u << 1e-6 << 1e8 << 0.0;
+    QTest::newRow("near-flat on the bound") << 5u << 100.0 << -10.0 << 1e-12;
+    QTest::newRow("near-flat, visible bulge") << 6u << 100.0 << 1e8 << 1e-3;
+    QTest::newRow("upper bounds at zero") << 7u << 100.0 << 0.0 << 0.0;
 }
 
 void TestDocument::fastRefinementMatchesPlainSampling()
@@ -109,6 +113,7 @@ void TestDocument::fastRefinementMatchesPlainSampling()
     QFETCH(quint32, seed);
     QFETCH(double, spread);
     QFETCH(double, startBound);
+    QFETCH(double, flatness);
     QRandomGenerator rng(seed);
     Document doc;
     KCObject* o = doc.appendLayer()->appendObject();
@@ -121,14 +126,22 @@ void TestDocument::fastRefinementMatchesPlainSampling()
             n.setP1(n.P0X(), n.P0Y());
             n.setP2(n.P3X(), n.P3Y());
         }
+        if (flatness > 0) { // y on the line -10, off it by up to flatness (exactly on it for every 4th)
+            for (int p = 0; p < 4; ++p)
+                n.setPoint(p, n.x(p), -10.0 + (i % 4 ? (rng.generateDouble() - 0.5) * flatness : 0.0));
+        }
         o->subPaths()[0].nodes().append(n);
     }
     double a[4] = {startBound, startBound, -startBound, -startBound};
     double b[4] = {startBound, startBound, -startBound, -startBound};
+    double lower[2] = {startBound, startBound};
     doc.refineExtentByCurves(a[0], a[1], a[2], a[3]);
     doc.refineExtentByCurvesPlain(b[0], b[1], b[2], b[3]);
+    doc.refineLowerExtentByCurves(lower[0], lower[1]);
     for (int i = 0; i < 4; ++i)
         QCOMPARE(qint64(qFloatDistance(a[i], b[i])), qint64(0));
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(qint64(qFloatDistance(lower[i], b[i])), qint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestDocument)

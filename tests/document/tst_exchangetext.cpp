@@ -145,6 +145,11 @@ void TestExchangeText::linesMatchTextStream()
 void TestExchangeText::numbersMatchQt_data()
 {
     QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("written"); // the job file's form of the value; null: not checked
+    for (const auto& f : {std::make_pair("0.1", "0.1"), {"12.2", "12.2"}, {"0.30000000000000004", "0.3"},
+                          {"123456789.123456789", "123456789.1234568"}, {"1e16", "1e+16"}, {"-2.5e-7", "-2.5e-07"}})
+        QTest::newRow(qPrintable(QStringLiteral("written %1").arg(f.first)))
+            << QString::fromLatin1(f.first) << QString::fromLatin1(f.second);
     for (const char* f : {"0", "-0", "0.0", "-0.0", "12.5", "-7.25", "007", "1.1", "0.1", "1.", ".5", "-.5", "5.",
                           "2147483647", "-2147483648", "2147483648", "99999999999", "123456789.123456789",
                           "0.000000000000000000000000001", "0.10000000000000001", "123456789012345678901234567890",
@@ -152,13 +157,18 @@ void TestExchangeText::numbersMatchQt_data()
                           "4.9e-324", "2.2250738585072014e-308", "1e-310", "+5", " 5", "1.5 ", "-", ".", "", "abc",
                           "1.2.3", "--1", "1-", "12a", "e5", "1e", "1e+", "0x10", "1,5", "inf", "-inf", "nan", "NaN",
                           "infinity", "\xc2\xb9", "\xd9\xa1\xd9\xa2"})
-        QTest::newRow(f[0] ? f : "(empty)") << QString::fromUtf8(f);
+        QTest::newRow(f[0] ? f : "(empty)") << QString::fromUtf8(f) << QString();
 }
 
 void TestExchangeText::numbersMatchQt()
 {
     QFETCH(QString, field);
+    QFETCH(QString, written);
     QCOMPARE(parseMismatch(field), QString());
+    if (!written.isNull()) {
+        char buf[NumberText::MaxDoubleLength];
+        QCOMPARE(QString::fromLatin1(buf, NumberText::formatDouble(field.toDouble(), buf)), written);
+    }
     bool ok = false;
     const int i = field.toInt(&ok);
     QCOMPARE(ExchangeNumbers::toInt(field), ok ? i : 0);
@@ -169,22 +179,28 @@ void TestExchangeText::numbersMatchQt()
 
 void TestExchangeText::randomNumbersMatchQt()
 {
-    // The job file writes numbers as QDomElement::setAttribute() would.
+    // The job file writes integers as QDomElement::setAttribute() would, and
+    // doubles as QString::number(v, 'g', 16), read back to within the 17th digit.
     QDomDocument dom;
     QDomElement e = dom.createElement(QStringLiteral("N"));
     char buf[NumberText::MaxDoubleLength];
     e.setAttribute(QStringLiteral("v"), -2147483647 - 1);
     QCOMPARE(QString::fromLatin1(buf, NumberText::formatInt(-2147483647 - 1, buf)), e.attribute(QStringLiteral("v")));
     const double inf = std::numeric_limits<double>::infinity();
-    // The last one is an exact half at the 17th digit, which the toolkit rounds up.
-    const QVector<double> edges = {-0.0, inf, -inf, std::nan(""), 5e-324, 1e17, 9.999999999999999e-5,
-                                   509231574770349.625};
+    // The last ones are exact halves at the 16th digit, which the toolkit rounds up.
+    const QVector<double> edges = {-0.0, inf, -inf, std::nan(""), 5e-324, 1e16, 9.999999999999999e-5,
+                                   50923157477034.625, 0.5000000000000125};
     QRandomGenerator rng(42);
     for (int i = 0; i < 200000; ++i) {
         const double v = i < edges.size() ? edges[i] : randomDouble(rng, i % 5);
-        e.setAttribute(QStringLiteral("v"), v);
-        const QString text = e.attribute(QStringLiteral("v"));
+        const QString text = v == 0 ? QStringLiteral("0") : QString::number(v, 'g', 16);
         QCOMPARE(QString::fromLatin1(buf, NumberText::formatDouble(v, buf)), text);
+        // At most half a unit of the 16th significant digit away, plus the
+        // half step to the nearest double that reading the text makes.
+        const double unit16 = std::isnormal(v) ? std::pow(10.0, std::floor(std::log10(std::abs(v))) - 15) : 0;
+        const double halfStep = std::abs(std::nextafter(v, 2 * v) - v) / 2;
+        if (std::isnormal(v) && std::abs(text.toDouble() - v) > unit16 * 0.5000001 + halfStep)
+            QFAIL(qPrintable(text + QStringLiteral(" reads back too far from ") + QString::number(v, 'g', 17)));
         // Plain decimals of up to 12 + 16 digits, the parsers' fast path.
         QString decimal = QString::number(rng.generate64() % Q_UINT64_C(1000000000000)) + QLatin1Char('.');
         for (int k = rng.bounded(17); k > 0; --k)

@@ -112,6 +112,8 @@ void TestXmlElementReader::readersAgree_data()
     QTest::newRow("overlong UTF-8") << QByteArray("<a x=\"\xC0\xAF\"/>") << "bad";
     QTest::newRow("control character") << QByteArray("<a x=\"\x01\"/>") << "bad";
     QTest::newRow("version 2.0") << QByteArray("<?xml version='2.0'?><a/>") << "bad";
+    QTest::newRow("standalone in capitals")
+        << QByteArray("<?xml version='1.0' encoding='UTF-8' standalone='YES'?><a/>") << "bad";
 }
 
 void TestXmlElementReader::readersAgree()

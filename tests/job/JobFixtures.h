@@ -25,50 +25,35 @@ const QByteArray kSettings("\x1b.C1;20;0:\x1b.C1;19;1:");
 // lines): the groups cut are 0 and 2; a pause between them.
 inline void layers(Document& d)
 {
-    baseSettings(d);
-    KCLayer* a = addLayer(d, QStringLiteral("Umriss"));
-    addPolyline(a, {{0, 0}, {20, 0}});
-    addPolyline(a, {{20, 0}, {20, 10}});
-    addPolyline(addLayer(d, QStringLiteral("Entwurf"), false), {{0, 0}, {5, 5}});
-    KCLayer* c = addLayer(d, QStringLiteral("Schrift"));
-    addPolyline(c, {{2, 2}, {8, 2}});
-    addPolyline(c, {{2, 4}, {8, 4}});
-    setDrawingSize(d, 20, 10);
-    d.setStopBetweenLayers(true);
+    buildJob(d, "Umriss: 0,0 20,0; 20,0 20,10; Entwurf-: 0,0 5,5; Schrift: 2,2 8,2; 2,4 8,4", 20, 10, "stops");
 }
 
 // Colours "Rot" (CMYK, two lines), "Grün" (RGB, not cut) and "Blau" (RGB,
 // one line) over two layers: the groups cut are 0 and 2; a pause between.
 inline void colours(Document& d)
 {
-    baseSettings(d);
-    const QColor values[] = {QColor::fromCmyk(0, 255, 255, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
-    const char* names[] = {"Rot", "Grün", "Blau"};
-    for (int i = 0; i < 3; ++i) {
-        KCObjectColor* c = d.appendColor();
-        c->setName(QString::fromUtf8(names[i]));
-        c->setColor(values[i]);
-        c->setIsCmyk(i == 0);
-        c->setCutEnabled(i != 1);
-    }
-    KCLayer* a = addLayer(d, QStringLiteral("A"));
-    addPolyline(a, {{0, 0}, {10, 0}})->setColor(values[0]);
-    addPolyline(a, {{0, 5}, {10, 5}})->setColor(values[2]);
-    addPolyline(a, {{0, 7}, {10, 7}})->setColor(values[1]);
-    addPolyline(addLayer(d, QStringLiteral("B")), {{0, 10}, {10, 10}})->setColor(values[0]);
-    setDrawingSize(d, 10, 10);
-    d.setSelection(Document::ColorSelection);
-    d.setStopBetweenLayers(true);
+    buildJob(d,
+             "colours: #ff0000 #008000- #0000ff; A: 0,0 10,0 #ff0000; 0,5 10,5 #0000ff; 0,7 10,7 #008000; "
+             "B: 0,10 10,10 #ff0000",
+             10, 10, "select=3 stops");
+    // Red as CMYK: a different colour to QColor, so the objects follow.
+    const QColor red = QColor::fromCmyk(0, 255, 255, 0);
+    for (KCLayer* l : d.layers())
+        for (KCObject* o : l->objects())
+            o->setColor(o->color() == QColor(Qt::red) ? red : o->color());
+    d.colors()[0]->setColor(red);
+    d.colors()[0]->setIsCmyk(true);
+    for (int i = 0; i < 3; ++i)
+        d.colors()[i]->setName(QStringList{"Rot", "Grün", "Blau"}[i]);
 }
 
 // A job of `objects` short lines in one layer, for cancelling mid-job.
 inline void manyLines(Document& d, int objects)
 {
-    baseSettings(d);
-    KCLayer* l = addLayer(d, QStringLiteral("Linien"));
+    QStringList lines;
     for (int i = 0; i < objects; ++i)
-        addPolyline(l, {{0, double(i % 50)}, {10, double(i % 50)}});
-    setDrawingSize(d, 10, 50);
+        lines << QStringLiteral("0,%1 10,%1").arg(i % 50);
+    buildJob(d, "Linien: " + lines.join("; "), 10, 50, QString());
 }
 
 // The bytes of the blocks generation makes of the document.

@@ -27,6 +27,7 @@ private slots:
     void endsEarly();
     void teardown_data();
     void teardown();
+    void emptyJobIsRefused();
 };
 
 // A job that ends early. Cancel stops it after the block being written
@@ -132,6 +133,21 @@ void TestJobRun::teardown()
     QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
     QVERIFY(!rig.device->isOpen());
     QCOMPARE(rig.messages.count(), 0);
+}
+
+// An empty drawing never reaches the plotter: no thread starts, the
+// runner says why and finishes all the same.
+void TestJobRun::emptyJobIsRefused()
+{
+    PlotterRig rig;
+    Document d;
+    const QByteArray before = rig.device->received();
+    JobRunner runner(d, rig.plotter.get(), rig.clock);
+    QSignalSpy finished(&runner, &JobRunner::finished);
+    runner.start();
+    QVERIFY(finished.wait(JobTimeoutMs));
+    QVERIFY(runner.refusal().contains(QStringLiteral("nichts zu schneiden")));
+    QCOMPARE(rig.device->received(), before);
 }
 
 QTEST_GUILESS_MAIN(TestJobRun)

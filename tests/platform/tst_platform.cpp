@@ -1,7 +1,9 @@
 #include "platform/Environment.h"
+#include "platform/Logger.h"
 #include "platform/ProcessRunner.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -12,6 +14,24 @@ class TestPlatform : public QObject
 {
     Q_OBJECT
 private slots:
+    void diagnosticsOnlyInTheLogFile()
+    {
+        // The window's terminal stays quiet; the log file gets the line.
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("kerfcraft.log"));
+        qputenv("KERFCRAFT_LOG", QFile::encodeName(log));
+        qunsetenv("KERFCRAFT_DEBUG");
+        Logger::keepOffTerminalUnlessAsked();
+        static int shown = 0;
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) { ++shown; });
+        Logger::debug(QStringLiteral("Diagnose"));
+        qInstallMessageHandler(nullptr);
+        QCOMPARE(shown, 0);
+        QFile f(log);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("Diagnose\n"));
+    }
+
     void environment_data()
     {
         QTest::addColumn<QByteArray>("appdata"); // set as "appdata", null: not set
@@ -55,7 +75,7 @@ private slots:
         QTest::newRow("time-out kills") << "sh" << QStringList{"-c", "exec sleep 5"} << 200 << false << "1 0 -1";
         QTest::newRow("missing program") << "/nonexistent/kc-helper" << QStringList() << 2000 << false << "0 0 -1";
         // As root the elevated form starts the program directly, without pkexec.
-        if (ProcessRunner::runningAsRoot())
+        if (ProcessRunner::system().runningAsRoot())
             QTest::newRow("elevated as root") << "sh" << QStringList{"-c", "exit 0"} << 5000 << true << "1 1 0";
     }
 
@@ -66,8 +86,8 @@ private slots:
         QFETCH(int, timeoutMs);
         QFETCH(bool, elevated);
 
-        const ProcessRunner::Result r = elevated ? ProcessRunner::runElevated(program, args, timeoutMs)
-                                                 : ProcessRunner::run(program, args, timeoutMs);
+        const ProcessRunner::Result r = elevated ? ProcessRunner::system().runElevated(program, args, timeoutMs)
+                                                 : ProcessRunner::system().run(program, args, timeoutMs);
         QTEST(QStringLiteral("%1 %2 %3").arg(r.started).arg(r.finished).arg(r.exitCode), "result");
     }
 };

@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <functional>
+#include <type_traits>
 
 namespace PlotFixtures {
 
@@ -120,6 +121,18 @@ inline void addDrawing(Document& d, const QString& text)
     }
 }
 
+// A settings word's value handed to a setter of the document as its own type.
+template <typename T>
+std::function<void(Document&, double)> setter(void (Document::*set)(T))
+{
+    return [set](Document& d, double v) {
+        if constexpr (std::is_enum_v<T>)
+            (d.*set)(T(int(v)));
+        else
+            (d.*set)(T(v));
+    };
+}
+
 // Job settings as "key=value" words applied in order; a bare key means 1.
 // Codes: rot 0 none, 1 Right90, 2 Left90, 3 half; home 0 start, 1 behind,
 // 2 beside; loc 0 manual, 1 bottom-right, 2 bottom-left, 3 centred;
@@ -128,67 +141,31 @@ inline void addDrawing(Document& d, const QString& text)
 // Returns the keys it does not know.
 inline QString applySettings(Document& d, const QString& settings)
 {
-    using Set = std::function<void(Document&, double)>;
-    static const QMap<QString, Set> setters = {
-        {"rot", [](Document& d, double v) { d.setRotation(Document::Rotation(int(v))); }},
-        {"mirror", [](Document& d, double v) { d.setMirrored(v != 0); }},
-        {"cols", [](Document& d, double v) { d.setCopiesHorz(int(v)); }},
-        {"rows", [](Document& d, double v) { d.setCopiesVert(int(v)); }},
-        {"gap", [](Document& d, double v) { d.setHorzDistance(int(v)); }},
-        {"vgap", [](Document& d, double v) { d.setVertDistance(int(v)); }},
-        {"same", [](Document& d, double v) { d.setSameDistance(v != 0); }},
-        {"auto", [](Document& d, double v) { d.setAutoPlacement(v != 0); }},
-        {"count", [](Document& d, double v) { d.setCopiesCount(int(v)); }},
-        {"grid",
-         [](Document& d, double v) {
-             d.setGrid(true);
-             d.setGridDistance(int(v));
-         }},
-        {"overcut",
-         [](Document& d, double v) {
-             d.setOvercut(true);
-             d.setOvercutDistance(v);
-             d.setOvercutAngle(130);
-         }},
-        {"segments",
-         [](Document& d, double v) {
-             d.setSegmentation(true);
-             d.setSegmentHeight(int(v));
-         }},
-        {"stops", [](Document& d, double v) { d.setStopBetweenLayers(v != 0); }},
-        {"select", [](Document& d, double v) { d.setSelection(int(v)); }},
-        {"selected", [](Document& d, double) { d.setSelection2(Document::AISelectedObjects); }},
-        {"home", [](Document& d, double v) { d.setHomeposition(Document::Homeposition(int(v))); }},
-        {"extra", [](Document& d, double v) { d.setExtraspace(int(v)); }},
-        {"loc", [](Document& d, double v) { d.setLocation(Document::Location(int(v))); }},
-        {"bottom", [](Document& d, double v) { d.setBottom(int(v)); }},
-        {"matW", [](Document& d, double v) { d.setMaterialWidth(int(v)); }},
-        {"matH", [](Document& d, double v) { d.setMaterialHeight(int(v)); }},
-        {"jobW", [](Document& d, double v) { d.setJobWidth(int(v)); }},
-        {"jobH", [](Document& d, double v) { d.setJobHeight(int(v)); }},
-        {"wscale", [](Document& d, double v) { d.setWidthScale(v); }},
-        {"hscale", [](Document& d, double v) { d.setHeightScale(v); }},
-        {"naturalW", [](Document& d, double v) { d.setNaturalWidth(v); }},
-        {"free", [](Document& d, double) { d.setProportional(false); }},
-        {"prop", [](Document& d, double v) { d.setProportional(v != 0); }},
-        {"right", [](Document& d, double v) { d.setRight(int(v)); }},
-        {"fcm", [](Document& d, double v) { d.setFcmOutput(v != 0); }},
-        {"passes", [](Document& d, double v) { d.setPasses(int(v)); }},
-        {"quality", [](Document& d, double v) { d.setQuality(int(v)); }},
-        {"start", [](Document& d, double v) { d.setStartOffset(v); }},
-        {"found", [](Document& d, double v) { d.setMarksFound(v != 0); }},
-        {"marks", [](Document& d, double v) { d.setUsePassermarks(v != 0); }},
-        {"thick", [](Document& d, double v) { d.setPasserThickness(v); }},
-        {"offY", [](Document& d, double v) { d.setPasserOffsetY(v); }},
-        {"corrX", [](Document& d, double v) { d.setPasserXCorrection(v); }},
-        {"corrY", [](Document& d, double v) { d.setPasserYCorrection(v); }},
-        {"markX", [](Document& d, double v) { d.setPasserXOffset(v); }},
-        {"markY", [](Document& d, double v) { d.setPasserYOffset(v); }},
-        {"distX", [](Document& d, double v) { d.setPasserXDistance(v); }},
-        {"distY", [](Document& d, double v) { d.setPasserYDistance(v); }},
-        {"markLen", [](Document& d, double v) { d.setPasserLength(v); }},
-        {"ownSettings", [](Document& d, double v) { d.setUsePlotterSettings(v != 0); }},
-        {"bladeInit", [](Document& d, double v) { d.setBladeInitialisation(v != 0); }},
+    using D = Document;
+    static const QMap<QString, std::function<void(Document&, double)>> setters = {
+        {"rot", setter(&D::setRotation)}, {"mirror", setter(&D::setMirrored)}, {"cols", setter(&D::setCopiesHorz)},
+        {"rows", setter(&D::setCopiesVert)}, {"gap", setter(&D::setHorzDistance)},
+        {"vgap", setter(&D::setVertDistance)}, {"same", setter(&D::setSameDistance)},
+        {"auto", setter(&D::setAutoPlacement)}, {"count", setter(&D::setCopiesCount)},
+        {"grid", [](D& d, double v) { d.setGrid(true); d.setGridDistance(int(v)); }},
+        {"overcut", [](D& d, double v) { d.setOvercut(true); d.setOvercutDistance(v); d.setOvercutAngle(130); }},
+        {"segments", [](D& d, double v) { d.setSegmentation(true); d.setSegmentHeight(int(v)); }},
+        {"stops", setter(&D::setStopBetweenLayers)}, {"select", setter(&D::setSelection)},
+        {"selected", [](D& d, double) { d.setSelection2(Document::AISelectedObjects); }},
+        {"home", setter(&D::setHomeposition)}, {"extra", setter(&D::setExtraspace)}, {"loc", setter(&D::setLocation)},
+        {"bottom", setter(&D::setBottom)}, {"matW", setter(&D::setMaterialWidth)},
+        {"matH", setter(&D::setMaterialHeight)}, {"jobW", setter(&D::setJobWidth)}, {"jobH", setter(&D::setJobHeight)},
+        {"wscale", setter(&D::setWidthScale)}, {"hscale", setter(&D::setHeightScale)},
+        {"naturalW", setter(&D::setNaturalWidth)}, {"free", [](D& d, double) { d.setProportional(false); }},
+        {"prop", setter(&D::setProportional)}, {"right", setter(&D::setRight)}, {"fcm", setter(&D::setFcmOutput)},
+        {"passes", setter(&D::setPasses)}, {"quality", setter(&D::setQuality)}, {"start", setter(&D::setStartOffset)},
+        {"found", setter(&D::setMarksFound)}, {"marks", setter(&D::setUsePassermarks)},
+        {"thick", setter(&D::setPasserThickness)}, {"offY", setter(&D::setPasserOffsetY)},
+        {"corrX", setter(&D::setPasserXCorrection)}, {"corrY", setter(&D::setPasserYCorrection)},
+        {"markX", setter(&D::setPasserXOffset)}, {"markY", setter(&D::setPasserYOffset)},
+        {"distX", setter(&D::setPasserXDistance)}, {"distY", setter(&D::setPasserYDistance)},
+        {"markLen", setter(&D::setPasserLength)}, {"ownSettings", setter(&D::setUsePlotterSettings)},
+        {"bladeInit", setter(&D::setBladeInitialisation)},
     };
     QStringList unknown;
     for (const QString& word : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -200,14 +177,6 @@ inline QString applySettings(Document& d, const QString& settings)
             unknown << key;
     }
     return unknown.join(QLatin1Char(' '));
-}
-
-inline KCLayer* addLayer(Document& d, const QString& name, bool cut = true)
-{
-    KCLayer* l = d.appendLayer();
-    l->setName(name);
-    l->setCutEnabled(cut);
-    return l;
 }
 
 // Drawing extent and a job of the same size (scale 100 %).

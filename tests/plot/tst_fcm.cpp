@@ -22,8 +22,8 @@ QByteArray hexFile(const QString& name)
 {
     QByteArray hex;
     for (const QByteArray& line : TestFiles::read(TestPaths::data("fcm/" + name)).split('\n'))
-        hex += line.left(line.indexOf('#') < 0 ? line.size() : line.indexOf('#'));
-    return QByteArray::fromHex(hex.simplified().replace(' ', ""));
+        hex += line.split('#').first();
+    return QByteArray::fromHex(hex);
 }
 
 // The geometry as the file holds it: hundredths of a millimetre, truncated,
@@ -40,9 +40,13 @@ CutGeometry::Piece filed(CutGeometry::Piece p)
     return p;
 }
 
-template <class T> bool same(const QVector<T>& a, const QVector<T>& b)
+// Paths, runs and points bit for bit.
+bool same(const CutGeometry::Piece& a, const CutGeometry::Piece& b)
 {
-    return a.size() == b.size() && std::memcmp(a.constData(), b.constData(), sizeof(T) * a.size()) == 0;
+    const auto eq = [](const auto& x, const auto& y) {
+        return x.size() == y.size() && std::memcmp(x.constData(), y.constData(), sizeof(x[0]) * x.size()) == 0;
+    };
+    return eq(a.paths, b.paths) && eq(a.segments, b.segments) && eq(a.points, b.points);
 }
 
 } // namespace
@@ -57,44 +61,40 @@ private slots:
 
 void TestFcm::files_data()
 {
-    QTest::addColumn<QString>("drawing");
-    QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QStringList>("paths"); // written; tests/data/fcm/<name>.hex holds the golden bytes
+    QTest::addColumn<QString>("job");       // drawing | settings
+    QTest::addColumn<QStringList>("paths"); // the chosen name, then the files written; the
+                                            // golden bytes are tests/data/fcm/<name>.hex
     QTest::addColumn<int>("mat");
-    const QString square = "Q: 0,0 10,0 10,10 0,10 0,0 z";
-    QTest::newRow("square") << square << "" << "/jobs/square.fcm" << QStringList{"/jobs/square.fcm"} << 0;
-    QTest::newRow("curve") << "K: 0,0 c0,5 5,10 10,10 10,0" << "matH=400" << "/jobs/kurvenschnitt.fcm"
-                           << QStringList{"/jobs/kurvenschnitt.fcm"} << 1;
-    QTest::newRow("two copies, stops") << "A: 0,0 10,0; B: 0,10 10,10" << "cols=2 gap=4 stops" << "/jobs/zwei.fcm"
-                                       << QStringList{"/jobs/zwei1.fcm", "/jobs/zwei2.fcm"} << 0;
+    const QString square = "Q: 0,0 10,0 10,10 0,10 0,0 z|";
+    QTest::newRow("square") << square << QStringList{"/jobs/square.fcm", "/jobs/square.fcm"} << 0;
+    QTest::newRow("curve") << "K: 0,0 c0,5 5,10 10,10 10,0|matH=400"
+                           << QStringList{"/jobs/kurvenschnitt.fcm", "/jobs/kurvenschnitt.fcm"} << 1;
+    QTest::newRow("two copies, stops") << "A: 0,0 10,0; B: 0,10 10,10|cols=2 gap=4 stops"
+                                       << QStringList{"/jobs/zwei.fcm", "/jobs/zwei1.fcm", "/jobs/zwei2.fcm"} << 0;
     // Lead-ins start left of and before the mat edge: negative start points.
-    QTest::newRow("overcut off the edge") << square << "right=0 bottom=0 overcut=1 matH=300" << "rand.fcm"
-                                          << QStringList{"rand.fcm"} << 0;
-    // One file per colour; the second row of copies is empty.
+    QTest::newRow("overcut off the edge") << square + "right=0 bottom=0 overcut=1 matH=300"
+                                          << QStringList{"rand.fcm", "rand.fcm"} << 0;
+    // One file per colour (the second row of copies is empty); a dot in a
+    // folder name is no extension.
     QTest::newRow("colours, frames, turned")
-        << "colours: #ff0000 #0000ff; E: 0,0 c3,9 7,9 10,0 #ff0000; 0,0 10,10 #0000ff"
-        << "select=3 stops grid=2 rot=1 mirror auto count=3 matW=50 matH=301" << "farben"
-        << QStringList{"farben1", "farben2"} << 1;
+        << "colours: #ff0000 #0000ff; E: 0,0 c3,9 7,9 10,0 #ff0000; 0,0 10,10 #0000ff|"
+           "select=3 stops grid=2 rot=1 mirror auto count=3 matW=50 matH=301"
+        << QStringList{"/v.2/farben", "/v.2/farben1", "/v.2/farben2"} << 1;
 }
 
 void TestFcm::files()
 {
-    QFETCH(QString, drawing);
-    QFETCH(QString, settings);
-    QFETCH(QString, fileName);
+    QFETCH(QString, job);
     QFETCH(QStringList, paths);
     QFETCH(int, mat);
+    const QString fileName = paths.takeFirst();
     Document doc;
-    QCOMPARE(buildJob(doc, drawing, 10, 10, settings + " fcm"), QString());
-    QImage thumbnail;
-    if (fileName.contains("square")) { // 1 x 1, index 1
-        thumbnail = QImage(1, 1, QImage::Format_Mono);
-        thumbnail.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-        thumbnail.setPixel(0, 0, 1);
-    }
+    QCOMPARE(buildJob(doc, job.section('|', 0, 0), 10, 10, job.section('|', 1) + " fcm"), QString());
+    QImage thumbnail(1, 1, QImage::Format_Mono); // the square's: one pixel, index 1
+    thumbnail.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    thumbnail.fill(1);
     QStringList written;
-    for (const FcmExport::File& f : FcmExport(doc).files(fileName, thumbnail)) {
+    for (const FcmExport::File& f : FcmExport(doc).files(fileName, fileName.contains("square") ? thumbnail : QImage())) {
         written << f.path;
         const QString golden = QFileInfo(f.path).completeBaseName() + ".hex";
         if (QFile::exists(TestPaths::data("fcm/" + golden)))
@@ -102,11 +102,7 @@ void TestFcm::files()
                      describeMismatch(f.bytes.toHex(' '), hexFile(golden).toHex(' ')).constData());
         const FcmReader r(f.bytes);
         QVERIFY(r.ok && r.name == FcmExport::internalName(fileName) && r.mat == mat);
-        QCOMPARE(f.geometry.size(), 1);
-        const CutGeometry::Piece want = filed(f.geometry.first());
-        QVERIFY(same(r.paths.paths, want.paths));
-        QVERIFY(same(r.paths.segments, want.segments));
-        QVERIFY(same(r.paths.points, want.points));
+        QVERIFY(f.geometry.size() == 1 && same(r.paths, filed(f.geometry.first())));
     }
     QCOMPARE(written, paths);
 }

@@ -7,13 +7,15 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 // Compares two documents field by field: the drawing tree, the colour
 // table, the job settings and the derived sizes. Returns a description of
-// the first difference, empty when they are equal. Node coordinates must be
-// equal bit for bit; the drawing size (a sum of sampled extents) within
-// 1e-9 mm.
+// the first difference, empty when they are equal. Node coordinates and
+// bounding boxes must be equal bit for bit, or within `relative` of each
+// other (a job file's 16 digits); the drawing size (a sum of sampled
+// extents) within 1e-9 mm.
 namespace DocumentCompare {
 
 enum class Uids {
@@ -39,15 +41,21 @@ inline QString describe(const KCNode& n)
     return s + QStringLiteral(" corner=%1 line=%2").arg(n.isCorner()).arg(n.isLine());
 }
 
-inline bool sameNode(const KCNode& a, const KCNode& b)
+inline bool near(double a, double b, double relative)
+{
+    return a == b || std::abs(a - b) <= relative * std::max(std::abs(a), std::abs(b));
+}
+
+inline bool sameNode(const KCNode& a, const KCNode& b, double relative)
 {
     for (int p = 0; p < 4; ++p)
-        if (a.x(p) != b.x(p) || a.y(p) != b.y(p))
+        if (!near(a.x(p), b.x(p), relative) || !near(a.y(p), b.y(p), relative))
             return false;
     return a.isCorner() == b.isCorner() && a.isLine() == b.isLine();
 }
 
-inline QString difference(const Document& a, const Document& b, Uids uids = Uids::Equal)
+inline QString difference(const Document& a, const Document& b, Uids uids = Uids::Equal,
+                          double relative = 0)
 {
     if (a.layers().size() != b.layers().size())
         return QStringLiteral("layer count %1 vs %2").arg(a.layers().size()).arg(b.layers().size());
@@ -63,8 +71,9 @@ inline QString difference(const Document& a, const Document& b, Uids uids = Uids
             const KCObject& oa = *la.objects()[o];
             const KCObject& ob = *lb.objects()[o];
             const QString ot = at + QStringLiteral(" object %1").arg(o);
-            if (oa.isSelected() != ob.isSelected() || oa.left() != ob.left() || oa.top() != ob.top()
-                || oa.right() != ob.right() || oa.bottom() != ob.bottom())
+            if (oa.isSelected() != ob.isSelected() || !near(oa.left(), ob.left(), relative)
+                || !near(oa.top(), ob.top(), relative) || !near(oa.right(), ob.right(), relative)
+                || !near(oa.bottom(), ob.bottom(), relative))
                 return ot + QStringLiteral(": selection or bounding box");
             if (oa.color() != ob.color())
                 return ot + QStringLiteral(": colour %1 vs %2").arg(oa.color().name(), ob.color().name());
@@ -82,7 +91,7 @@ inline QString difference(const Document& a, const Document& b, Uids uids = Uids
                 if (sa.nodes().size() != sb.nodes().size())
                     return st + QStringLiteral(": node count");
                 for (int n = 0; n < sa.nodes().size(); ++n)
-                    if (!sameNode(sa.nodes()[n], sb.nodes()[n]))
+                    if (!sameNode(sa.nodes()[n], sb.nodes()[n], relative))
                         return st + QStringLiteral(" node %1: %2 vs %3")
                                         .arg(n)
                                         .arg(describe(sa.nodes()[n]), describe(sb.nodes()[n]));

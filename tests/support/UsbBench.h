@@ -6,6 +6,8 @@
 #include "device/SimulatedUsbBus.h"
 #include "device/VirtualPlotter.h"
 
+#include <QMap>
+
 #include <memory>
 
 // Faults of a simulated device in words: "open=BUSY", "claim=BUSY" and
@@ -14,28 +16,22 @@
 // "stall" and "timeout" spoil every transfer.
 inline SimulatedFaults faultsFrom(const QString& words)
 {
+    static const QMap<QString, int SimulatedFaults::*> numbers = {
+        {"open", &SimulatedFaults::openError},        {"claim", &SimulatedFaults::claimError},
+        {"config", &SimulatedFaults::configError},    {"unplug", &SimulatedFaults::unplugAfterBytes},
+        {"short", &SimulatedFaults::shortWrite}};
     SimulatedFaults f;
     for (const QString& word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = word.section(QLatin1Char('='), 0, 0);
         const QString value = word.section(QLatin1Char('='), 1);
-        int error = 0;
-        for (int code = UsbError::Io; code >= UsbError::NotSupported && !error; --code)
+        int n = value.toInt(); // a byte count, else an error name
+        for (int code = UsbError::Io; code >= UsbError::NotSupported; --code)
             if (UsbError::name(code) == QLatin1String("LIBUSB_ERROR_") + value)
-                error = code;
-        if (key == QLatin1String("open"))
-            f.openError = error;
-        else if (key == QLatin1String("claim"))
-            f.claimError = error;
-        else if (key == QLatin1String("config"))
-            f.configError = error;
-        else if (key == QLatin1String("unplug"))
-            f.unplugAfterBytes = value.toInt();
-        else if (key == QLatin1String("short"))
-            f.shortWrite = value.toInt();
-        else if (key == QLatin1String("stall"))
-            f.stall = true;
-        else if (key == QLatin1String("timeout"))
-            f.timeOut = true;
+                n = code;
+        if (numbers.contains(key))
+            f.*numbers.value(key) = n;
+        else if (key == QLatin1String("stall") || key == QLatin1String("timeout"))
+            (key == QLatin1String("stall") ? f.stall : f.timeOut) = true;
         else
             qFatal("unknown fault %s", qPrintable(word));
     }

@@ -3,11 +3,13 @@
 #include "device/SimulatedUsbBus.h"
 #include "device/VirtualPlotter.h"
 #include "document/Document.h"
+#include "document/ExchangeImport.h"
 #include "document/KCLayer.h"
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "ui/MainWindow.h"
 
+#include "support/DocumentCompare.h"
 #include "support/FakeClock.h"
 #include "support/RecordingMessages.h"
 #include "support/TestFiles.h"
@@ -189,7 +191,7 @@ private slots:
     {
         const QString path = m_dir.filePath("job.kcf");
         MainWindow w(sample(), false, m_messages);
-        w.setFileAsk([&](bool) { return path; });
+        w.setFileAsk([&](bool, const QString&) { return path; });
         auto* materials = w.findChild<QComboBox*>("cbMaterial");
         materials->setCurrentIndex(materials->findData(3));
         w.findChild<QSpinBox*>("sbKopienVert")->setValue(3);
@@ -198,7 +200,7 @@ private slots:
         w.onBtnSaveClicked();
 
         MainWindow other(QStringList(), false, m_messages);
-        other.setFileAsk([&](bool) { return path; });
+        other.setFileAsk([&](bool, const QString&) { return path; });
         other.onBtnLoadClicked();
         QVERIFY(other.document().jobSettings() == saved);
         QCOMPARE(other.document().layers().size(), w.document().layers().size());
@@ -255,6 +257,66 @@ private slots:
         QVERIFY(expected.size() > 1000);
         QCOMPARE(TestFiles::read(dump), expected + "\r\n");
         QCOMPARE(m_messages.texts(), QStringList{QString::number(expected.size())});
+    }
+
+    // Read on a worker thread and taken over, the drawing is the one an
+    // import in place gives.
+    void backgroundLoadEqualsImport_data()
+    {
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<bool>("isSvg");
+        QTest::newRow("line format") << sample() << false;
+        QTest::newRow("svg") << QStringList{QString::fromUtf8(TestFiles::read(
+                                    TestPaths::source("data/samples/aufkleber.svg")))} << true;
+    }
+    void backgroundLoadEqualsImport()
+    {
+        QFETCH(QStringList, texts);
+        QFETCH(bool, isSvg);
+        MainWindow w(texts, isSvg, m_messages);
+        Document direct;
+        direct.setMaterialUid(w.document().materialUid());
+        importExchangeText(direct, texts, isSvg);
+        QVERIFY(direct.nodeCount() > 0);
+        QCOMPARE(DocumentCompare::difference(w.document(), direct, DocumentCompare::Uids::Structure),
+                 QString());
+    }
+
+    // "Plotten" shows what the job asks of the plotter, then sends it; with
+    // the FCM entry it writes the bytes `kerfcraft-cli fcm` writes.
+    void plotAndFcm()
+    {
+        FakeClock clock;
+        clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
+        auto bus = std::make_shared<SimulatedUsbBus>(clock);
+        auto plotter = std::make_shared<VirtualPlotter>();
+        bus->plug(plotter);
+        MainWindow w(sample(), false, m_messages);
+        w.attachDevices(bus, clock);
+        w.onBtnRescanClicked();
+        w.UpdatePlotterInfos();
+        plotter->clearReceived();
+        m_messages.queueAnswer(UserMessages::Yes);
+        w.onBtnPlottenClicked();
+        QVERIFY(m_messages.texts().value(0).startsWith("Schnittlänge: "));
+        QVERIFY(plotter->received().endsWith("PU;"));
+
+        // One base name: it is written into the file.
+        QDir(m_dir.path()).mkpath("w");
+        QDir(m_dir.path()).mkpath("c");
+        const QString window = m_dir.filePath("w/job.fcm"), cli = m_dir.filePath("c/job.fcm");
+        w.setFileAsk([&](bool, const QString&) { return window; });
+        auto* devices = w.findChild<QComboBox*>("cbAusgabegeraet");
+        devices->setCurrentIndex(devices->findData(-2));
+        w.onBtnPlottenClicked();
+        QProcess run;
+        run.start(TestPaths::bin("kerfcraft-cli"),
+                  {"fcm", TestPaths::source("data/samples/corel.kcj"), "-o", cli, "--set",
+                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298", "--allow-clipping"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QVERIFY(TestFiles::read(cli).size() > 100);
+        QCOMPARE(TestFiles::read(window), TestFiles::read(cli));
     }
 
     // Plug events are drained once per tick, additions before removals.
@@ -325,6 +387,28 @@ private slots:
         QVERIFY(cuts.contains("\x1b."));
         QCOMPARE(w.document().startOffset(), 10.0);
         QVERIFY(w.findChild<QPushButton*>("btnPlotten")->isEnabled());
+    }
+
+    // "Plotten" refuses a job longer than the loaded medium, says why and
+    // sends nothing.
+    void plottenRefusesWhatDoesNotFit()
+    {
+        FakeClock clock;
+        auto bus = std::make_shared<SimulatedUsbBus>(clock);
+        auto plotter = std::make_shared<VirtualPlotter>();
+        bus->plug(plotter);
+        MainWindow w(sample(), false, m_messages);
+        w.attachDevices(bus, clock);
+        w.onBtnRescanClicked();
+        w.UpdatePlotterInfos();
+        w.document().setCopiesVert(100);
+        plotter->clearReceived();
+        const int before = m_messages.count();
+        w.onBtnPlottenClicked();
+        QCOMPARE(plotter->received(), QByteArray());
+        QCOMPARE(m_messages.count(), before + 1);
+        QVERIFY2(m_messages.texts().last().contains("1000 mm langen Materials"),
+                 qPrintable(m_messages.texts().last()));
     }
 
 private:

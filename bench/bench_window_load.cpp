@@ -1,0 +1,108 @@
+// The window while a sign-maker's full roll (a million nodes) is loaded:
+// the drawing is read off the GUI thread, so the window keeps answering.
+// A 1 ms timer on the GUI thread measures the longest gap between its
+// ticks from the start of the load until the preview has been painted.
+
+#include "BenchUtil.h"
+
+#include "cli/ConsoleMessages.h"
+#include "document/Document.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Exchange lines as start-up hands them over: five layers of objects with
+// three sub-paths of 40 nodes, a third of them straight.
+QStringList drawing(int targetNodes)
+{
+    QRandomGenerator rng(20240501);
+    const auto r = [&rng](double range) { return rng.generateDouble() * range; };
+    const auto mm = [](double v) { return QString::number(v, 'f', 3); };
+    QStringList lines{"KCSeite Adobe Illustrator\n"};
+    const int objects = targetNodes / (5 * 3 * 40);
+    for (int l = 0; l < 5; ++l) {
+        lines << "KCEbene\n" << QStringLiteral("Ebene %1\n").arg(l + 1);
+        for (int o = 0; o < objects; ++o) {
+            // Letters of 60 mm spread over a 2 × 1 m sheet.
+            const double ox = r(2000), oy = r(1000);
+            lines << "KCObjekt\n" << "KCFuellfarbe\n" << "RGB\n" << (o % 2 ? "255 0 0\n" : "0 0 0\n");
+            for (int s = 0; s < 3; ++s) {
+                lines << "KCStart\n" << "KCGeschlossen\n" << "ja\n";
+                for (int n = 0; n < 40; ++n) {
+                    const double x = ox + r(60), y = oy + r(60);
+                    lines << (n % 3 == 0 ? QStringLiteral("L %1 %2 %3 %4\n").arg(mm(x), mm(y), mm(x), mm(y))
+                                         : QStringLiteral("C %1 %2 %3 %4 %5 %6\n")
+                                               .arg(mm(x), mm(y), mm(x + r(8) - 4), mm(y + r(8) - 4),
+                                                    mm(x + r(8) - 4), mm(y + r(8) - 4)));
+                }
+                lines << "KCEnde\n";
+            }
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QStringList lines = drawing(1000000);
+    ConsoleMessages messages;
+    MainWindow window(QStringList(), false, messages);
+    window.resize(1400, 820);
+    window.show();
+    QApplication::processEvents();
+
+    QElapsedTimer sinceTick;
+    qint64 longest = 0;
+    QTimer ticker;
+    ticker.setInterval(1);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longest = qMax(longest, sinceTick.restart());
+    });
+    Bench::Timer total;
+    sinceTick.start();
+    ticker.start();
+    window.loadDrawing(lines, false);
+    const double loadSeconds = total.seconds();
+    // Until the preview has drawn the new drawing.
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    longest = qMax(longest, sinceTick.elapsed());
+
+    std::printf("%d nodes loaded in %.2f s\n", window.document().nodeCount(), loadSeconds);
+    // Where a stall comes from: taking the drawing over, refilling the
+    // controls, the preview following DataChanged() and painting once.
+    {
+        MainWindow probe(QStringList(), false, messages);
+        probe.resize(1400, 820);
+        probe.show();
+        QApplication::processEvents();
+        Bench::Timer t;
+        probe.document().blockSignals(true);
+        probe.document().adoptDrawing(window.document());
+        probe.document().blockSignals(false);
+        std::printf("taking the drawing over %.0f ms\n", t.seconds() * 1000);
+        t.restart();
+        QMetaObject::invokeMethod(&probe, "onDocumentDataChanged");
+        std::printf("refilling the controls %.0f ms\n", t.seconds() * 1000);
+        t.restart();
+        probe.document().notifyChanged();
+        const double adopt = t.seconds();
+        t.restart();
+        probe.grab();
+        std::printf("the preview following the change %.0f ms, painting the window %.0f ms\n", adopt * 1000,
+                    t.seconds() * 1000);
+    }
+    return Bench::report("longest GUI stall while loading 1 M nodes", double(longest), "ms", 100) ? 0 : 1;
+}

@@ -1,0 +1,55 @@
+# English texts of the command line's refusals, help and readers' reasons.
+EN = {
+ 'Aufruf: kerfcraft-cli BEFEHL [OPTIONEN]\n\nBefehle:\n  info DATEI                 Ebenen, Objekte, Farben und Ausdehnung einer Zeichnung\n  convert DATEI -o ZIEL.kcf  Zeichnung als Auftragsdatei speichern\n  plot DATEI [-o ZIEL]       Plotterdaten erzeugen\n  blocks DATEI               Plotterdaten blockweise anzeigen\n  fcm DATEI -o ZIEL.fcm      Auftrag als FCM-Datei schreiben\n  devices                    angeschlossene Plotter auflisten\n  query [--device BUS:ADR]   einen Plotter abfragen\n  send DATEI [--device BUS:ADR]  Auftrag an einen Plotter senden\n  presets                    Plottermodelle, Materialien und Messer auflisten\n\nkerfcraft-cli BEFEHL --help zeigt die Optionen eines Befehls.\n':
+ 'Usage: kerfcraft-cli COMMAND [OPTIONS]\n\nCommands:\n  info FILE                  layers, objects, colours and extent of a drawing\n  convert FILE -o TARGET.kcf save a drawing as a job file\n  plot FILE [-o TARGET]      generate plot data\n  blocks FILE                show plot data block by block\n  fcm FILE -o TARGET.fcm     write the job as an FCM file\n  devices                    list connected plotters\n  query [--device BUS:ADR]   query one plotter\n  send FILE [--device BUS:ADR]  send a job to a plotter\n  presets                    list plotter models, materials and blades\n\nkerfcraft-cli COMMAND --help shows the options of a command.\n',
+ 'Aufruf: kerfcraft-cli info DATEI\n\nEbenen, Objekte, Farben, Ausdehnung, Begrenzung (links, oben, rechts, unten in mm)\nund Passermarken einer Zeichnung (.kcj, .svg, .kcf).\n':
+ 'Usage: kerfcraft-cli info FILE\n\nLayers, objects, colours, extent, bounding box (left, top, right, bottom in mm)\nand registration marks of a drawing (.kcj, .svg, .kcf).\n',
+ 'Aufruf: kerfcraft-cli devices\n\nAngeschlossene Plotter mit Modell, Firmware und eingelegtem Medium.\n':
+ 'Usage: kerfcraft-cli devices\n\nConnected plotters with model, firmware and loaded medium.\n',
+ 'Aufruf: kerfcraft-cli query [--device BUS:ADR]\n\nFragt einen Plotter (Vorgabe: den ersten) nach seinen Einstellungen.\n':
+ 'Usage: kerfcraft-cli query [--device BUS:ADR]\n\nAsks a plotter (default: the first) for its settings.\n',
+ 'Aufruf: kerfcraft-cli presets\n\nPlottermodelle (Name und Kürzel), Materialien und Messer der Voreinstellungen.\n':
+ 'Usage: kerfcraft-cli presets\n\nPlotter models (name and key), materials and blades of the presets.\n',
+ 'Die Zieldatei %1 muss auf .kcf oder .fcm enden.': 'The target file %1 must end in .kcf or .fcm.',
+ 'Die Zieldatei %1 ist die Eingabedatei; sie wird nicht überschrieben.': 'The target file %1 is the input file; it is not overwritten.',
+ 'Aufruf: kerfcraft-cli convert DATEI -o ZIEL.kcf\n\nSpeichert eine Zeichnung (.kcj, .svg, .kcf) als Auftragsdatei (.kcf) oder als FCM-Datei (.fcm,\nwie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.\n':
+ 'Usage: kerfcraft-cli convert FILE -o TARGET.kcf\n\nSaves a drawing (.kcj, .svg, .kcf) as a job file (.kcf) or as an FCM file (.fcm,\nas kerfcraft-cli fcm does). The target file is never the input file.\n',
+ 'Begrenzung: links %1, oben %2, rechts %3, unten %4 mm': 'Bounding box: left %1, top %2, right %3, bottom %4 mm',
+ '  --plotter NAME            Plottermodell (Vorgabe: das erste der Voreinstellungen)\n  --material NAME|ID        Material (Vorgabe: das erste)\n  --blade NAME|ID           Messer (Vorgabe: das Messer des Materials)\n  --speed N                 Geschwindigkeit in cm/s\n  --force N                 Andruck in g\n  --passes N                Durchgänge\n  --blade-offset MM         Versatzkorrektur des Messers\n  --offset-correction MM    zusätzliche Versatzkorrektur\n  --blade-init              Messer-Initialisierung vor dem Auftrag\n  --use-plotter-settings    Einstellungen des Plotters verwenden\n  --set Element.Attribut=WERT  Auftragseinstellung, z. B. Position.Rotation=Right90\n  --material-size BxH       Materialgröße in mm, z. B. 600x1000\n  --allow-clipping          auch schneiden, was nicht auf das Material passt\n  --progress                Fortschritt anzeigen\n':
+ '  --plotter NAME            plotter model (default: the first of the presets)\n  --material NAME|ID        material (default: the first)\n  --blade NAME|ID           blade (default: the material\'s blade)\n  --speed N                 speed in cm/s\n  --force N                 force in g\n  --passes N                passes\n  --blade-offset MM         offset correction of the blade\n  --offset-correction MM    additional offset correction\n  --blade-init              blade initialisation before the job\n  --use-plotter-settings    use the plotter\'s own settings\n  --set Element.Attribute=VALUE  job setting, e.g. Position.Rotation=Right90\n  --material-size WxH       material size in mm, e.g. 600x1000\n  --allow-clipping          cut even what does not fit on the material\n  --progress                show progress\n',
+ 'Unbekanntes Plottermodell: %1. Bekannt sind: %2.': 'Unknown plotter model: %1. Known are: %2.',
+ '%1: %2': '%1: %2',
+ 'Plottermodelle (--plotter NAME oder KÜRZEL):': 'Plotter models (--plotter NAME or KEY):',
+ 'Schnittbreite bis %1 mm, %2 bis %3 cm/s, %4 bis %5 g': 'cut width up to %1 mm, %2 to %3 cm/s, %4 to %5 g',
+ 'Materialien (--material NAME oder ID):': 'Materials (--material NAME or ID):',
+ '%1 cm/s, %2 g, %3 Durchgänge, Messer %4': '%1 cm/s, %2 g, %3 passes, blade %4',
+ 'Messer (--blade NAME oder ID):': 'Blades (--blade NAME or ID):',
+ 'Versatzkorrektur %1 mm': 'offset correction %1 mm',
+ 'Das Wurzelelement ist <%1>, nicht <svg>.': 'The root element is <%1>, not <svg>.',
+ 'Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).': 'The file is not well-formed XML (line %1: %2).',
+ 'Die Datei enthält kein XML-Element.': 'The file holds no XML element.',
+ 'Das ist ein Verzeichnis, keine Zeichnung.': 'This is a directory, not a drawing.',
+ 'Die Datei wurde nicht gefunden.': 'The file was not found.',
+ 'Das ist keine gewöhnliche Datei.': 'This is not a regular file.',
+ 'Das Dateiformat wird nicht unterstützt (erwartet .kcj, .svg oder .kcf).': 'The file format is not supported (expected .kcj, .svg or .kcf).',
+ 'Die Datei ist leer.': 'The file is empty.',
+ 'Die Datei ist keine Textdatei.': 'The file is not a text file.',
+ 'Die Datei konnte nicht gelesen werden.': 'The file could not be read.',
+ 'Die Datei ist keine Austauschdatei (keine Zeile KCEbene, KCObjekt oder KCStart).': 'The file is not an exchange file (no line KCEbene, KCObjekt or KCStart).',
+ 'Die Datei ist keine lesbare Auftragsdatei. %1': 'The file is not a readable job file. %1',
+ 'Die Datei enthält keine Pfade, die geschnitten werden könnten.': 'The file holds no paths that could be cut.',
+ 'Die Datei kann nicht geöffnet werden.': 'The file cannot be opened.',
+ 'Der Inhalt ist kein wohlgeformtes XML.': 'Its content is not well-formed XML.',
+ 'Das Wurzelelement ist nicht "KerfcraftData".': 'The root element is not "KerfcraftData".',
+ 'Das Material ist %1 mm breit; der Plotter %2 schneidet höchstens %3 mm breit.': 'The material is %1 mm wide; the plotter %2 cuts at most %3 mm wide.',
+ 'Das Material ist %1 mm breit; der Plotter %2 braucht mindestens %3 mm.': 'The material is %1 mm wide; the plotter %2 needs at least %3 mm.',
+ 'Das Material ist %1 mm lang; der Plotter %2 schneidet höchstens %3 mm lang.': 'The material is %1 mm long; the plotter %2 cuts at most %3 mm long.',
+ 'Das Material ist %1 mm lang; der Plotter %2 braucht mindestens %3 mm.': 'The material is %1 mm long; the plotter %2 needs at least %3 mm.',
+ 'Die Zeichnung enthält nichts zu schneiden: keine Pfade in den zum Schneiden gewählten Ebenen oder Farben.': 'The drawing holds nothing to cut: no paths in the layers or colours chosen for cutting.',
+ 'Die Zeichnung hat keine Fläche (%1 x %2 mm) und kann nicht geschnitten werden.': 'The drawing has no area (%1 x %2 mm) and cannot be cut.',
+ 'Der Auftrag ist %1 mm breit und liegt %2 mm vom rechten Rand: er passt nicht auf das %3 mm breite Material.': 'The job is %1 mm wide and lies %2 mm from the right edge: it does not fit on the %3 mm wide material.',
+ 'Der Auftrag reicht quer bis %1 mm und würde am Rand des %2 mm breiten Materials abgeschnitten.': 'The job reaches %1 mm across and would be cut off at the edge of the %2 mm wide material.',
+ 'Der Auftrag reicht bis %1 mm in Vorschubrichtung und würde am Ende des %2 mm langen Materials abgeschnitten.': 'The job reaches %1 mm in the feed direction and would be cut off at the end of the %2 mm long material.',
+ 'Der Auftrag ergäbe mindestens %1 MB Plotterdaten (%2 Objektausgaben); die Grenze liegt bei %3 MB.': 'The job would make at least %1 MB of plot data (%2 object outputs); the limit is %3 MB.',
+ 'Die Zeichnung enthält nichts zu schneiden; es wurde nichts gesendet.': 'The drawing holds nothing to cut; nothing was sent.',
+}
