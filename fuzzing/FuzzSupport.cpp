@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -26,7 +26,11 @@ void setUp()
     if (QCoreApplication::instance())
         return;
     qInstallMessageHandler(quiet);
-    new QCoreApplication(argc, argv); // lives as long as the process
+    // The SVG import draws text with the installed fonts: a GUI application,
+    // without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv); // lives as long as the process
 }
 
 QString scratchFile(const QByteArray& bytes, const QString& name)

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 namespace FuzzSupport {
 
 // Drops the debug channel (a reader logs per line; the fuzzer measures the
-// reader) and creates the application object once.
+// reader) and creates the (GUI, offscreen) application object once.
 void setUp();
 
 // Writes the bytes to a file in the process's scratch folder and returns
