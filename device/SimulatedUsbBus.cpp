@@ -214,8 +214,33 @@ int SimulatedUsbDevice::transfer(quint8 endpoint, unsigned char* data, int lengt
         if (m_faults.stall)
             return UsbError::Pipe;
     }
-    return (endpoint & 0x80) ? bulkIn(data, length, transferred, timeoutMs)
-                             : bulkOut(data, length, transferred);
+    if (endpoint & 0x80)
+        return bulkIn(data, length, transferred, timeoutMs);
+    waitForLink(length);
+    return bulkOut(data, length, transferred);
+}
+
+void SimulatedUsbDevice::waitForLink(int length)
+{
+    Clock* clock = nullptr;
+    int paceMs = 0;
+    int stallMs = 0;
+    {
+        QMutexLocker lock(&m_mutex);
+        clock = m_clock;
+        if (m_faults.bytesPerMs > 0)
+            paceMs = int(length / m_faults.bytesPerMs);
+        const qint64 at = m_faults.stallAtBytes;
+        if (at >= 0 && at >= m_received.size() && at < m_received.size() + length)
+            stallMs = m_faults.stallMs;
+    }
+    // Outside the lock: a test may look at the device while the link waits.
+    if (!clock)
+        return;
+    if (stallMs > 0)
+        clock->sleepMs(stallMs);
+    if (paceMs > 0)
+        clock->sleepMs(paceMs);
 }
 
 int SimulatedUsbDevice::bulkOut(const unsigned char* data, int length, int* transferred)

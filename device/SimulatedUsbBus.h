@@ -18,6 +18,13 @@ struct SimulatedFaults {
     bool stall = false;         // every transfer ends in a stall (UsbError::Pipe)
     bool timeOut = false;       // writes are not taken and reads stay empty (UsbError::Timeout)
     int shortWrite = -1;        // a write takes at most this many bytes and still succeeds
+    // A plotter that takes its bytes slowly: the link moves this many bytes
+    // per ms (0: at once), and once `stallAtBytes` have gone through, the
+    // device takes nothing for `stallMs`. Both are waited on the bus clock
+    // before a write returns, as a blocking libusb write would wait.
+    int bytesPerMs = 0;
+    qint64 stallAtBytes = -1;
+    int stallMs = 0;
 };
 
 // One device on the simulated bus: descriptors, open/claim, and a bulk link
@@ -79,6 +86,7 @@ private:
     int transfer(quint8 endpoint, unsigned char* data, int length, int* transferred,
                  unsigned timeoutMs);
     int bulkOut(const unsigned char* data, int length, int* transferred);
+    void waitForLink(int length);
     int bulkIn(unsigned char* data, int length, int* transferred, unsigned timeoutMs);
     bool hasEndpoint(quint8 address) const;
     void closeHandle();

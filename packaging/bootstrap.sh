@@ -25,6 +25,7 @@ kc_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# kc_build [target ...]: everything, or just the targets named.
 kc_build() {
   local generator=()
   if command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
@@ -37,5 +38,7 @@ kc_build() {
     export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$KC_ROOT")}" CCACHE_NOHASHDIR=1
   fi
   cmake -S "$KC_ROOT" -B "$KC_BUILD" "${generator[@]}" "${launcher[@]}" ${KC_CMAKE_ARGS:-} >/dev/null
-  cmake --build "$KC_BUILD" --parallel "$(nproc)"
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$KC_BUILD" --parallel "$(nproc)" "${targets[@]}"
 }

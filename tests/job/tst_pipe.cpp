@@ -14,11 +14,13 @@
 
 namespace {
 
-Block* block(const QByteArray& bytes, int group = 0, bool pause = false)
+// The block takes the bytes over, as generation hands them: a copy would
+// share them with the pushing thread.
+Block* block(QByteArray bytes, int group = 0, bool pause = false)
 {
     Block::Index index;
     index.group = group;
-    return new Block(bytes, pause, index);
+    return new Block(std::move(bytes), pause, index);
 }
 
 } // namespace

@@ -1,0 +1,52 @@
+#include "FuzzSupport.h"
+
+#include <QGuiApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
+
+QTemporaryDir& scratchDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+} // namespace
+
+namespace FuzzSupport {
+
+void setUp()
+{
+    static int argc = 1;
+    static char name[] = "kerfcraft-fuzz";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance())
+        return;
+    qInstallMessageHandler(quiet);
+    // The SVG import draws text with the installed fonts: a GUI application,
+    // without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv); // lives as long as the process
+}
+
+QString scratchFile(const QByteArray& bytes, const QString& name)
+{
+    const QString path = scratchDir().filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        qFatal("scratch file %s not written", qPrintable(path));
+    return path;
+}
+
+} // namespace FuzzSupport
+
+// libFuzzer calls this once before the first input; the replay runner too.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzSupport::setUp();
+    return 0;
+}
