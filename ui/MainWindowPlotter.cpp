@@ -317,6 +317,13 @@ bool MainWindow::confirmJobFigures()
 
 void MainWindow::exportFcm()
 {
+    // The same refusals as for a plotter: an FCM file of an empty or
+    // clipped job would cut something else than was drawn.
+    const QString refusal = JobFit::refusal(*m_document);
+    if (!refusal.isEmpty()) {
+        m_messages.warning(tr("Hinweis"), refusal);
+        return;
+    }
     const QString name = askFile(true, tr("FCM File (*.fcm)"));
     if (name.isEmpty())
         return;

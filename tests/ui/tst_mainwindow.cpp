@@ -308,11 +308,15 @@ private slots:
         w.setFileAsk([&](bool, const QString&) { return window; });
         auto* devices = w.findChild<QComboBox*>("cbAusgabegeraet");
         devices->setCurrentIndex(devices->findData(-2));
+        w.onBtnPlottenClicked(); // 311 mm on the 296 mm mat: refused, nothing written
+        QVERIFY(m_messages.texts().last().contains("296"));
+        QVERIFY(!QFile::exists(window));
+        w.document().setJobWidth(200);
         w.onBtnPlottenClicked();
         QProcess run;
         run.start(TestPaths::bin("kerfcraft-cli"),
                   {"fcm", TestPaths::source("data/samples/corel.kcj"), "-o", cli, "--set",
-                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298", "--allow-clipping"});
+                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298", "--set", "JobSize.Width=200"});
         QVERIFY(run.waitForFinished(60000));
         QCOMPARE(run.exitCode(), 0);
         QVERIFY(TestFiles::read(cli).size() > 100);
