@@ -62,9 +62,10 @@ bool Plotter::query()
         const QByteArray questionBytes = question.toLatin1();
         m_clock.sleepMs(QuestionPauseMs);
         // A question that cannot be sent will not be answered: the transport
-        // has told the user, and more attempts would only repeat its box.
+        // has told why, more attempts would only repeat its box, and the
+        // query ends as every failed one does.
         if (!m_device->write(questionBytes.constData(), questionBytes.size()))
-            return false;
+            break;
 
         answer.fill('\0');
         const int received = m_device->read(answer.data(), AnswerBufferSize - 1);
