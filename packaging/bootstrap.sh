@@ -7,10 +7,11 @@ KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
 # libqt5svg5 brings the svg image plugin, which loads our icons (resources/icons);
 # libqt5svg5-dev the SVG renderer the drawing import paints with, zlib1g-dev
-# the gzip reader for .svgz drawings.
+# the gzip reader for .svgz drawings; xdotool presses buttons in the real-window
+# test and imagemagick keeps its screenshot.
 KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev zlib1g-dev
              libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev
-             libqt5svg5 qttranslations5-l10n)
+             libqt5svg5 qttranslations5-l10n xdotool imagemagick)
 
 kc_install_missing() {
   local missing=()
