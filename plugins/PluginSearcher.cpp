@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSaveFile>
 
 namespace {
 
@@ -74,16 +75,19 @@ int corelFlag(int version, bool is64)
     return 2 + (version - 2) * 2 + (is64 ? 1 : 0);
 }
 
+// Through a temporary file and a rename: a failed write leaves the old text.
 bool replaceInLatin1File(const QString& file, const QList<QPair<QString, QString>>& replacements)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadWrite))
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    QString text = QString::fromLatin1(f.readAll());
+    QString text = QString::fromLatin1(in.readAll());
+    in.close();
     for (const auto& r : replacements)
         text.replace(r.first, r.second);
     const QByteArray bytes = text.toLatin1();
-    return f.seek(0) && f.write(bytes) == bytes.size() && f.resize(bytes.size());
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }
 
 QString xdgDir(const char* variable, const QString& fallback)
@@ -220,7 +224,8 @@ void PluginSearcher::illustrator(const QString& exe, bool is64)
     const QString target = QDir::cleanPath(app + QStringLiteral("/Plug-ins/Extensions"));
     const QString base = v.major == 16 ? QStringLiteral("KerfcraftCS6") : QStringLiteral("KerfcraftCC");
     const QString file = base + (is64 ? QStringLiteral("_64Bit.aip") : QStringLiteral(".aip"));
-    if (m_install)
+    // A host removed meanwhile is not brought back as an empty folder tree.
+    if (m_install && QFileInfo(app).isDir())
         QDir().mkpath(target);
     DeleteAndCopy(source(file), target + QLatin1Char('/') + file);
     const int row = illustratorRow(v.major);
@@ -239,6 +244,8 @@ void PluginSearcher::corel(const QString& suite, const QString& programs, const 
             version = i;
     Logger::debug(QStringLiteral("Corelversion: %1").arg(version < 0 ? QString() : CorelVersions[version]));
     if (version < 0)
+        return;
+    if (!QFileInfo(suite).isDir())
         return;
     const bool pe = exe.startsWith(QLatin1String("DrawPE"));
     const QString gms = suite + (pe ? QStringLiteral("/DrawPE/GMS") : QStringLiteral("/Draw/GMS"));

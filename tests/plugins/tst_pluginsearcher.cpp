@@ -39,10 +39,10 @@ class TestPluginSearcher : public QObject
 private slots:
     void search_data()
     {
-        QTest::addColumn<QStringList>("tree");    // files; "name=AI23" an Illustrator of that major version
+        QTest::addColumn<QStringList>("tree");    // files; "name=AI23" an Illustrator of that major version; "~dir/" vanishes once searched
         QTest::addColumn<bool>("install");
         QTest::addColumn<QString>("flags");       // the cells turned to "X"
-        QTest::addColumn<QStringList>("present"); // files there afterwards; "!name" absent
+        QTest::addColumn<QStringList>("present"); // files there afterwards; "!name" absent; "name=text" ($: the temporary folder); "runas …" commands
         const QString ai = "/Support Files/Contents/Windows/Illustrator.exe", ink = "/inkscape/extensions/";
         QTest::newRow("Illustrator 2019, 64-bit folder listed twice")
             << QStringList{"pf/Adobe/AI 2019" + ai + "=AI23"} << true << "AI23_64"
@@ -53,13 +53,21 @@ private slots:
         QTest::newRow("Corel X7 64, 2018 32, 2023 without row")
             << QStringList{"pf/Corel/Suite X7/Programs64/CorelDRW.exe", "pf86/Corel/Suite 2018/Programs/CorelDRW.exe",
                            "pf86/Corel/Suite 2023/Programs/CORELDRW.EXE"} << true << "CRX7_64 CRX10_32"
-            << QStringList{"pf/Corel/Suite X7/Draw/GMS/Kerfcraft_64Bit.gms", "pf86/Corel/Suite 2018/Draw/GMS/Kerfcraft.gms"};
+            << QStringList{"pf/Corel/Suite X7/Draw/GMS/Kerfcraft_64Bit.gms", "pf86/Corel/Suite 2018/Draw/GMS/Kerfcraft.gms",
+                           "src/CorelPlugin.reg=@=\"$src/KCCorelPassermarks.cmd\" @=\"$src/KCCorelCut.cmd\"", "src/KCCorelCut.cmd=cd $src & ^",
+                           "runas c:\\Windows\\Sysnative\\regedt32.exe -s \"$src/CorelPlugin.reg\"", "runas regedit.exe -s \"$src/CorelPlugin.reg\""};
+        QTest::newRow("host folders vanish during the search")
+            << QStringList{"pf86/Corel/Suite X8/Programs/CorelDRW.exe", "~pf86/Corel/Suite X8/", "pf/Inkscape/share/extensions/", "~pf/Inkscape/", "pf86/A/AI" + ai + "=AI23", "~pf86/A/AI/"}
+            << true << "" << QStringList{"!pf86/Corel/Suite X8", "!pf86/A/AI", "!pf/Inkscape"};
+        QTest::newRow("plug-in target cannot be replaced")
+            << QStringList{"pf/Inkscape/share/extensions/Kerfcraft.py/keep"} << true << "INK_64"
+            << QStringList{"pf/Inkscape/share/extensions/Kerfcraft.py/keep", "pf/Inkscape/share/extensions/kerfcraft_imp.py=K = r'/opt/kc/kerfcraft /cut'\n"};
         QTest::newRow("Inkscape for Windows, both bitnesses")
             << QStringList{"pf86/Inkscape/share/extensions/", "pf/Inkscape/share/extensions/"} << true << "INK_32 INK_64"
-            << QStringList{"pf86/Inkscape/share/extensions/Kerfcraft.py", "pf/Inkscape/share/extensions/kerfcraft_imp.py"};
+            << QStringList{"pf86/Inkscape/share/extensions/Kerfcraft.py", "pf/Inkscape/share/extensions/kerfcraft_imp.py=K = r'/opt/kc/kerfcraft /cut'\n"};
         QTest::newRow("Inkscape on Linux: the user's folder, data files removed")
             << QStringList{"data" + ink, "appdata/Kerfcraft/Kerfcraft.ini"} << true << (Environment::is64BitSystem() ? "INK_64" : "INK_32")
-            << QStringList{"config" + ink + "Kerfcraft_Effekt-Menu-de.inx", "config" + ink + "kerfcraft_imp.py", "!appdata/Kerfcraft/Kerfcraft.ini"};
+            << QStringList{"config" + ink + "Kerfcraft_Effekt-Menu-de.inx", "config" + ink + "kerfcraft_imp.py=K = r'/opt/kc/kerfcraft /cut'\n", "!appdata/Kerfcraft/Kerfcraft.ini"};
         QTest::newRow("de-install deletes and copies nothing")
             << QStringList{"data" + ink, "config" + ink + "Kerfcraft.py", "pf/A/AI" + ai + "=AI27", "pf/A/AI/Plug-ins/Extensions/KerfcraftCC_64Bit.aip"}
             << false << "AI27_64 INK_64"
@@ -71,13 +79,14 @@ private slots:
         QTemporaryDir dir;
         const QString t = dir.path() + '/';
         for (const QString& entry : tree) {
-            const QString name = entry.section('=', 0, 0);
+            const QString name = entry.section('=', 0, 0).remove(QRegularExpression("^~"));
             QVERIFY(name.endsWith('/') ? QDir().mkpath(t + name)
                                        : TestFiles::write(t + name, entry.contains("=AI") ? illustratorExe(entry.section("=AI", 1).toInt()) : "x"));
         }
         for (const char* f : {"KerfcraftCS6.aip", "KerfcraftCC.aip", "KerfcraftCC_64Bit.aip", "Kerfcraft.gms", "Kerfcraft_64Bit.gms",
                               "Kerfcraft.py", "Kerfcraft_Effekt-Menu-de.inx", "Kerfcraft_Effect-Menu-en.inx"})
             QVERIFY(TestFiles::write(t + "src/" + f, f));
+        QVERIFY(TestFiles::write(t + "src/CorelPlugin.reg", "@=\"%1%\" @=\"%2%\"") && TestFiles::write(t + "src/KCCorelCut.cmd", "cd %~dp0% & %~dp1%"));
         QVERIFY(TestFiles::write(t + "src/kerfcraft_imp.py", "K = r'C:\\Program Files (x86)\\Kerfcraft\\Kerfcraft.exe'\n"));
         const QList<QPair<const char*, QString>> vars{{"PROGRAMFILES", "pf"}, {"PROGRAMW6432", "pf/"}, {"PROGRAMFILES(X86)", "pf86"},
                                                       {"XDG_DATA_DIRS", "data"}, {"XDG_CONFIG_HOME", "config"}, {"APPDATA", "appdata"}};
@@ -86,6 +95,7 @@ private slots:
 
         FakeClock clock;
         RecordingProcessRunner processes;
+        processes.existing << "regedit.exe" << "c:\\Windows\\Sysnative\\regedt32.exe";
         QFETCH(bool, install);
         PluginSearcher searcher(install, clock, processes);
         searcher.sourceDir = t + "src";
@@ -95,6 +105,8 @@ private slots:
         connect(&searcher, &PluginSearcher::setPlugins, &dialog, &InstallpluginsDialog::setPlugins);
         connect(&searcher, &PluginSearcher::setCorelPlugins, &dialog, &InstallpluginsDialog::setCorelPlugins);
         connect(&searcher, &PluginSearcher::setInkscapePlugins, &dialog, &InstallpluginsDialog::setInkscapePlugins);
+        connect(&searcher, &PluginSearcher::setFolder,
+                [&](const QString& d) { if (tree.contains('~' + d.mid(t.size()) + '/')) QDir(d).removeRecursively(); });
         QSignalSpy done(&searcher, &PluginSearcher::finished);
         searcher.process();
         QStringList flags;
@@ -104,10 +116,12 @@ private slots:
         QTEST(flags.join(' '), "flags");
         QVERIFY(done.count() == 1 && clock.nowMs() == 4000); // 1 s before the search, 3 s after
         QFETCH(QStringList, present);
-        for (const QString& f : present)
-            QVERIFY2(QFileInfo::exists(t + f.mid(f.startsWith('!'))) != f.startsWith('!'), qPrintable(f));
-        for (const QString& f : present.filter(QRegularExpression("^[^!].*kerfcraft_imp.py")))
-            QCOMPARE(TestFiles::read(t + f), QByteArray("K = r'/opt/kc/kerfcraft /cut'\n"));
+        for (QString f : present) {
+            const bool absent = f.replace('$', t).replace('^', t.left(2)).startsWith('!');
+            QVERIFY2(f.startsWith("runas ") ? processes.lines.contains(f)
+                     : f.contains('=')      ? QString::fromLatin1(TestFiles::read(t + f.section('=', 0, 0))) == f.section('=', 1)
+                                            : QFileInfo::exists(t + f.mid(absent)) != absent, qPrintable(f));
+        }
     }
 };
 
