@@ -8,6 +8,7 @@
 #include "cli/ConsoleMessages.h"
 #include "document/Document.h"
 #include "ui/MainWindow.h"
+#include "ui/Preview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -76,7 +77,8 @@ int main(int argc, char** argv)
     // Until the preview has drawn the new drawing.
     QElapsedTimer settle;
     settle.start();
-    while (settle.elapsed() < 500)
+    const Preview* preview = window.findChild<Preview*>();
+    while (settle.elapsed() < 500 || (preview && preview->outlinePending()))
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     longest = qMax(longest, sinceTick.elapsed());
 

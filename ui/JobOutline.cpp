@@ -89,30 +89,17 @@ quint64 JobOutline::sourceKey(const Document& doc, const JobLayout& layout)
     return h;
 }
 
-JobOutline JobOutline::build(const Document& doc, const JobLayout& layout)
+JobOutline::Source JobOutline::source(const Document& doc, const JobLayout& layout)
 {
-    JobOutline out;
-    out.m_width = layout.copyFootprintWidth();
-    out.m_height = layout.rotated() ? layout.scaledWidth() : layout.scaledHeight();
-    if (!layout.plottable())
-        return out;
-    const ToLocal local{HeadTransform(doc, layout), out.m_width, out.m_height, doc.fcmOutput()};
+    Source src;
+    src.width = layout.copyFootprintWidth();
+    src.height = layout.rotated() ? layout.scaledWidth() : layout.scaledHeight();
+    src.plottable = layout.plottable();
+    if (!src.plottable)
+        return src;
+    src.head = HeadTransform(doc, layout);
+    src.fcm = doc.fcmOutput();
     const CutSelection selection(doc);
-
-    // Curves are drawn as chords, up to 500 each; a drawing of a million
-    // long curves would ask for gigabytes of points (and overflow the
-    // vector). Past a budget every curve gets proportionally fewer chords.
-    constexpr double PointBudget = 4e6;
-    double wanted = 0;
-    for (const KCLayer* layer : doc.layers())
-        if (selection.cutsLayer(*layer))
-            for (const KCObject* object : layer->objects())
-                if (selection.cutsObject(*layer, *object))
-                    for (const KCSubPath& sub : object->subPaths())
-                        for (const KCNode& n : sub.nodes())
-                            wanted += n.isLine() ? 1 : curveSteps(n);
-    const double share = wanted > PointBudget ? PointBudget / wanted : 1.0;
-
     for (const KCLayer* layer : doc.layers()) {
         if (!selection.cutsLayer(*layer))
             continue;
@@ -122,38 +109,64 @@ JobOutline JobOutline::build(const Document& doc, const JobLayout& layout)
             const QColor c = object->color();
             const QRgb colour = previewColour(c.isValid() ? c.rgb() : 0, c.isValid());
             for (const KCSubPath& sub : object->subPaths()) {
-                const QVector<KCNode>& nodes = sub.nodes();
-                if (nodes.isEmpty())
+                if (sub.nodes().isEmpty())
                     continue;
-                Stroke s{colour, out.m_points.size(), 0, QRectF()};
-                out.m_points.append(local(nodes[0].P0X(), nodes[0].P0Y()));
-                for (const KCNode& n : nodes) {
-                    if (n.isLine()) {
-                        out.m_points.append(local(n.P3X(), n.P3Y()));
-                        continue;
-                    }
-                    const KCNode::PowerForm f = n.powerForm();
-                    const int steps = std::max(1, int(curveSteps(n) * share));
-                    for (int i = 1; i <= steps; ++i) {
-                        const double t = double(i) / steps;
-                        const double x = ((f.k3x * t + f.k2x) * t + f.k1x) * t + n.P0X();
-                        const double y = ((f.k3y * t + f.k2y) * t + f.k1y) * t + n.P0Y();
-                        out.m_points.append(local(x, y));
-                    }
-                }
-                s.count = out.m_points.size() - s.first;
-                double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
-                for (int i = s.first; i < s.first + s.count; ++i) {
-                    const QPointF& p = out.m_points[i];
-                    x0 = std::min(x0, p.x());
-                    x1 = std::max(x1, p.x());
-                    y0 = std::min(y0, p.y());
-                    y1 = std::max(y1, p.y());
-                }
-                s.bounds = QRectF(QPointF(x0, y0), QPointF(x1, y1));
-                out.m_strokes.append(s);
+                src.paths.append(Source::Path{colour, sub.nodes()});
+                src.nodeCount += sub.nodes().size();
             }
         }
+    }
+    return src;
+}
+
+JobOutline JobOutline::build(const Source& src)
+{
+    JobOutline out;
+    out.m_width = src.width;
+    out.m_height = src.height;
+    if (!src.plottable)
+        return out;
+    const ToLocal local{src.head, out.m_width, out.m_height, src.fcm};
+
+    // Curves are drawn as chords, up to 500 each; a drawing of a million
+    // long curves would ask for gigabytes of points (and overflow the
+    // vector). Past a budget every curve gets proportionally fewer chords.
+    constexpr double PointBudget = 4e6;
+    double wanted = 0;
+    for (const Source::Path& path : src.paths)
+        for (const KCNode& n : path.nodes)
+            wanted += n.isLine() ? 1 : curveSteps(n);
+    const double share = wanted > PointBudget ? PointBudget / wanted : 1.0;
+
+    for (const Source::Path& path : src.paths) {
+        const QVector<KCNode>& nodes = path.nodes;
+        Stroke s{path.colour, out.m_points.size(), 0, QRectF()};
+        out.m_points.append(local(nodes[0].P0X(), nodes[0].P0Y()));
+        for (const KCNode& n : nodes) {
+            if (n.isLine()) {
+                out.m_points.append(local(n.P3X(), n.P3Y()));
+                continue;
+            }
+            const KCNode::PowerForm f = n.powerForm();
+            const int steps = std::max(1, int(curveSteps(n) * share));
+            for (int i = 1; i <= steps; ++i) {
+                const double t = double(i) / steps;
+                const double x = ((f.k3x * t + f.k2x) * t + f.k1x) * t + n.P0X();
+                const double y = ((f.k3y * t + f.k2y) * t + f.k1y) * t + n.P0Y();
+                out.m_points.append(local(x, y));
+            }
+        }
+        s.count = out.m_points.size() - s.first;
+        double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+        for (int i = s.first; i < s.first + s.count; ++i) {
+            const QPointF& p = out.m_points[i];
+            x0 = std::min(x0, p.x());
+            x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y());
+            y1 = std::max(y1, p.y());
+        }
+        s.bounds = QRectF(QPointF(x0, y0), QPointF(x1, y1));
+        out.m_strokes.append(s);
     }
     return out;
 }

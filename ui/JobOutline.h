@@ -1,5 +1,8 @@
 #pragma once
 
+#include "document/KCNode.h"
+#include "plot/JobLayout.h"
+
 #include <QPointF>
 #include <QRectF>
 #include <QRgb>
@@ -19,8 +22,30 @@ class QPainter;
 class JobOutline
 {
 public:
+    // What build() reads from the document, taken on the thread that owns
+    // it. The node vectors are shared, not copied, so taking it is cheap and
+    // the outline can then be built on another thread while the document
+    // is edited.
+    struct Source {
+        struct Path {
+            QRgb colour;
+            QVector<KCNode> nodes;
+        };
+        double width = 0, height = 0; // mm, as width() and height()
+        bool plottable = false;
+        bool fcm = false;
+        HeadTransform head;
+        QVector<Path> paths;
+        qint64 nodeCount = 0;
+    };
+
     JobOutline() = default;
-    static JobOutline build(const Document& doc, const JobLayout& layout);
+    static Source source(const Document& doc, const JobLayout& layout);
+    static JobOutline build(const Source& source);
+    static JobOutline build(const Document& doc, const JobLayout& layout)
+    {
+        return build(source(doc, layout));
+    }
 
     // Differs whenever build() would give another outline: the transform
     // settings, the selection and the drawing's structure. Nodes are never

@@ -5,9 +5,11 @@
 #include "ui/Ruler.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -29,6 +31,10 @@ constexpr qint64 MaxPixmapPixels = 24 * 1000 * 1000;
 // may; they wait until the wheel rests this long.
 constexpr int LargeOutlinePoints = 300 * 1000;
 constexpr int ZoomRestMs = 150;
+// Drawings with more nodes than this build their outline on a worker
+// thread (about 15 ms of work on the GUI thread would be the price);
+// the previous picture stays until the new one is ready.
+constexpr qint64 BackgroundOutlineNodes = 100 * 1000;
 
 const QColor Background(245, 245, 245);
 const QColor SheetOutline(100, 100, 100);
@@ -47,7 +53,14 @@ Preview::Preview(QWidget* parent) : QWidget(parent), m_pixmapTimer(new QTimer(th
     });
 }
 
-Preview::~Preview() = default;
+Preview::~Preview()
+{
+    // A worker still building reads nothing of ours, but its QThread (our
+    // child) must not be destroyed while it runs.
+    for (const QPointer<QThread>& t : qAsConst(m_outlineThreads))
+        if (t)
+            t->wait();
+}
 
 void Preview::setDocument(Document* document)
 {
@@ -55,6 +68,7 @@ void Preview::setDocument(Document* document)
         disconnect(m_document, &Document::DataChanged, this, &Preview::onDataChanged);
     m_document = document;
     m_outlineKey = 0;
+    ++m_outlineGeneration;
     if (m_document) {
         connect(m_document, &Document::DataChanged, this, &Preview::onDataChanged);
         onDataChanged();
@@ -105,9 +119,48 @@ void Preview::onDataChanged()
 
 void Preview::rebuildOutline()
 {
-    m_outline = JobOutline::build(*m_document, *m_layout);
+    const quint64 generation = ++m_outlineGeneration;
+    JobOutline::Source source = JobOutline::source(*m_document, *m_layout);
+    if (source.nodeCount <= BackgroundOutlineNodes) {
+        setOutline(JobOutline::build(source));
+        return;
+    }
+    // The source shares the node vectors with the document; an edit on
+    // this thread detaches its own copy and leaves the worker's intact.
+    auto result = std::make_shared<JobOutline>();
+    QThread* worker = QThread::create([result, source = std::move(source)] {
+        *result = JobOutline::build(source);
+    });
+    worker->setParent(this);
+    m_outlineThreads.append(worker);
+    connect(worker, &QThread::finished, this, [this, worker, result, generation] {
+        m_outlineThreads.removeAll(worker);
+        worker->deleteLater();
+        // A newer change has started its own build; this one is stale.
+        if (generation == m_outlineGeneration)
+            setOutline(std::move(*result));
+    });
+    worker->start();
+}
+
+void Preview::setOutline(JobOutline outline)
+{
+    m_outline = std::move(outline);
     m_pixmapScale = -1;
     rebuildPixmap(false);
+    update();
+}
+
+void Preview::waitForOutline()
+{
+    while (!m_outlineThreads.isEmpty()) {
+        const QPointer<QThread> t = m_outlineThreads.last();
+        if (t)
+            t->wait();
+        // Delivers the finished signal the worker queued for us.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        m_outlineThreads.removeAll(t);
+    }
 }
 
 void Preview::rebuildPixmap(bool deferLarge)
@@ -334,6 +387,7 @@ QImage Preview::renderJobImage(bool tall)
 {
     if (!m_document || !m_layout)
         return QImage();
+    waitForOutline();
     const int mw = std::max(m_document->materialWidth(), 1);
     const int mh = std::max(m_document->materialHeight(), 1);
     QImage source(mw, mh, QImage::Format_RGB32);

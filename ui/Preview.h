@@ -54,6 +54,9 @@ public:
     // The small monochrome picture of the job for an FCM file: 98 × 100
     // pixels, or 73 × 122 for a tall job; ink is colour index 0.
     QImage renderJobImage(bool tall);
+    // A large drawing's outline is still being built; the view shows the
+    // previous one.
+    bool outlinePending() const { return !m_outlineThreads.isEmpty(); }
 
     // Union of the copies' cells in widget pixels, as last laid out.
     QRect jobRect() const { return m_jobRect; }
@@ -85,7 +88,11 @@ private:
         int right = 0, bottom = 0, horzDistance = 0, vertDistance = 0;
     };
 
+    // Small drawings are outlined at once; large ones on a worker thread.
     void rebuildOutline();
+    void setOutline(JobOutline outline);
+    // Blocks until a background outline has been taken over.
+    void waitForOutline();
     // A large outline is redrawn only once the zoom has rested; until then
     // the previous pixmap is shown stretched.
     void rebuildPixmap(bool deferLarge = true);
@@ -106,6 +113,8 @@ private:
     std::unique_ptr<JobLayout> m_layout;
     JobOutline m_outline;
     quint64 m_outlineKey = 0;
+    quint64 m_outlineGeneration = 0; // the build whose result is wanted
+    QList<QPointer<QThread>> m_outlineThreads;
     QPixmap m_pixmap;
     double m_pixmapScale = -1;
     QTimer* m_pixmapTimer = nullptr;

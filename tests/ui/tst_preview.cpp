@@ -12,9 +12,10 @@ namespace {
 struct Shown {
     Document doc;
     Preview preview;
-    Shown(const QString& settings, QSize size = QSize(220, 120), double scale = 2.0)
+    Shown(const QString& settings, QSize size = QSize(220, 120), double scale = 2.0,
+          const QString& square = "0,0 10,0 10,10 0,10 0,0")
     {
-        buildJob(doc, "colours: #0000ff; Ebene: 0,0 10,0 10,10 0,10 0,0 #0000ff", 10, 10, settings);
+        buildJob(doc, "colours: #0000ff; Ebene: " + square + " #0000ff", 10, 10, settings);
         preview.resize(size);
         preview.show();
         preview.setDocument(&doc);
@@ -156,6 +157,18 @@ private slots:
             QVERIFY(ink > 0 && ink < img.width() * img.height() / 4);
         }
         QCOMPARE(s.preview.scale(), 2.0);
+    }
+
+    // A drawing large enough to be outlined on a worker thread: the square
+    // traced 40 000 times must show exactly the picture of the square
+    // outlined at once, and the FCM image waits for it.
+    void backgroundOutline()
+    {
+        Shown once("fcm matW=100 matH=100");
+        Shown traced("fcm matW=100 matH=100", QSize(220, 120), 2.0,
+                     "0,0" + QString(" 10,0 10,10 0,10 0,0").repeated(40000));
+        QCOMPARE(traced.preview.renderJobImage(false), once.preview.renderJobImage(false));
+        QCOMPARE(traced.image(), once.image());
     }
 
     void rulerMarks()
