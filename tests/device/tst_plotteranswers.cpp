@@ -53,123 +53,116 @@ class TestPlotterAnswers : public QObject
 {
     Q_OBJECT
 private slots:
-    void read_data();
-    void read();
-    void match_data();
-    void match();
-};
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("received");
+        QTest::addColumn<QString>("text");    // the answer text; empty: the received bytes
+        QTest::addColumn<QString>("results"); // device, settings, media: R read, T too short, - other
+        QTest::addColumn<QString>("changes");
 
-void TestPlotterAnswers::read_data()
-{
-    QTest::addColumn<QByteArray>("received");
-    QTest::addColumn<QString>("text");    // the answer text; empty: the received bytes
-    QTest::addColumn<QString>("results"); // device, settings, media: R read, T too short, - other
-    QTest::addColumn<QString>("changes");
+        // Device answers: "OR4", five values, the last carrying the semicolon.
+        QTest::newRow("device, six fields")
+            << QByteArray("OR4,KERFCRAFT,Sable 60,V2.11,2024-03-18,R1;") << "" << "R--"
+            << "dev=KERFCRAFT / Sable 60|fw=V2.11 / 2024-03-18 R1;";
+        QTest::newRow("device, seven fields: the seventh is not read")
+            << QByteArray("OR4,A,B,C,D,E,F;") << "" << "R--" << "dev=A / B|fw=C / D E";
+        QTest::newRow("device, five fields") << QByteArray("OR4,A,B,C,D;") << "" << "T--" << "";
+        QTest::newRow("device, no closing semicolon") << QByteArray("OR4,A,B,C,D,E") << "" << "---" << "";
+        QTest::newRow("device, line ends anywhere")
+            << QByteArray("\r\nOR4,KERF\r\nCRAFT,X,1,2,3;\r\n") << "OR4,KERFCRAFT,X,1,2,3;" << "R--"
+            << "dev=KERFCRAFT / X|fw=1 / 2 3;";
 
-    // Device answers: "OR4", five values, the last carrying the semicolon.
-    QTest::newRow("device, six fields")
-        << QByteArray("OR4,KERFCRAFT,Sable 60,V2.11,2024-03-18,R1;") << "" << "R--"
-        << "dev=KERFCRAFT / Sable 60|fw=V2.11 / 2024-03-18 R1;";
-    QTest::newRow("device, seven fields: the seventh is not read")
-        << QByteArray("OR4,A,B,C,D,E,F;") << "" << "R--" << "dev=A / B|fw=C / D E";
-    QTest::newRow("device, five fields") << QByteArray("OR4,A,B,C,D;") << "" << "T--" << "";
-    QTest::newRow("device, no closing semicolon") << QByteArray("OR4,A,B,C,D,E") << "" << "---" << "";
-    QTest::newRow("device, line ends anywhere")
-        << QByteArray("\r\nOR4,KERF\r\nCRAFT,X,1,2,3;\r\n") << "OR4,KERFCRAFT,X,1,2,3;" << "R--"
-        << "dev=KERFCRAFT / X|fw=1 / 2 3;";
+        // Settings answers: fields 1 to 7 are speed, force, offset, quality,
+        // edge smoothing, unroll, media type (1 roll, 0 sheet, 2 edge).
+        QTest::newRow("settings, nine fields") << QByteArray("OR1,30,120,25,2,1,0,1,77;") << "" << "-R-"
+                                               << "speed=30|force=120|offset=25|quality=2|unroll=0|media=0";
+        QTest::newRow("settings, eight fields: the semicolon spoils field 7")
+            << QByteArray("OR1,30,120,25,2,0,1,1;") << "" << "-R-"
+            << "speed=30|force=120|offset=25|quality=2|edge=0|media=1";
+        QTest::newRow("settings, seven fields") << QByteArray("OR1,30,120,25,2,0,1;") << "" << "-T-" << "";
+        QTest::newRow("settings, no closing semicolon")
+            << QByteArray("OR1,30,120,25,2,0,1,1,0") << "" << "---" << "";
+        QTest::newRow("settings, every number malformed")
+            << QByteArray("OR1,fast,12.5,,-3,2,x,1,0;") << "" << "-R-"
+            << "speed=0|force=0|offset=0|quality=-3|unroll=0|media=0";
+        QTest::newRow("settings, media edge") << QByteArray("OR1,9,9,9,9,1,1,2,0;") << "" << "-R-"
+                                              << "media=2";
+        QTest::newRow("settings, unknown media type keeps the old one")
+            << QByteArray("OR1,9,9,9,9,0,0,5,0;") << "" << "-R-" << "edge=0|unroll=0";
 
-    // Settings answers: fields 1 to 7 are speed, force, offset, quality,
-    // edge smoothing, unroll, media type (1 roll, 0 sheet, 2 edge).
-    QTest::newRow("settings, nine fields") << QByteArray("OR1,30,120,25,2,1,0,1,77;") << "" << "-R-"
-                                           << "speed=30|force=120|offset=25|quality=2|unroll=0|media=0";
-    QTest::newRow("settings, eight fields: the semicolon spoils field 7")
-        << QByteArray("OR1,30,120,25,2,0,1,1;") << "" << "-R-"
-        << "speed=30|force=120|offset=25|quality=2|edge=0|media=1";
-    QTest::newRow("settings, seven fields") << QByteArray("OR1,30,120,25,2,0,1;") << "" << "-T-" << "";
-    QTest::newRow("settings, no closing semicolon")
-        << QByteArray("OR1,30,120,25,2,0,1,1,0") << "" << "---" << "";
-    QTest::newRow("settings, every number malformed")
-        << QByteArray("OR1,fast,12.5,,-3,2,x,1,0;") << "" << "-R-"
-        << "speed=0|force=0|offset=0|quality=-3|unroll=0|media=0";
-    QTest::newRow("settings, media edge") << QByteArray("OR1,9,9,9,9,1,1,2,0;") << "" << "-R-"
-                                          << "media=2";
-    QTest::newRow("settings, unknown media type keeps the old one")
-        << QByteArray("OR1,9,9,9,9,0,0,5,0;") << "" << "-R-" << "edge=0|unroll=0";
+        // Media answers: "0,0," then height and width in 1/40 mm.
+        QTest::newRow("media") << QByteArray("0,0,12000,24000\r\n") << "0,0,12000,24000" << "--R"
+                               << "width=600|height=300";
+        QTest::newRow("media, blanks round it, whole mm by truncation")
+            << QByteArray("  0,0,12039,24079 \t\r\n") << "0,0,12039,24079" << "--R"
+            << "width=601|height=300";
+        QTest::newRow("media, height not a number") << QByteArray("0,0,abc,24000") << "" << "--R"
+                                                    << "width=600|height=0";
+        QTest::newRow("media, three fields") << QByteArray("0,0,12000") << "" << "--T" << "";
 
-    // Media answers: "0,0," then height and width in 1/40 mm.
-    QTest::newRow("media") << QByteArray("0,0,12000,24000\r\n") << "0,0,12000,24000" << "--R"
-                           << "width=600|height=300";
-    QTest::newRow("media, blanks round it, whole mm by truncation")
-        << QByteArray("  0,0,12039,24079 \t\r\n") << "0,0,12039,24079" << "--R"
-        << "width=601|height=300";
-    QTest::newRow("media, height not a number") << QByteArray("0,0,abc,24000") << "" << "--R"
-                                                << "width=600|height=0";
-    QTest::newRow("media, three fields") << QByteArray("0,0,12000") << "" << "--T" << "";
-
-    // Whatever else a plotter may send.
-    QTest::newRow("text ends at the first zero byte")
-        << QByteArray("0,0,40,80\0OR4,A,B,C,D,E;", 24) << "0,0,40,80" << "--R" << "width=2|height=1";
-    QTest::newRow("nothing") << QByteArray() << "" << "---" << "";
-}
-
-void TestPlotterAnswers::read()
-{
-    QFETCH(QByteArray, received);
-    QFETCH(QString, text);
-    QFETCH(QString, results);
-    QFETCH(QString, changes);
-
-    const QString answer = PlotterAnswers::answerText(received.constData(), received.size());
-    QCOMPARE(answer, text.isEmpty() ? QString::fromLatin1(received) : text);
-    PlotterConfiguration config = before();
-    QString got;
-    for (auto read : {PlotterAnswers::readDeviceAnswer, PlotterAnswers::readSettingsAnswer,
-                      PlotterAnswers::readMediaAnswer})
-        got += QLatin1String("-TR").at(int(read(answer, config)));
-    QCOMPARE(got, results);
-    QCOMPARE(::changes(config), changes);
-}
-
-// The device text of a plotter against the plotter models of the presets.
-void TestPlotterAnswers::match_data()
-{
-    QTest::addColumn<QString>("deviceText");
-    QTest::addColumn<QStringList>("models");  // "Name|key,key", in presets order
-    QTest::addColumn<int>("expected");        // index of the model, -1 none
-
-    const QString sable = QStringLiteral("KC / Kerfcraft Sable 60");
-    QTest::newRow("name ends the text") << sable << QStringList{"Sable 60|"} << 0;
-    QTest::newRow("trailing blanks are ignored") << sable + "  \t" << QStringList{"Sable 60|"} << 0;
-    QTest::newRow("name must end the text") << sable + " Pro" << QStringList{"Sable 60|"} << -1;
-    QTest::newRow("name is case-sensitive") << sable << QStringList{"sable 60|"} << -1;
-    QTest::newRow("first name match wins") << sable << QStringList{"60|", "Sable 60|"} << 0;
-    QTest::newRow("key anywhere in the text") << "KC / XY-60 rev 2" << QStringList{"A|XY-60"} << 0;
-    QTest::newRow("key is case-sensitive") << "KC / xy-60" << QStringList{"A|XY-60"} << -1;
-    QTest::newRow("key is looked for in the untrimmed text") << "  Sable" << QStringList{"A|  Sa"} << 0;
-    QTest::newRow("a later name match beats an earlier key match")
-        << "KC / Expert Pro 24" << QStringList{"Expert 24|Expert", "Expert Pro 24|"} << 1;
-    QTest::newRow("an earlier name match beats a later key") << sable << QStringList{"60|", "B|KC"} << 0;
-    QTest::newRow("the first key match stays") << sable << QStringList{"A|KC", "B|Kerf", "C|Sable"} << 0;
-    QTest::newRow("no models") << sable << QStringList() << -1;
-}
-
-void TestPlotterAnswers::match()
-{
-    QFETCH(QString, deviceText);
-    QFETCH(QStringList, models);
-    QFETCH(int, expected);
-
-    std::vector<std::unique_ptr<PlotterTemplate>> owned;
-    QList<PlotterTemplate*> list;
-    for (const QString& m : models) {
-        owned.push_back(std::make_unique<PlotterTemplate>());
-        owned.back()->Name = m.section(QLatin1Char('|'), 0, 0);
-        owned.back()->Keys = m.section(QLatin1Char('|'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
-        list.append(owned.back().get());
+        // Whatever else a plotter may send.
+        QTest::newRow("text ends at the first zero byte")
+            << QByteArray("0,0,40,80\0OR4,A,B,C,D,E;", 24) << "0,0,40,80" << "--R" << "width=2|height=1";
+        QTest::newRow("nothing") << QByteArray() << "" << "---" << "";
     }
-    PlotterTemplate* found = matchPlotterModel(deviceText, list);
-    QCOMPARE(found ? list.indexOf(found) : -1, expected);
-}
+    void read()
+    {
+        QFETCH(QByteArray, received);
+        QFETCH(QString, text);
+        QFETCH(QString, results);
+        QFETCH(QString, changes);
+
+        const QString answer = PlotterAnswers::answerText(received.constData(), received.size());
+        QCOMPARE(answer, text.isEmpty() ? QString::fromLatin1(received) : text);
+        PlotterConfiguration config = before();
+        QString got;
+        for (auto read : {PlotterAnswers::readDeviceAnswer, PlotterAnswers::readSettingsAnswer,
+                          PlotterAnswers::readMediaAnswer})
+            got += QLatin1String("-TR").at(int(read(answer, config)));
+        QCOMPARE(got, results);
+        QCOMPARE(::changes(config), changes);
+    }
+
+    // The device text of a plotter against the plotter models of the presets.
+    void match_data()
+    {
+        QTest::addColumn<QString>("deviceText");
+        QTest::addColumn<QStringList>("models");  // "Name|key,key", in presets order
+        QTest::addColumn<int>("expected");        // index of the model, -1 none
+
+        const QString sable = QStringLiteral("KC / Kerfcraft Sable 60");
+        QTest::newRow("name ends the text") << sable << QStringList{"Sable 60|"} << 0;
+        QTest::newRow("trailing blanks are ignored") << sable + "  \t" << QStringList{"Sable 60|"} << 0;
+        QTest::newRow("name must end the text") << sable + " Pro" << QStringList{"Sable 60|"} << -1;
+        QTest::newRow("name is case-sensitive") << sable << QStringList{"sable 60|"} << -1;
+        QTest::newRow("first name match wins") << sable << QStringList{"60|", "Sable 60|"} << 0;
+        QTest::newRow("key anywhere in the text") << "KC / XY-60 rev 2" << QStringList{"A|XY-60"} << 0;
+        QTest::newRow("key is case-sensitive") << "KC / xy-60" << QStringList{"A|XY-60"} << -1;
+        QTest::newRow("key is looked for in the untrimmed text") << "  Sable" << QStringList{"A|  Sa"} << 0;
+        QTest::newRow("a later name match beats an earlier key match")
+            << "KC / Expert Pro 24" << QStringList{"Expert 24|Expert", "Expert Pro 24|"} << 1;
+        QTest::newRow("an earlier name match beats a later key") << sable << QStringList{"60|", "B|KC"} << 0;
+        QTest::newRow("the first key match stays") << sable << QStringList{"A|KC", "B|Kerf", "C|Sable"} << 0;
+        QTest::newRow("no models") << sable << QStringList() << -1;
+    }
+    void match()
+    {
+        QFETCH(QString, deviceText);
+        QFETCH(QStringList, models);
+        QFETCH(int, expected);
+
+        std::vector<std::unique_ptr<PlotterTemplate>> owned;
+        QList<PlotterTemplate*> list;
+        for (const QString& m : models) {
+            owned.push_back(std::make_unique<PlotterTemplate>());
+            owned.back()->Name = m.section(QLatin1Char('|'), 0, 0);
+            owned.back()->Keys = m.section(QLatin1Char('|'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+            list.append(owned.back().get());
+        }
+        PlotterTemplate* found = matchPlotterModel(deviceText, list);
+        QCOMPARE(found ? list.indexOf(found) : -1, expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPlotterAnswers)
 #include "tst_plotteranswers.moc"

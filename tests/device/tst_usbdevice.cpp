@@ -39,130 +39,126 @@ class TestUsbDevice : public QObject
 {
     Q_OBJECT
 private slots:
-    void transport_data();
-    void transport();
-};
+    void transport_data()
+    {
+        // The plotter's endpoints, its faults ("gone": unplugged after the scan),
+        // the installer's answer to the driver offer (-1: no installer), the
+        // operations with their results, and the one message shown: exact, or
+        // "~" and its start.
+        QTest::addColumn<QString>("endpoints");
+        QTest::addColumn<QString>("faults");
+        QTest::addColumn<int>("installer");
+        QTest::addColumn<QString>("operations");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<QString>("message");
 
-void TestUsbDevice::transport_data()
-{
-    // The plotter's endpoints, its faults ("gone": unplugged after the scan),
-    // the installer's answer to the driver offer (-1: no installer), the
-    // operations with their results, and the one message shown: exact, or
-    // "~" and its start.
-    QTest::addColumn<QString>("endpoints");
-    QTest::addColumn<QString>("faults");
-    QTest::addColumn<int>("installer");
-    QTest::addColumn<QString>("operations");
-    QTest::addColumn<QString>("results");
-    QTest::addColumn<QString>("message");
+        const int none = -1, yes = UserMessages::Yes, no = UserMessages::No;
+        const QString noInfo = QStringLiteral("Es konnten keine Informationen zu dem Gerät ermittelt werden.(");
+        const QString noOpen = QStringLiteral("Das Gerät konnte nicht geöffnet werden.\nError: ");
+        const QString sendFailed = QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden.\nError: ");
+        const QString readFailed =
+            QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden (2).\nError: ");
+        const QString success = QStringLiteral(")\nError: LIBUSB_SUCCESS");
 
-    const int none = -1, yes = UserMessages::Yes, no = UserMessages::No;
-    const QString noInfo = QStringLiteral("Es konnten keine Informationen zu dem Gerät ermittelt werden.(");
-    const QString noOpen = QStringLiteral("Das Gerät konnte nicht geöffnet werden.\nError: ");
-    const QString sendFailed = QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden.\nError: ");
-    const QString readFailed =
-        QStringLiteral("Es konnten keine Daten zum Gerät gesendet werden (2).\nError: ");
-    const QString success = QStringLiteral(")\nError: LIBUSB_SUCCESS");
+        // Opening, and the endpoints found proved by a question and its answer.
+        QTest::newRow("in then out") << "82,01" << "" << none << "open write read" << "1 1 17" << "";
+        QTest::newRow("third endpoint not looked at")
+            << "02,81,83" << "" << none << "open write read" << "1 1 17" << "";
+        QTest::newRow("open twice") << "01,82" << "" << none << "open open write" << "1 1 1" << "";
+        QTest::newRow("two OUT, then IN") << "01,02,83" << "" << none << "open" << "0" << noInfo + "5)";
+        QTest::newRow("one endpoint") << "01" << "" << none << "open" << "0" << noInfo + "4" + success;
+        QTest::newRow("two interfaces") << "01,82|03,84" << "" << none << "open" << "0"
+                                        << noInfo + "2" + success;
+        QTest::newRow("no alternate setting") << "-" << "" << none << "open" << "0"
+                                              << noInfo + "3" + success;
+        QTest::newRow("configuration unreadable") << "01,82" << "config=IO" << none << "open" << "0"
+                                                  << noInfo + "1)\nError: LIBUSB_ERROR_IO";
+        QTest::newRow("interface busy")
+            << "01,82" << "claim=BUSY" << none << "open" << "0"
+            << "Das Gerät(Interface) konnte nicht geöffnet werden.\nError: LIBUSB_ERROR_BUSY";
+        QTest::newRow("unplugged after the scan") << "01,82" << "gone" << none << "open" << "0"
+                                                  << noOpen + "LIBUSB_ERROR_NO_DEVICE";
+        const QString question = "~Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht "
+                                 "installiert ist. Soll der Treiber nun installiert werden?";
+        QTest::newRow("no driver, nobody to install it")
+            << "01,82" << "open=NOT_SUPPORTED" << none << "open" << "0" << "~Kein Zugriff auf den Plotter. Abhilfe als root: echo '";
+        QTest::newRow("no permission, installation declined") << "01,82" << "open=ACCESS" << no << "open" << "0" << question;
+        QTest::newRow("no driver, installation accepted")
+            << "01,82" << "open=NOT_SUPPORTED" << yes << "open" << "0" << question;
 
-    // Opening, and the endpoints found proved by a question and its answer.
-    QTest::newRow("in then out") << "82,01" << "" << none << "open write read" << "1 1 17" << "";
-    QTest::newRow("third endpoint not looked at")
-        << "02,81,83" << "" << none << "open write read" << "1 1 17" << "";
-    QTest::newRow("open twice") << "01,82" << "" << none << "open open write" << "1 1 1" << "";
-    QTest::newRow("two OUT, then IN") << "01,02,83" << "" << none << "open" << "0" << noInfo + "5)";
-    QTest::newRow("one endpoint") << "01" << "" << none << "open" << "0" << noInfo + "4" + success;
-    QTest::newRow("two interfaces") << "01,82|03,84" << "" << none << "open" << "0"
-                                    << noInfo + "2" + success;
-    QTest::newRow("no alternate setting") << "-" << "" << none << "open" << "0"
-                                          << noInfo + "3" + success;
-    QTest::newRow("configuration unreadable") << "01,82" << "config=IO" << none << "open" << "0"
-                                              << noInfo + "1)\nError: LIBUSB_ERROR_IO";
-    QTest::newRow("interface busy")
-        << "01,82" << "claim=BUSY" << none << "open" << "0"
-        << "Das Gerät(Interface) konnte nicht geöffnet werden.\nError: LIBUSB_ERROR_BUSY";
-    QTest::newRow("unplugged after the scan") << "01,82" << "gone" << none << "open" << "0"
-                                              << noOpen + "LIBUSB_ERROR_NO_DEVICE";
-    const QString question = "~Das Gerät konnte nicht geöffnet werden, da der notwendige Treiber noch nicht "
-                             "installiert ist. Soll der Treiber nun installiert werden?";
-    QTest::newRow("no driver, nobody to install it")
-        << "01,82" << "open=NOT_SUPPORTED" << none << "open" << "0" << "~Kein Zugriff auf den Plotter. Abhilfe als root: echo '";
-    QTest::newRow("no permission, installation declined") << "01,82" << "open=ACCESS" << no << "open" << "0" << question;
-    QTest::newRow("no driver, installation accepted")
-        << "01,82" << "open=NOT_SUPPORTED" << yes << "open" << "0" << question;
+        // Transfers on an open device.
+        QTest::newRow("write before open") << "01,82" << "" << none << "write" << "0"
+                                           << sendFailed + "LIBUSB_ERROR_NO_DEVICE";
+        QTest::newRow("write stalls") << "01,82" << "stall" << none << "open write" << "1 0"
+                                      << sendFailed + "LIBUSB_ERROR_PIPE";
+        QTest::newRow("short write is not examined")
+            << "01,82" << "short=2" << none << "open write" << "1 1" << "";
+        QTest::newRow("nothing to read: a time-out, no error")
+            << "01,82" << "" << none << "open read" << "1 0" << "";
+        QTest::newRow("read stalls") << "01,82" << "stall" << none << "open read" << "1 -1"
+                                     << readFailed + "LIBUSB_ERROR_PIPE";
+    }
+    void transport()
+    {
+        QFETCH(QString, endpoints);
+        QFETCH(QString, faults);
+        QFETCH(int, installer);
+        QFETCH(QString, operations);
+        QFETCH(QString, results);
+        QFETCH(QString, message);
 
-    // Transfers on an open device.
-    QTest::newRow("write before open") << "01,82" << "" << none << "write" << "0"
-                                       << sendFailed + "LIBUSB_ERROR_NO_DEVICE";
-    QTest::newRow("write stalls") << "01,82" << "stall" << none << "open write" << "1 0"
-                                  << sendFailed + "LIBUSB_ERROR_PIPE";
-    QTest::newRow("short write is not examined")
-        << "01,82" << "short=2" << none << "open write" << "1 1" << "";
-    QTest::newRow("nothing to read: a time-out, no error")
-        << "01,82" << "" << none << "open read" << "1 0" << "";
-    QTest::newRow("read stalls") << "01,82" << "stall" << none << "open read" << "1 -1"
-                                 << readFailed + "LIBUSB_ERROR_PIPE";
-}
+        UsbBench bench;
+        auto sim = bench.plugPlotter();
+        sim->setConfiguration(layout(endpoints));
+        if (faults == QLatin1String("gone"))
+            sim->unplug();
+        else
+            sim->setFaults(faultsFrom(faults));
+        RecordingInstaller installs;
+        if (installer >= 0)
+            bench.messages.setDefaultAnswer(UserMessages::Button(installer));
+        USBDevice device(bench.bus, sim, 0x0F0B, 7, bench.messages, installer >= 0 ? &installs : nullptr);
 
-void TestUsbDevice::transport()
-{
-    QFETCH(QString, endpoints);
-    QFETCH(QString, faults);
-    QFETCH(int, installer);
-    QFETCH(QString, operations);
-    QFETCH(QString, results);
-    QFETCH(QString, message);
-
-    UsbBench bench;
-    auto sim = bench.plugPlotter();
-    sim->setConfiguration(layout(endpoints));
-    if (faults == QLatin1String("gone"))
-        sim->unplug();
-    else
-        sim->setFaults(faultsFrom(faults));
-    RecordingInstaller installs;
-    if (installer >= 0)
-        bench.messages.setDefaultAnswer(UserMessages::Button(installer));
-    USBDevice device(bench.bus, sim, 0x0F0B, 7, bench.messages, installer >= 0 ? &installs : nullptr);
-
-    QStringList got;
-    for (const QString& op : operations.split(QLatin1Char(' '))) {
-        if (op == QLatin1String("open"))
-            got.append(QString::number(device.open()));
-        else if (op == QLatin1String("write"))
-            got.append(QString::number(device.write("OH;", 3)));
-        else {
-            // Guard bytes round the buffer show that nothing is written past it.
-            QByteArray buffer(1000 + 2, '\x55');
-            const int n = device.read(buffer.data() + 1, 999);
-            got.append(QString::number(n));
-            QCOMPARE(buffer.left(1) + buffer.right(2), QByteArray("\x55\x55\x55"));
-            QCOMPARE(bench.clock.nowMs(), n == 0 ? qint64(USBDevice::ReadTimeoutMs) : 0);
+        QStringList got;
+        for (const QString& op : operations.split(QLatin1Char(' '))) {
+            if (op == QLatin1String("open"))
+                got.append(QString::number(device.open()));
+            else if (op == QLatin1String("write"))
+                got.append(QString::number(device.write("OH;", 3)));
+            else {
+                // Guard bytes round the buffer show that nothing is written past it.
+                QByteArray buffer(1000 + 2, '\x55');
+                const int n = device.read(buffer.data() + 1, 999);
+                got.append(QString::number(n));
+                QCOMPARE(buffer.left(1) + buffer.right(2), QByteArray("\x55\x55\x55"));
+                QCOMPARE(bench.clock.nowMs(), n == 0 ? qint64(USBDevice::ReadTimeoutMs) : 0);
+            }
         }
-    }
-    QCOMPARE(got.join(QLatin1Char(' ')), results);
-    if (results.startsWith(QLatin1Char('0')))
-        QCOMPARE(device.endpointIn() + device.endpointOut(), 0);
-    QCOMPARE(installs.calls.size(), installer == UserMessages::Yes ? 1 : 0);
-    if (!installs.calls.isEmpty())
-        QCOMPARE(installs.calls.first(), qMakePair(0x0F0B, 7));
+        QCOMPARE(got.join(QLatin1Char(' ')), results);
+        if (results.startsWith(QLatin1Char('0')))
+            QCOMPARE(device.endpointIn() + device.endpointOut(), 0);
+        QCOMPARE(installs.calls.size(), installer == UserMessages::Yes ? 1 : 0);
+        if (!installs.calls.isEmpty())
+            QCOMPARE(installs.calls.first(), qMakePair(0x0F0B, 7));
 
-    const QStringList shown = bench.messages.texts();
-    QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
-    if (message.startsWith(QLatin1Char('~'))) {
-        // Only with an installer at hand is the user asked; without one the
-        // line says how to get access.
-        QVERIFY2(shown[0].startsWith(message.mid(1)), qPrintable(shown[0]));
-        QCOMPARE(shown[0].contains(USBDevice::udevRule()), installer < 0);
-        QCOMPARE(bench.messages.messages()[0].buttons.testFlag(UserMessages::Yes), installer >= 0);
-    } else if (!message.isEmpty()) {
-        QCOMPARE(shown[0], message);
+        const QStringList shown = bench.messages.texts();
+        QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+        if (message.startsWith(QLatin1Char('~'))) {
+            // Only with an installer at hand is the user asked; without one the
+            // line says how to get access.
+            QVERIFY2(shown[0].startsWith(message.mid(1)), qPrintable(shown[0]));
+            QCOMPARE(shown[0].contains(USBDevice::udevRule()), installer < 0);
+            QCOMPARE(bench.messages.messages()[0].buttons.testFlag(UserMessages::Yes), installer >= 0);
+        } else if (!message.isEmpty()) {
+            QCOMPARE(shown[0], message);
+        }
+        // A failure past opening keeps the handle until close().
+        const bool opened = operations.startsWith(QLatin1String("open"));
+        QCOMPARE(sim->isOpen(), opened && !faults.startsWith(QLatin1String("open")) && faults != "gone");
+        device.close();
+        QVERIFY(!sim->isOpen());
     }
-    // A failure past opening keeps the handle until close().
-    const bool opened = operations.startsWith(QLatin1String("open"));
-    QCOMPARE(sim->isOpen(), opened && !faults.startsWith(QLatin1String("open")) && faults != "gone");
-    device.close();
-    QVERIFY(!sim->isOpen());
-}
+};
 
 QTEST_GUILESS_MAIN(TestUsbDevice)
 #include "tst_usbdevice.moc"

@@ -25,75 +25,73 @@ private slots:
         QTest::newRow("stalls mid-stream") << qint64(15000000) << false;
         QTest::newRow("cancelled in the stall") << qint64(15000000) << true;
     }
-    void slowPlotter();
-};
+    void slowPlotter()
+    {
+        QFETCH(qint64, stallAt);
+        QFETCH(bool, cancel);
+        const int stallMs = 5000, bytesPerMs = 2000; // 2 MB/s
 
-void TestFlowControl::slowPlotter()
-{
-    QFETCH(qint64, stallAt);
-    QFETCH(bool, cancel);
-    const int stallMs = 5000, bytesPerMs = 2000; // 2 MB/s
-
-    // 300 blocks of 100 KB, each naming itself, so that a lost, swapped or
-    // repeated block shows in the bytes.
-    QList<QByteArray> blocks;
-    Pipe pipe;
-    for (int i = 0; i < 300; ++i) {
-        QByteArray b;
-        for (int j = 0; b.size() < 100000; ++j)
-            b += "PA" + QByteArray::number(i) + ',' + QByteArray::number(j) + ';';
-        blocks << b;
-        pipe.push(new Block(b, false, Block::Index()));
-    }
-    pipe.markFinished();
-    pipe.close();
-
-    PlotterRig rig;
-    SimulatedFaults slow;
-    std::tie(slow.bytesPerMs, slow.stallAtBytes, slow.stallMs) = std::make_tuple(bytesPerMs, stallAt, stallMs);
-    rig.device->setFaults(slow);
-    WorkerPlotter worker(pipe, rig.plotter.get(), rig.clock);
-    worker.setLastCutPath(rig.lastCutPath());
-
-    QAtomicInt ticks;
-    QTimer tick;
-    connect(&tick, &QTimer::timeout, [&] { ticks.ref(); });
-    tick.start(1);
-    QAtomicInt stalledBlock(-1);
-    QAtomicInt guiRanInStall;
-    rig.clock.onSleep = [&](int ms) {
-        if (ms != stallMs) {
-            QThread::yieldCurrentThread();
-            return;
+        // 300 blocks of 100 KB, each naming itself, so that a lost, swapped or
+        // repeated block shows in the bytes.
+        QList<QByteArray> blocks;
+        Pipe pipe;
+        for (int i = 0; i < 300; ++i) {
+            QByteArray b;
+            for (int j = 0; b.size() < 100000; ++j)
+                b += "PA" + QByteArray::number(i) + ',' + QByteArray::number(j) + ';';
+            blocks << b;
+            pipe.push(new Block(b, false, Block::Index()));
         }
-        // The write is held up: the GUI thread must still tick meanwhile.
-        stalledBlock.storeRelease(int((rig.device->receivedCount() - kSettings.size()) / 100000) + 1);
-        const int before = ticks.loadAcquire();
-        for (int ms = 0; ticks.loadAcquire() < before + 3 && ms < 10000; ++ms)
-            QThread::msleep(1);
-        guiRanInStall.storeRelease(ticks.loadAcquire() >= before + 3);
-        if (cancel)
-            worker.setCancel();
-    };
+        pipe.markFinished();
+        pipe.close();
 
-    QThread thread;
-    worker.moveToThread(&thread);
-    connect(&thread, &QThread::started, &worker, &Worker::process);
-    connect(&worker, &Worker::finished, &thread, &QThread::quit, Qt::DirectConnection);
-    thread.start();
-    // hasProcessed() hands the worker's results over through its own mutex.
-    QTRY_VERIFY_WITH_TIMEOUT(worker.hasProcessed(), 120000);
-    thread.wait();
+        PlotterRig rig;
+        SimulatedFaults slow;
+        std::tie(slow.bytesPerMs, slow.stallAtBytes, slow.stallMs) = std::make_tuple(bytesPerMs, stallAt, stallMs);
+        rig.device->setFaults(slow);
+        WorkerPlotter worker(pipe, rig.plotter.get(), rig.clock);
+        worker.setLastCutPath(rig.lastCutPath());
 
-    const QByteArray expected = kSettings + joined(blocks, cancel ? stalledBlock.loadAcquire() : -1);
-    QVERIFY(rig.device->received() == expected); // 30 MB: no dump of the difference
-    QCOMPARE(worker.stoppedByCancel(), cancel);
-    QCOMPARE(rig.messages.count(), 0);
-    QCOMPARE(bool(guiRanInStall.loadAcquire()), stallAt >= 0);
-    QVERIFY(rig.clock.nowMs() >= (expected.size() - kSettings.size()) / bytesPerMs
-                                     + (stallAt >= 0 ? stallMs : 0));
-    QVERIFY(!rig.device->isOpen());
-}
+        QAtomicInt ticks;
+        QTimer tick;
+        connect(&tick, &QTimer::timeout, [&] { ticks.ref(); });
+        tick.start(1);
+        QAtomicInt stalledBlock(-1);
+        QAtomicInt guiRanInStall;
+        rig.clock.onSleep = [&](int ms) {
+            if (ms != stallMs) {
+                QThread::yieldCurrentThread();
+                return;
+            }
+            // The write is held up: the GUI thread must still tick meanwhile.
+            stalledBlock.storeRelease(int((rig.device->receivedCount() - kSettings.size()) / 100000) + 1);
+            const int before = ticks.loadAcquire();
+            for (int ms = 0; ticks.loadAcquire() < before + 3 && ms < 10000; ++ms)
+                QThread::msleep(1);
+            guiRanInStall.storeRelease(ticks.loadAcquire() >= before + 3);
+            if (cancel)
+                worker.setCancel();
+        };
+
+        QThread thread;
+        worker.moveToThread(&thread);
+        connect(&thread, &QThread::started, &worker, &Worker::process);
+        connect(&worker, &Worker::finished, &thread, &QThread::quit, Qt::DirectConnection);
+        thread.start();
+        // hasProcessed() hands the worker's results over through its own mutex.
+        QTRY_VERIFY_WITH_TIMEOUT(worker.hasProcessed(), 120000);
+        thread.wait();
+
+        const QByteArray expected = kSettings + joined(blocks, cancel ? stalledBlock.loadAcquire() : -1);
+        QVERIFY(rig.device->received() == expected); // 30 MB: no dump of the difference
+        QCOMPARE(worker.stoppedByCancel(), cancel);
+        QCOMPARE(rig.messages.count(), 0);
+        QCOMPARE(bool(guiRanInStall.loadAcquire()), stallAt >= 0);
+        QVERIFY(rig.clock.nowMs() >= (expected.size() - kSettings.size()) / bytesPerMs
+                                         + (stallAt >= 0 ? stallMs : 0));
+        QVERIFY(!rig.device->isOpen());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFlowControl)
 #include "tst_flowcontrol.moc"

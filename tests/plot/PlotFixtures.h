@@ -42,17 +42,6 @@ inline KCNode lineNode(QPointF a, QPointF b)
     return n;
 }
 
-inline KCObject* addPolyline(KCLayer* layer, const QVector<QPointF>& pts, bool closed = false)
-{
-    KCObject* o = layer->appendObject();
-    KCSubPath sp;
-    sp.setIsClosed(closed);
-    for (int i = 0; i + 1 < pts.size(); ++i)
-        sp.nodes().append(lineNode(pts[i], pts[i + 1]));
-    o->subPaths().append(sp);
-    return o;
-}
-
 inline QPointF point(const QString& xy)
 {
     const QStringList v = xy.split(QLatin1Char(','));
@@ -179,9 +168,19 @@ inline QString applySettings(Document& d, const QString& settings)
     return unknown.join(QLatin1Char(' '));
 }
 
-// Drawing extent and a job of the same size (scale 100 %).
-inline void setDrawingSize(Document& d, double w, double h)
+// Speed 40, force 120, high quality, tool offset 0.25 mm (a blade code),
+// first copy at 5 mm / 5 mm on the default 100 × 200 material; the drawing
+// w × h at 100 %, then the settings.
+inline QString buildJob(Document& d, const QString& drawing, double w, double h,
+                        const QString& settings)
 {
+    d.setSpeed(40);
+    d.setPressure(120);
+    d.setQuality(0);
+    d.setOffsetCorrection(0.25);
+    d.setRight(5);
+    d.setBottom(5);
+    addDrawing(d, drawing);
     d.setDrawingWidth(w);
     d.setDrawingHeight(h);
     d.setNaturalWidth(std::ceil(w));
@@ -190,27 +189,6 @@ inline void setDrawingSize(Document& d, double w, double h)
     d.setJobWidth(int(std::ceil(w)));
     d.setJobHeight(int(std::ceil(h)));
     d.setProportional(true);
-}
-
-// Speed 40, force 120, high quality, tool offset 0.25 mm (a blade code),
-// first copy at 5 mm / 5 mm on the default 100 × 200 material.
-inline void baseSettings(Document& d)
-{
-    d.setSpeed(40);
-    d.setPressure(120);
-    d.setQuality(0);
-    d.setOffsetCorrection(0.25);
-    d.setRight(5);
-    d.setBottom(5);
-}
-
-// The base settings, the drawing w × h at 100 %, then the settings.
-inline QString buildJob(Document& d, const QString& drawing, double w, double h,
-                        const QString& settings)
-{
-    baseSettings(d);
-    addDrawing(d, drawing);
-    setDrawingSize(d, w, h);
     return applySettings(d, settings);
 }
 

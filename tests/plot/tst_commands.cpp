@@ -10,17 +10,6 @@
 #include <cmath>
 #include <cstdio>
 
-class TestCommands : public QObject
-{
-    Q_OBJECT
-private slots:
-    void sequences_data();
-    void sequences();
-    void fastNumberMatchesPrintf();
-    void blockRead_data();
-    void blockRead();
-};
-
 namespace {
 
 // Speed 40, force 120.
@@ -52,141 +41,144 @@ QByteArray figures(const QByteArray& stream)
 
 } // namespace
 
-void TestCommands::sequences_data()
+class TestCommands : public QObject
 {
-    QTest::addColumn<QByteArray>("got");
-    QTest::addColumn<QByteArray>("expected");
-    using namespace Commands;
-    QTest::newRow("blade code 2") << initialisation(0, 0.25, true)
-                                  << QByteArray("IN;VS40;FS120;AS0.2;TO0.250;SP1;\x1b.C1;16;2:"
-                                                "\x1b.C1;22;120:\x1b.C1;0;:");
-    QTest::newRow("blade code 7") << initialisation(0, 1.0, true)
-                                  << QByteArray("IN;VS40;FS120;AS0.2;TO1.000;SP1;\x1b.C1;16;7:"
-                                                "\x1b.C1;22;120:\x1b.C1;0;:");
-    // 0.25 + 0.03 is not exactly 0.28, and 0.28 has no code anyway.
-    QTest::newRow("offset without code") << initialisation(0, 0.25 + 0.03, true)
-                                         << QByteArray("IN;VS40;FS120;AS0.2;TO0.280;SP1;"
-                                                       "\x1b.C1;22;120:\x1b.C1;0;:");
-    QTest::newRow("production mode, no device control")
-        << initialisation(3, 0.5, false) << QByteArray("IN;VS40;FS120;AS0.7;TO0.500;SP1;");
-    QTest::newRow("blade initialisation")
-        << initialisation(0, 0.25, false, true)
-        << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;"
-                      "IN;VS40;FS120;AS0.2;TO0.250;SP1;");
-    QTest::newRow("start e15") << finalHeadPosition(0, 15, 50, 100) << QByteArray("PU;PU600,1;");
-    QTest::newRow("behind e10 y200") << finalHeadPosition(1, 10, 50, 200) << QByteArray("PU8399,1;");
-    QTest::newRow("beside zero") << finalHeadPosition(2, 0, 0, 0) << QByteArray("PU;PU1,1;");
-    QTest::newRow("beside") << finalHeadPosition(2, 5, 12.5, 20) << QByteArray("PU;PU1000,500;");
-    QTest::newRow("other") << finalHeadPosition(7, 5, 12.5, 20) << QByteArray();
-    QTest::newRow("window") << inputWindow(1005, 501, 600) << QByteArray("IW40200,0,60240,24000;");
-    QTest::newRow("test cut pattern")
-        << testCutPattern(560)
-        << QByteArray("PU0,560;PR64,300;PD;PR208,-120;PR-208,-120;PR0,240;PU;PR-64,-300;PD;"
-                      "PR360,0;PR0,360;PR-360,0;PR0,-360;PU0,0;PR2000,0;");
-    // The test cut: initialisation, with the ESC strings for models whose
-    // name holds "sable", or "expert" but not "pro" (case does not matter),
-    // then the pattern.
-    const QByteArray init = "IN;VS30;FS120;AS0.2;TO0.250;SP1;";
-    QTest::newRow("test cut, sable") << testCut("SABLE Pro", 0.25, 0)
-        << init + "\x1b.C1;16;2:\x1b.C1;22;120:\x1b.C1;0;:" + testCutPattern(0);
-    QTest::newRow("test cut, expert") << testCut("eXpert 24", 0.28, 560)
-        << "IN;VS30;FS120;AS0.2;TO0.280;SP1;\x1b.C1;22;120:\x1b.C1;0;:" + testCutPattern(560);
-    QTest::newRow("test cut, expert pro") << testCut("Expert Pro 24", 0.25, 1120) << init + testCutPattern(1120);
-    QTest::newRow("test cut, other") << testCut("Vinyl 60", 0.25, 0) << init + testCutPattern(0);
-    QTest::newRow("test cut off") << TestCut::modeOff() << QByteArray("IN;SP1;PU0,0;");
-    // Figures: parking from (0, 400) to (40, 1) travels 401 units; relative
-    // moves; IN puts the head back at 0; the exponent form.
-    QTest::newRow("figures") << figures("IN;PU400,0;PD400,400;PD0,400;PU;PU40,1;")
-                             << QByteArray("20 20.025 10 0.40025");
-    QTest::newRow("figures, ESC and relative")
-        << figures("\x1b.C1;16;2:IN;PR;PU0,100;PD0,-100;PU;IN;PU80,0;") << QByteArray("2.5 4.5 2 0.07");
-    QTest::newRow("figures, 26 m") << figures("PD1.04e+06,0;") << QByteArray("26000 0 26000 260");
-    QTest::newRow("plotter settings") << plotterSettings(true, false)
-                                      << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
-    MarkGroup one;
-    one.origin1 = 12.5;
-    one.origin2 = -3.01; // truncated toward zero: -120
-    one.spacing1 = 180;
-    one.spacing2 = 250;
-    one.markLength = 20;
-    QTest::newRow("marks, one copy")
-        << registrationMarks(one)
-        << QByteArray("\x1b.D2;500;-120;7200;10000:\x1b.D4;0;0;800:\x1b.D1;500;-120:");
-    MarkGroup grid = one;
-    grid.rows = 2;
-    grid.columns = 3;
-    grid.columnGap = 5;
-    grid.force = 120;
-    QTest::newRow("marks, 2 x 3 copies with force")
-        << registrationMarks(grid)
-        << QByteArray("\x1b.C1;22;120:\x1b.C1;0;:\x1b.D2;500;-120;7200;10000:\x1b.D3;2;3;200:"
-                      "\x1b.D4;0;0;800:\x1b.D1;500;-120:");
-    QTest::newRow("latin1") << Block::latin1(QStringLiteral("PU1,1;\u00e4\u20ac;"))
-                            << QByteArray("PU1,1;\xe4\0;", 9);
-}
-
-void TestCommands::sequences()
-{
-    QFETCH(QByteArray, got);
-    QFETCH(QByteArray, expected);
-    QCOMPARE(got, expected);
-}
-
-// The fast integer path must print exactly what "%.6g" prints.
-void TestCommands::fastNumberMatchesPrintf()
-{
-    std::setlocale(LC_NUMERIC, "C");
-    QRandomGenerator rng(7);
-    auto check = [](double v) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.6g", v);
-        if (Commands::g6(v) != QByteArray(buf))
-            QFAIL(qPrintable(QStringLiteral("%1: %2 vs %3")
-                                 .arg(v, 0, 'g', 17)
-                                 .arg(QString::fromLatin1(Commands::g6(v)), QString::fromLatin1(buf))));
-        QCOMPARE(Commands::g6(v), Commands::g6Reference(v));
-    };
-    for (int i = -2000; i <= 2000; ++i)
-        check(i);
-    // Six significant digits, the exponent form from one million, ties to even.
-    for (double v : {999998.0, 999999.0, 1e6, 1000001.0, -999999.0, -1e6, -1000001.0, 1040000.0, 1040399.0,
-                     1234565.0, 4e7, 39999999.0, -0.0, 0.5})
-        check(v);
-    for (int i = 0; i < 20000; ++i) {
-        check(std::trunc((rng.generateDouble() - 0.3) * 4e7));
-        check(std::trunc(rng.generateDouble() * 2e6));
+    Q_OBJECT
+private slots:
+    void sequences_data()
+    {
+        QTest::addColumn<QByteArray>("got");
+        QTest::addColumn<QByteArray>("expected");
+        using namespace Commands;
+        QTest::newRow("blade code 2") << initialisation(0, 0.25, true)
+                                      << QByteArray("IN;VS40;FS120;AS0.2;TO0.250;SP1;\x1b.C1;16;2:"
+                                                    "\x1b.C1;22;120:\x1b.C1;0;:");
+        QTest::newRow("blade code 7") << initialisation(0, 1.0, true)
+                                      << QByteArray("IN;VS40;FS120;AS0.2;TO1.000;SP1;\x1b.C1;16;7:"
+                                                    "\x1b.C1;22;120:\x1b.C1;0;:");
+        // 0.25 + 0.03 is not exactly 0.28, and 0.28 has no code anyway.
+        QTest::newRow("offset without code") << initialisation(0, 0.25 + 0.03, true)
+                                             << QByteArray("IN;VS40;FS120;AS0.2;TO0.280;SP1;"
+                                                           "\x1b.C1;22;120:\x1b.C1;0;:");
+        QTest::newRow("production mode, no device control")
+            << initialisation(3, 0.5, false) << QByteArray("IN;VS40;FS120;AS0.7;TO0.500;SP1;");
+        QTest::newRow("blade initialisation")
+            << initialisation(0, 0.25, false, true)
+            << QByteArray("IN;VS5;FS10;AS1;TO2;SP1;PR;PU0,100;PD0,-100;PU;"
+                          "IN;VS40;FS120;AS0.2;TO0.250;SP1;");
+        QTest::newRow("start e15") << finalHeadPosition(0, 15, 50, 100) << QByteArray("PU;PU600,1;");
+        QTest::newRow("behind e10 y200") << finalHeadPosition(1, 10, 50, 200) << QByteArray("PU8399,1;");
+        QTest::newRow("beside zero") << finalHeadPosition(2, 0, 0, 0) << QByteArray("PU;PU1,1;");
+        QTest::newRow("beside") << finalHeadPosition(2, 5, 12.5, 20) << QByteArray("PU;PU1000,500;");
+        QTest::newRow("other") << finalHeadPosition(7, 5, 12.5, 20) << QByteArray();
+        QTest::newRow("window") << inputWindow(1005, 501, 600) << QByteArray("IW40200,0,60240,24000;");
+        QTest::newRow("test cut pattern")
+            << testCutPattern(560)
+            << QByteArray("PU0,560;PR64,300;PD;PR208,-120;PR-208,-120;PR0,240;PU;PR-64,-300;PD;"
+                          "PR360,0;PR0,360;PR-360,0;PR0,-360;PU0,0;PR2000,0;");
+        // The test cut: initialisation, with the ESC strings for models whose
+        // name holds "sable", or "expert" but not "pro" (case does not matter),
+        // then the pattern.
+        const QByteArray init = "IN;VS30;FS120;AS0.2;TO0.250;SP1;";
+        QTest::newRow("test cut, sable") << testCut("SABLE Pro", 0.25, 0)
+            << init + "\x1b.C1;16;2:\x1b.C1;22;120:\x1b.C1;0;:" + testCutPattern(0);
+        QTest::newRow("test cut, expert") << testCut("eXpert 24", 0.28, 560)
+            << "IN;VS30;FS120;AS0.2;TO0.280;SP1;\x1b.C1;22;120:\x1b.C1;0;:" + testCutPattern(560);
+        QTest::newRow("test cut, expert pro") << testCut("Expert Pro 24", 0.25, 1120) << init + testCutPattern(1120);
+        QTest::newRow("test cut, other") << testCut("Vinyl 60", 0.25, 0) << init + testCutPattern(0);
+        QTest::newRow("test cut off") << TestCut::modeOff() << QByteArray("IN;SP1;PU0,0;");
+        // Figures: parking from (0, 400) to (40, 1) travels 401 units; relative
+        // moves; IN puts the head back at 0; the exponent form.
+        QTest::newRow("figures") << figures("IN;PU400,0;PD400,400;PD0,400;PU;PU40,1;")
+                                 << QByteArray("20 20.025 10 0.40025");
+        QTest::newRow("figures, ESC and relative")
+            << figures("\x1b.C1;16;2:IN;PR;PU0,100;PD0,-100;PU;IN;PU80,0;") << QByteArray("2.5 4.5 2 0.07");
+        QTest::newRow("figures, 26 m") << figures("PD1.04e+06,0;") << QByteArray("26000 0 26000 260");
+        QTest::newRow("plotter settings") << plotterSettings(true, false)
+                                          << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
+        MarkGroup one;
+        one.origin1 = 12.5;
+        one.origin2 = -3.01; // truncated toward zero: -120
+        one.spacing1 = 180;
+        one.spacing2 = 250;
+        one.markLength = 20;
+        QTest::newRow("marks, one copy")
+            << registrationMarks(one)
+            << QByteArray("\x1b.D2;500;-120;7200;10000:\x1b.D4;0;0;800:\x1b.D1;500;-120:");
+        MarkGroup grid = one;
+        grid.rows = 2;
+        grid.columns = 3;
+        grid.columnGap = 5;
+        grid.force = 120;
+        QTest::newRow("marks, 2 x 3 copies with force")
+            << registrationMarks(grid)
+            << QByteArray("\x1b.C1;22;120:\x1b.C1;0;:\x1b.D2;500;-120;7200;10000:\x1b.D3;2;3;200:"
+                          "\x1b.D4;0;0;800:\x1b.D1;500;-120:");
+        QTest::newRow("latin1") << Block::latin1(QStringLiteral("PU1,1;\u00e4\u20ac;"))
+                                << QByteArray("PU1,1;\xe4\0;", 9);
     }
-}
+    void sequences()
+    {
+        QFETCH(QByteArray, got);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(got, expected);
+    }
 
-void TestCommands::blockRead_data()
-{
-    QTest::addColumn<int>("limit");
-    QTest::addColumn<int>("moved");
-    QTest::addColumn<QByteArray>("out");
-    // Block "PU1,1;PD2,2;PU;" (15 bytes).
-    QTest::newRow("whole") << 10000000 << 15 << QByteArray("PU1,1;PD2,2;PU;");
-    QTest::newRow("cut at last ; within limit") << 11 << 6 << QByteArray("PU1,1;");
-    QTest::newRow("limit on the ;") << 12 << 12 << QByteArray("PU1,1;PD2,2;");
-    QTest::newRow("no ; within limit") << 5 << -1 << QByteArray();
-    QTest::newRow("zero limit") << 0 << -1 << QByteArray();
-}
+    // The fast integer path must print exactly what "%.6g" prints.
+    void fastNumberMatchesPrintf()
+    {
+        std::setlocale(LC_NUMERIC, "C");
+        QRandomGenerator rng(7);
+        auto check = [](double v) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "%.6g", v);
+            if (Commands::g6(v) != QByteArray(buf))
+                QFAIL(qPrintable(QStringLiteral("%1: %2 vs %3")
+                                     .arg(v, 0, 'g', 17)
+                                     .arg(QString::fromLatin1(Commands::g6(v)), QString::fromLatin1(buf))));
+            QCOMPARE(Commands::g6(v), Commands::g6Reference(v));
+        };
+        for (int i = -2000; i <= 2000; ++i)
+            check(i);
+        // Six significant digits, the exponent form from one million, ties to even.
+        for (double v : {999998.0, 999999.0, 1e6, 1000001.0, -999999.0, -1e6, -1000001.0, 1040000.0, 1040399.0,
+                         1234565.0, 4e7, 39999999.0, -0.0, 0.5})
+            check(v);
+        for (int i = 0; i < 20000; ++i) {
+            check(std::trunc((rng.generateDouble() - 0.3) * 4e7));
+            check(std::trunc(rng.generateDouble() * 2e6));
+        }
+    }
 
-void TestCommands::blockRead()
-{
-    QFETCH(int, limit);
-    QFETCH(int, moved);
-    QFETCH(QByteArray, out);
-    const QByteArray bytes("PU1,1;PD2,2;PU;");
-    Block b(bytes, false, Block::Index{});
-    QByteArray got("x");
-    QCOMPARE(b.read(got, limit), moved);
-    QCOMPARE(got, "x" + out);
-    // Nothing is lost: the rest stays in the block and comes out next.
-    QCOMPARE(b.bytes(), bytes.mid(out.size()));
-    if (out.size() < bytes.size())
-        QCOMPARE(b.read(got, 10000000), bytes.size() - out.size());
-    QCOMPARE(got, "x" + bytes);
-}
+    void blockRead_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("moved");
+        QTest::addColumn<QByteArray>("out");
+        // Block "PU1,1;PD2,2;PU;" (15 bytes).
+        QTest::newRow("whole") << 10000000 << 15 << QByteArray("PU1,1;PD2,2;PU;");
+        QTest::newRow("cut at last ; within limit") << 11 << 6 << QByteArray("PU1,1;");
+        QTest::newRow("limit on the ;") << 12 << 12 << QByteArray("PU1,1;PD2,2;");
+        QTest::newRow("no ; within limit") << 5 << -1 << QByteArray();
+        QTest::newRow("zero limit") << 0 << -1 << QByteArray();
+    }
+    void blockRead()
+    {
+        QFETCH(int, limit);
+        QFETCH(int, moved);
+        QFETCH(QByteArray, out);
+        const QByteArray bytes("PU1,1;PD2,2;PU;");
+        Block b(bytes, false, Block::Index{});
+        QByteArray got("x");
+        QCOMPARE(b.read(got, limit), moved);
+        QCOMPARE(got, "x" + out);
+        // Nothing is lost: the rest stays in the block and comes out next.
+        QCOMPARE(b.bytes(), bytes.mid(out.size()));
+        if (out.size() < bytes.size())
+            QCOMPARE(b.read(got, 10000000), bytes.size() - out.size());
+        QCOMPARE(got, "x" + bytes);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCommands)
 #include "tst_commands.moc"
