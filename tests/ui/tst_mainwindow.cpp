@@ -1,7 +1,5 @@
 #include "app/Translations.h"
 #include "device/Plotter.h"
-#include "device/SimulatedUsbBus.h"
-#include "device/VirtualPlotter.h"
 #include "document/Document.h"
 #include "document/ExchangeImport.h"
 #include "document/KCLayer.h"
@@ -10,10 +8,10 @@
 #include "ui/MainWindow.h"
 
 #include "support/DocumentCompare.h"
-#include "support/FakeClock.h"
 #include "support/RecordingMessages.h"
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
+#include "support/UsbBench.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -50,6 +48,27 @@ void operate(QWidget* w, double v)
         cb->setChecked(v != 0);
     else if (auto* co = qobject_cast<QComboBox*>(w))
         co->setCurrentIndex(int(v));
+}
+
+// The virtual plotter on the bench's bus, found by the window as after a
+// rescan and the next tick, with nothing received yet.
+std::shared_ptr<VirtualPlotter> attachPlotter(MainWindow& w, UsbBench& bench)
+{
+    auto plotter = bench.plugPlotter();
+    w.attachDevices(bench.bus, bench.clock);
+    w.onBtnRescanClicked();
+    w.UpdatePlotterInfos();
+    plotter->clearReceived();
+    return plotter;
+}
+
+// What kerfcraft-cli writes to `out` for the sample and these arguments.
+QByteArray cliOutput(const QString& command, const QString& out, const QStringList& args)
+{
+    QProcess cli;
+    cli.start(TestPaths::bin("kerfcraft-cli"),
+              QStringList{command, TestPaths::source("data/samples/corel.kcj"), "-o", out} + args);
+    return cli.waitForFinished(60000) && cli.exitCode() == 0 ? TestFiles::read(out) : QByteArray();
 }
 } // namespace
 
@@ -243,17 +262,11 @@ private slots:
         w.findChild<QCheckBox*>("cbEntgitternUeberschnitt")->setChecked(true);
         w.findChild<QSpinBox*>("sbEntgitternUeberschnittWert")->setValue(5);
         w.onBtnTestDataClicked();
-
-        QProcess cli;
-        cli.start(TestPaths::bin("kerfcraft-cli"),
-                  {"plot", TestPaths::source("data/samples/corel.kcj"), "-o", m_dir.filePath("cli.txt"),
-                   "--plotter", "Kerfcraft Sable 60", "--material", "0", "--set", "MaterialSize.Width=600",
-                   "--set", "MaterialSize.Height=1000", "--set", "Position.Rotation=Right90", "--set",
-                   "Copies.Horz=2", "--set", "GridOvercutQuality.Overcut=1", "--set",
-                   "GridOvercutQuality.OvercutDistance=0.5"});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-        const QByteArray expected = TestFiles::read(m_dir.filePath("cli.txt"));
+        const QByteArray expected = cliOutput(
+            "plot", m_dir.filePath("cli.txt"),
+            {"--plotter", "Kerfcraft Sable 60", "--material", "0", "--set", "MaterialSize.Width=600", "--set",
+             "MaterialSize.Height=1000", "--set", "Position.Rotation=Right90", "--set", "Copies.Horz=2", "--set",
+             "GridOvercutQuality.Overcut=1", "--set", "GridOvercutQuality.OvercutDistance=0.5"});
         QVERIFY(expected.size() > 1000);
         QCOMPARE(TestFiles::read(dump), expected + "\r\n");
         QCOMPARE(m_messages.texts(), QStringList{QString::number(expected.size())});
@@ -282,29 +295,31 @@ private slots:
                  QString());
     }
 
-    // "Plotten" shows what the job asks of the plotter, then sends it; with
-    // the FCM entry it writes the bytes `kerfcraft-cli fcm` writes.
+    // "Plotten" refuses a job longer than the loaded medium, says why and
+    // sends nothing; a job that fits it shows what it asks of the plotter,
+    // then sends it. With the FCM entry it writes the bytes
+    // `kerfcraft-cli fcm` writes.
     void plotAndFcm()
     {
-        FakeClock clock;
-        clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
-        auto bus = std::make_shared<SimulatedUsbBus>(clock);
-        auto plotter = std::make_shared<VirtualPlotter>();
-        bus->plug(plotter);
+        UsbBench bench;
+        bench.clock.onSleep = [](int) { QThread::yieldCurrentThread(); };
         MainWindow w(sample(), false, m_messages);
-        w.attachDevices(bus, clock);
-        w.onBtnRescanClicked();
-        w.UpdatePlotterInfos();
-        plotter->clearReceived();
+        auto plotter = attachPlotter(w, bench);
+        w.document().setCopiesVert(100);
+        w.onBtnPlottenClicked();
+        QCOMPARE(plotter->received(), QByteArray());
+        QCOMPARE(m_messages.count(), 1);
+        QVERIFY2(m_messages.texts().last().contains("1000 mm langen Materials"), qPrintable(m_messages.texts().last()));
+        w.document().setCopiesVert(1);
         m_messages.queueAnswer(UserMessages::Yes);
         w.onBtnPlottenClicked();
-        QVERIFY(m_messages.texts().value(0).startsWith("Schnittlänge: "));
+        QVERIFY(m_messages.texts().value(1).startsWith("Schnittlänge: "));
         QVERIFY(plotter->received().endsWith("PU;"));
 
         // One base name: it is written into the file.
         QDir(m_dir.path()).mkpath("w");
         QDir(m_dir.path()).mkpath("c");
-        const QString window = m_dir.filePath("w/job.fcm"), cli = m_dir.filePath("c/job.fcm");
+        const QString window = m_dir.filePath("w/job.fcm");
         w.setFileAsk([&](bool, const QString&) { return window; });
         auto* devices = w.findChild<QComboBox*>("cbAusgabegeraet");
         devices->setCurrentIndex(devices->findData(-2));
@@ -313,14 +328,11 @@ private slots:
         QVERIFY(!QFile::exists(window));
         w.document().setJobWidth(200);
         w.onBtnPlottenClicked();
-        QProcess run;
-        run.start(TestPaths::bin("kerfcraft-cli"),
-                  {"fcm", TestPaths::source("data/samples/corel.kcj"), "-o", cli, "--set",
-                   "MaterialSize.Width=296", "--set", "MaterialSize.Height=298", "--set", "JobSize.Width=200"});
-        QVERIFY(run.waitForFinished(60000));
-        QCOMPARE(run.exitCode(), 0);
-        QVERIFY(TestFiles::read(cli).size() > 100);
-        QCOMPARE(TestFiles::read(window), TestFiles::read(cli));
+        const QByteArray cli = cliOutput("fcm", m_dir.filePath("c/job.fcm"),
+                                         {"--set", "MaterialSize.Width=296", "--set", "MaterialSize.Height=298",
+                                          "--set", "JobSize.Width=200"});
+        QVERIFY(cli.size() > 100);
+        QCOMPARE(TestFiles::read(window), cli);
     }
 
     // Plug events are drained once per tick, additions before removals.
@@ -342,15 +354,13 @@ private slots:
     {
         QFETCH(QString, events);
         QFETCH(QStringList, list);
-        FakeClock clock;
-        auto bus = std::make_shared<SimulatedUsbBus>(clock);
+        UsbBench bench;
         QList<std::shared_ptr<VirtualPlotter>> plugged;
         MainWindow w(QStringList(), false, m_messages);
-        w.attachDevices(bus, clock);
+        w.attachDevices(bench.bus, bench.clock);
         for (const QChar e : events) {
             if (e == 'p') {
-                plugged << std::make_shared<VirtualPlotter>();
-                bus->plug(plugged.last());
+                plugged << bench.plugPlotter();
             } else if (e == 'u') {
                 plugged.takeLast()->unplug();
             } else if (e == 'r') {
@@ -366,14 +376,9 @@ private slots:
     // Test cuts go to the virtual plotter one beside the other.
     void testCuts()
     {
-        FakeClock clock;
-        auto bus = std::make_shared<SimulatedUsbBus>(clock);
-        auto plotter = std::make_shared<VirtualPlotter>();
-        bus->plug(plotter);
+        UsbBench bench;
         MainWindow w(sample(), false, m_messages);
-        w.attachDevices(bus, clock);
-        w.onBtnRescanClicked();
-        w.UpdatePlotterInfos();
+        auto plotter = attachPlotter(w, bench);
         auto* mode = w.findChild<QCheckBox*>("cbParameterTestschnittEinAus");
         QByteArray cuts;
         for (int round = 0; round < 2; ++round) {
@@ -391,28 +396,6 @@ private slots:
         QVERIFY(cuts.contains("\x1b."));
         QCOMPARE(w.document().startOffset(), 10.0);
         QVERIFY(w.findChild<QPushButton*>("btnPlotten")->isEnabled());
-    }
-
-    // "Plotten" refuses a job longer than the loaded medium, says why and
-    // sends nothing.
-    void plottenRefusesWhatDoesNotFit()
-    {
-        FakeClock clock;
-        auto bus = std::make_shared<SimulatedUsbBus>(clock);
-        auto plotter = std::make_shared<VirtualPlotter>();
-        bus->plug(plotter);
-        MainWindow w(sample(), false, m_messages);
-        w.attachDevices(bus, clock);
-        w.onBtnRescanClicked();
-        w.UpdatePlotterInfos();
-        w.document().setCopiesVert(100);
-        plotter->clearReceived();
-        const int before = m_messages.count();
-        w.onBtnPlottenClicked();
-        QCOMPARE(plotter->received(), QByteArray());
-        QCOMPARE(m_messages.count(), before + 1);
-        QVERIFY2(m_messages.texts().last().contains("1000 mm langen Materials"),
-                 qPrintable(m_messages.texts().last()));
     }
 
 private:
