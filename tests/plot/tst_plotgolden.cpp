@@ -9,7 +9,6 @@
 #include "PlotFixtures.h"
 #include "support/TestPaths.h"
 
-#include <QFile>
 #include <QtTest>
 
 using namespace PlotFixtures;
@@ -48,11 +47,7 @@ private slots:
 
         // NoRotation turns the drawing's (0,0) to the far corner (A, B).
         add("rot_none", L, l, "");
-        add("rot_right90", L, l, "rot=1");
         add("rot_left90", L, l, "rot=2");
-        // HalfRotation keeps drawing coordinates; the first origin move and the
-        // start of the path coincide and the repeat is dropped.
-        add("rot_half", L, l, "rot=3");
         add("mirror_none", L, l, "mirror");
         // Mirrored across B = 10 when turned by 90°.
         add("mirror_right90", L, l, "rot=1 mirror");
@@ -72,6 +67,8 @@ private slots:
         add("overcut_acute", "Spitz: 0,0 10,0 0,10 -9.659258262890681,12.58819045102521", {20, 20},
             "rot=3 overcut=1", "", OffMaterial);
         // One Bézier (31 chords from its 100-sample length) and a line.
+        // HalfRotation keeps drawing coordinates; the first origin move and the
+        // start of the path coincide and the repeat is dropped.
         add("curve_open", Bow, ten, "rot=3");
         // Closed, starting with the curve: no lead-in at its start.
         add("curve_closed_overcut", "Kurve: 0,0 c0,5 5,10 10,10 10,0 0,0 z", ten, "rot=3 overcut=1");
@@ -83,9 +80,6 @@ private slots:
             "colours: #ff0000 #0000ff; A: 0,0 10,0 #ff0000; 0,5 10,5 #0000ff; B: 0,10 10,10 #ff0000",
             ten, "rot=3 select=3 stops", "0,0,0,0,0 0,1,0,0,0 p0,1 1,0,0,0,1 f");
         add("final_start_e15", L, l, "extra=15");
-        // Job ends at 15 mm along: ceil((10 + 15) × 40 − 1) = 999.
-        add("final_behind_e10", L, l, "home=1 extra=10");
-        add("final_beside_e10", L, l, "home=2 extra=10");
         add("final_none", L, l, "home=3");
         // Material only 20 wide: x 25 mm is written as 799, and the maximum x
         // stays at the material edge.
