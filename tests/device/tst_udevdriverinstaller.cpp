@@ -8,7 +8,6 @@
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The rule really written into and removed from a temporary root by the

@@ -17,6 +17,9 @@ namespace JobFixtures {
 
 using namespace PlotFixtures;
 
+// Long enough for any job here on a loaded machine.
+const int JobTimeoutMs = 20000;
+
 // What the worker sends before the job: the virtual plotter's own
 // plotter-only settings, unroll off and edge smoothing on.
 const QByteArray kSettings("\x1b.C1;20;0:\x1b.C1;19;1:");

@@ -7,17 +7,9 @@
 #include "job/JobRunner.h"
 #include "job/WorkerPlotter.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace JobFixtures;
-
-namespace {
-
-const int JobTimeoutMs = 20000;
-
-} // namespace
 
 class TestJobRun : public QObject
 {

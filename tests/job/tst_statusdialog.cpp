@@ -9,46 +9,15 @@
 #include "job/JobRunner.h"
 #include "job/StatusDialog.h"
 
+#include "support/TestFiles.h"
+
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace JobFixtures;
-
-namespace {
-
-const int JobTimeoutMs = 20000;
-
-// A job's window over the virtual plotter, its parts at hand.
-struct Window {
-    PlotterRig rig;
-    Document doc;
-    std::unique_ptr<StatusDialog> dialog;
-    QLabel* message;
-    QLabel* actual;
-    QLabel* next;
-    QPushButton* continueButton;
-    QProgressBar* progress;
-
-    Window(bool byColours, const QString& model) : rig(model)
-    {
-        byColours ? colours(doc) : layers(doc);
-        dialog = std::make_unique<StatusDialog>(doc, rig.plotter.get(), rig.clock);
-        dialog->setCloseDelayMs(0);
-        dialog->runner().setLastCutPath(rig.lastCutPath());
-        message = dialog->findChild<QLabel*>(QStringLiteral("lblMessage"));
-        actual = dialog->findChild<QLabel*>(QStringLiteral("lblActualLayer"));
-        next = dialog->findChild<QLabel*>(QStringLiteral("lblNextLayer"));
-        continueButton = dialog->findChild<QPushButton*>(QStringLiteral("btnContinue"));
-        progress = dialog->findChild<QProgressBar*>(QStringLiteral("pbActualJob"));
-    }
-};
-
-} // namespace
 
 class TestStatusDialog : public QObject
 {
@@ -97,65 +66,69 @@ private slots:
         QFETCH(bool, byColours);
         QFETCH(QString, model);
         QFETCH(QString, how);
-        QFETCH(QString, actualAtPause);
         QFETCH(QString, nextAtPause);
 
-        Window w(byColours, model);
-        const QList<QByteArray> blocks = blocksOf(w.doc, model.contains(QLatin1String("Sable")));
-        QFile stale(w.rig.lastCutPath());
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.close();
-        QSignalSpy paused(&w.dialog->runner(), &JobRunner::paused);
-        QSignalSpy done(w.dialog.get(), &QDialog::finished);
-        QCOMPARE(w.dialog->windowTitle(), QStringLiteral("Kerfcraft - Status"));
-        QVERIFY(!w.continueButton->isEnabled());
-        QVERIFY(!w.dialog->runner().isStarted()); // nothing runs before the window is shown
+        PlotterRig rig(model);
+        Document doc;
+        byColours ? colours(doc) : layers(doc);
+        StatusDialog dialog(doc, rig.plotter.get(), rig.clock);
+        dialog.setCloseDelayMs(0);
+        dialog.runner().setLastCutPath(rig.lastCutPath());
+        auto* continueButton = dialog.findChild<QPushButton*>("btnContinue");
+        const auto text = [&](const char* label) { return dialog.findChild<QLabel*>(label)->text(); };
+        const QList<QByteArray> blocks = blocksOf(doc, model.contains(QLatin1String("Sable")));
+        QVERIFY(TestFiles::write(rig.lastCutPath())); // a stale one
+        QSignalSpy paused(&dialog.runner(), &JobRunner::paused);
+        QSignalSpy done(&dialog, &QDialog::finished);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Kerfcraft - Status"));
+        QVERIFY(!continueButton->isEnabled());
+        QVERIFY(!dialog.runner().isStarted()); // nothing runs before the window is shown
 
-        w.dialog->show();
+        dialog.show();
         QVERIFY(paused.wait(JobTimeoutMs));
-        QVERIFY(w.continueButton->isEnabled());
-        QVERIFY(w.continueButton->isDefault());
-        QCOMPARE(w.actual->text(), actualAtPause);
-        QCOMPARE(w.rig.device->received(), kSettings + joined(blocks, 3));
+        QVERIFY(continueButton->isEnabled());
+        QVERIFY(continueButton->isDefault());
+        QTEST(text("lblActualLayer"), "actualAtPause");
+        QCOMPARE(rig.device->received(), kSettings + joined(blocks, 3));
         QStringList ticks;
         for (int tick = 0; tick < 4; ++tick) {
-            w.dialog->onTimerTimeout();
-            ticks << w.message->text() + "|" + w.next->text();
+            dialog.onTimerTimeout();
+            ticks << text("lblMessage") + "|" + text("lblNextLayer");
         }
-        const QString text = QStringLiteral("Plotdaten werden erzeugt");
-        QCOMPARE(ticks, (QStringList{text + ".|" + nextAtPause, text + "..|" + nextAtPause,
-                                     text + "...|" + nextAtPause, text + "|"}));
+        const QString generating = QStringLiteral("Plotdaten werden erzeugt");
+        QCOMPARE(ticks, (QStringList{generating + ".|" + nextAtPause, generating + "..|" + nextAtPause,
+                                     generating + "...|" + nextAtPause, generating + "|"}));
 
         const bool goOn = how == QLatin1String("continue");
         if (goOn) {
-            w.dialog->hide(); // a second show starts nothing again
-            w.dialog->show();
-            QTest::mouseClick(w.continueButton, Qt::LeftButton);
-            QVERIFY(!w.continueButton->isEnabled());
-            QTest::mouseClick(w.continueButton, Qt::LeftButton); // disabled: harmless
+            dialog.hide(); // a second show starts nothing again
+            dialog.show();
+            QTest::mouseClick(continueButton, Qt::LeftButton);
+            QVERIFY(!continueButton->isEnabled());
+            QTest::mouseClick(continueButton, Qt::LeftButton); // disabled: harmless
             for (int tick = 0; tick < 4; ++tick)
-                w.dialog->onTimerTimeout(); // no blinking after the press
-            QCOMPARE(w.next->text(), nextAtPause);
+                dialog.onTimerTimeout(); // no blinking after the press
+            QCOMPARE(text("lblNextLayer"), nextAtPause);
         } else if (how == QLatin1String("close")) {
-            QVERIFY(!w.dialog->close()); // refused while the job runs
+            QVERIFY(!dialog.close()); // refused while the job runs
         } else if (how == QLatin1String("escape")) {
-            QTest::keyClick(w.dialog.get(), Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         } else {
-            QTest::mouseClick(w.dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
+            QTest::mouseClick(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel),
                               Qt::LeftButton);
         }
 
         QVERIFY(done.wait(JobTimeoutMs));
         QCOMPARE(done.first().at(0).toInt(), int(goOn ? QDialog::Accepted : QDialog::Rejected));
-        QVERIFY(!w.dialog->isVisible());
-        QCOMPARE(w.dialog->runner().cancelled(), !goOn);
-        QCOMPARE(w.rig.device->received(), kSettings + (goOn ? joined(blocks) : joined(blocks, 3)));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.runner().cancelled(), !goOn);
+        QCOMPARE(rig.device->received(), kSettings + (goOn ? joined(blocks) : joined(blocks, 3)));
         QCOMPARE(paused.count(), 1);
-        if (goOn)
-            QCOMPARE(w.progress->value(), w.progress->maximum());
-        QVERIFY(!w.rig.device->isOpen());
-        QVERIFY(!QFile::exists(w.rig.lastCutPath()));
-        QCOMPARE(w.rig.messages.count(), 0);
+        auto* progress = dialog.findChild<QProgressBar*>("pbActualJob");
+        QVERIFY(!goOn || progress->value() == progress->maximum());
+        QVERIFY(!rig.device->isOpen());
+        QVERIFY(!QFile::exists(rig.lastCutPath()));
+        QCOMPARE(rig.messages.count(), 0);
     }
 };
 

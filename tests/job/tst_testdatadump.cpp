@@ -7,8 +7,6 @@
 #include "job/Pipe.h"
 #include "job/TestDataDump.h"
 
-#include <QDir>
-#include <QFile>
 #include <QtTest>
 
 using namespace JobFixtures;

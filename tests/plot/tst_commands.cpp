@@ -3,7 +3,6 @@
 #include "plot/StreamFigures.h"
 #include "plot/TestCut.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <clocale>
@@ -120,8 +119,7 @@ private slots:
     void sequences()
     {
         QFETCH(QByteArray, got);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(got, expected);
+        QTEST(got, "expected");
     }
 
     // The fast integer path must print exactly what "%.6g" prints.
@@ -165,12 +163,11 @@ private slots:
     void blockRead()
     {
         QFETCH(int, limit);
-        QFETCH(int, moved);
         QFETCH(QByteArray, out);
         const QByteArray bytes("PU1,1;PD2,2;PU;");
         Block b(bytes, false, Block::Index{});
         QByteArray got("x");
-        QCOMPARE(b.read(got, limit), moved);
+        QTEST(b.read(got, limit), "moved");
         QCOMPARE(got, "x" + out);
         // Nothing is lost: the rest stays in the block and comes out next.
         QCOMPARE(b.bytes(), bytes.mid(out.size()));

@@ -7,7 +7,6 @@
 #include "plot/CuttingHead.h"
 #include "plot/JobLayout.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cstring>

@@ -7,8 +7,6 @@
 #include "support/TestFiles.h"
 #include "support/TestPaths.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

@@ -9,10 +9,6 @@
 #include "support/RecordingMessages.h"
 #include "support/TestFiles.h"
 
-#include <QRegularExpression>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

@@ -8,7 +8,6 @@
 #include "support/TestFiles.h"
 
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
