@@ -11,12 +11,11 @@ using namespace PlotFixtures;
 
 namespace {
 
-// Runs a script of head operations on a 100 × 200 material and returns the
+// Plays a script of head operations on a 100 × 200 material and returns the
 // buffer: "x,y" moves (mm), "d" pen down, "u" pen up, "w" an input window.
 // Overcut 1 mm at corners sharper than angle (0: no overcut).
-QByteArray run(const QString& script, double angle)
+QByteArray play(CuttingHead& h, const QString& script, double angle = 0)
 {
-    CuttingHead h;
     h.setDiagnostics(false);
     h.setMaterialSize(100, 200);
     h.resetOrigins();
@@ -89,7 +88,8 @@ private slots:
     {
         QFETCH(QString, script);
         QFETCH(double, angle);
-        QTEST(run(script, angle), "expected");
+        CuttingHead h;
+        QTEST(play(h, script, angle), "expected");
     }
 
     void curveSteps_data()
@@ -152,10 +152,7 @@ private slots:
     void extentAndOrigins()
     {
         CuttingHead h;
-        h.setDiagnostics(false);
-        h.setMaterialSize(100, 200);
-        h.resetOrigins();
-        h.moveTo(10, 20);
+        play(h, "10,20");
         h.pushOrigin();
         h.moveTo(5, 5); // (15, 25)
         h.pushOrigin();
@@ -179,12 +176,7 @@ private slots:
     void geometryRecord()
     {
         CuttingHead h;
-        h.setDiagnostics(false);
-        h.resetOrigins();
-        h.setOvercut(true, 130, 1.0);
-        h.moveTo(5, 5);
-        h.penDown();
-        h.moveTo(15, 5);
+        play(h, "5,5 d 15,5", 130);
         h.curveTo({15, 5}, {20, 5}, {20, 10}, {15, 15}, 5, false, false);
         h.penUp();
         const CutGeometry::Piece& piece = h.geometry().last().last();
