@@ -1,8 +1,6 @@
 #include "app/Translations.h"
-#include "device/Plotter.h"
 #include "document/Document.h"
 #include "document/ExchangeImport.h"
-#include "document/KCLayer.h"
 #include "presets/KerfcraftPresets.h"
 #include "presets/Material.h"
 #include "ui/MainWindow.h"
@@ -86,9 +84,7 @@ private slots:
     {
         // Each test edits its own copy of the shipped presets.
         const QString path = m_dir.filePath("KerfcraftPresets.xml");
-        QFile::remove(path);
-        QVERIFY(QFile::copy(TestPaths::bin("KerfcraftPresets.xml"), path));
-        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(TestFiles::write(path, TestFiles::read(TestPaths::bin("KerfcraftPresets.xml"))));
         m_presets = std::make_unique<KerfcraftPresets>(m_messages, path);
         m_presets->load();
         KerfcraftPresets::setInstance(m_presets.get());
