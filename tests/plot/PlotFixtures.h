@@ -24,21 +24,15 @@
 
 namespace PlotFixtures {
 
-inline KCNode curveNode(QPointF p0, QPointF c1, QPointF c2, QPointF p3)
+// A Bézier node; a straight one (handles on its ends) is a corner line.
+inline KCNode node(QPointF p0, QPointF c1, QPointF c2, QPointF p3, bool line = false)
 {
     KCNode n;
-    n.setP0(p0.x(), p0.y());
-    n.setP1(c1.x(), c1.y());
-    n.setP2(c2.x(), c2.y());
-    n.setP3(p3.x(), p3.y());
-    return n;
-}
-
-inline KCNode lineNode(QPointF a, QPointF b)
-{
-    KCNode n = curveNode(a, a, b, b);
-    n.setIsCorner(true);
-    n.setIsLine(true);
+    const QPointF p[] = {p0, c1, c2, p3};
+    for (int i = 0; i < 4; ++i)
+        n.setPoint(i, p[i].x(), p[i].y());
+    n.setIsCorner(line);
+    n.setIsLine(line);
     return n;
 }
 
@@ -94,13 +88,13 @@ inline void addDrawing(Document& d, const QString& text)
                     o->setColor(QColor(t[i]));
                 } else if (t[i].startsWith(QLatin1Char('c'))) {
                     const QPointF end = point(t.value(i + 2));
-                    sp.nodes().append(curveNode(at, point(t[i].mid(1)), point(t.value(i + 1)), end));
+                    sp.nodes().append(node(at, point(t[i].mid(1)), point(t.value(i + 1)), end));
                     at = end;
                     i += 2;
                 } else {
                     const QPointF p = point(t[i]);
                     if (started)
-                        sp.nodes().append(lineNode(at, p));
+                        sp.nodes().append(node(at, at, p, p, true));
                     at = p;
                     started = true;
                 }

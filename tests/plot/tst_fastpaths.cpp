@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(CurveSteps::nodeLength(cached), 42.5);
         // A straight 0.75 mm curve: two chords per mm give 1.5, so 3; at the
         // length where 2·L·s reaches just over 3 the plain count is 4.
-        KCNode n = curveNode({0, 0}, {0.25, 0}, {0.5, 0}, {0.75, 0});
+        KCNode n = node({0, 0}, {0.25, 0}, {0.5, 0}, {0.75, 0});
         QCOMPARE(CurveSteps::forNode(n, 1.0), 3);
         QCOMPARE(CurveSteps::forNode(n, 3.0000001 / (2 * n.length())), 4);
     }
