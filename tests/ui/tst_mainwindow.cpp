@@ -291,6 +291,34 @@ private slots:
                  QString());
     }
 
+    // A drawing dropped on the window opens as any drawing; a file that is no
+    // drawing is reported and the drawing stays.
+    void drops_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("SVG") << TestPaths::source("data/samples/aufkleber.svg") << true << true << 0;
+        QTest::newRow("not a drawing") << TestPaths::source("README.md") << false << false << 0;
+        QTest::newRow("broken SVG") << m_dir.filePath("kaputt.svg") << true << false << 1;
+    }
+    void drops()
+    {
+        QFETCH(QString, file);
+        QVERIFY(QFile::exists(file) || TestFiles::write(file, "<svg"));
+        MainWindow w(QStringList(), false, m_messages);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &enter);
+        QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &drop);
+        QTEST(w.document().nodeCount() > 0, "opens");
+        QTEST(enter.isAccepted(), "accepted");
+        QTEST(m_messages.count(), "messages");
+    }
+
     // "Plotten" refuses a job longer than the loaded medium, says why and
     // sends nothing; a job that fits it shows what it asks of the plotter,
     // then sends it. With the FCM entry it writes the bytes
