@@ -1,9 +1,14 @@
 // The block queue between the two job workers: order, the byte limit of a
 // read, the group bookkeeping the status display relies on, ownership of
-// the blocks, and the hand-over between threads.
+// the blocks, and the hand-over between threads; and the "Testdata" copy of
+// a drained pipe: the file holds the stream and "\r\n", the count stops at
+// the first zero byte, an old file is replaced whole, and an unwritable
+// place leaves nothing behind.
 
 #include "job/Pipe.h"
+#include "job/TestDataDump.h"
 #include "plot/Block.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 
@@ -149,6 +154,38 @@ private slots:
         QCOMPARE(got, want);
         QVERIFY(pipe.isFinished());
         QCOMPARE(pipe.currentGroup(), (count - 1) / 1000);
+    }
+
+    void drain_data()
+    {
+        QTest::addColumn<QByteArray>("blocks"); // separated by "|"
+        QTest::addColumn<QByteArray>("stream");
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("file"); // in a folder holding an older, longer "lastcut.txt"
+        QTest::newRow("zero byte in the second block")
+            << QByteArray("PU1;|PD\0" "2;", 10) << QByteArray("PU1;PD\0" "2;", 9) << 6 << "lastcut.txt";
+        // Still counted for the box.
+        QTest::newRow("unwritable place") << QByteArray("PU1;") << QByteArray("PU1;") << 4
+                                          << "fehlt/lastcut.txt";
+    }
+    void drain()
+    {
+        QFETCH(QByteArray, blocks);
+        QFETCH(QByteArray, stream);
+        QFETCH(QString, file);
+
+        Pipe pipe;
+        for (const QByteArray& b : blocks.split('|'))
+            pipe.push(block(b));
+        pipe.close();
+        QTemporaryDir dir;
+        QVERIFY(TestFiles::write(dir.filePath("lastcut.txt"), QByteArray(100, 'x')));
+        const TestDataDump::Result r = TestDataDump::drain(pipe, dir.filePath(file));
+        QCOMPARE(r.stream, stream);
+        QTEST(r.characters, "characters");
+        QCOMPARE(r.written, QFile::exists(dir.filePath(file)));
+        QCOMPARE(TestFiles::read(dir.filePath(file)), r.written ? stream + "\r\n" : QByteArray());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"lastcut.txt"});
     }
 };
 
