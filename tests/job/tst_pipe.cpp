@@ -44,7 +44,6 @@ private slots:
                                       << QByteArray("PU1;|PD2;|PU3;");
         QTest::newRow("cut at the last ';' within the limit")
             << QByteArray("PU1;PU2;PU3;") << 9 << QByteArray("PU1;PU2;");
-        QTest::newRow("limit ends on a ';'") << QByteArray("PU1;PU2;") << 4 << QByteArray("PU1;");
         QTest::newRow("no ';' within the limit: nothing")
             << QByteArray("PU1000;|PU2;") << 5 << QByteArray("|PU2;");
         QTest::newRow("bytes after the last ';' dropped")
