@@ -1024,6 +1024,10 @@ Auftrag an den Plotter senden?</translation>
         <translation>Die FCM-Datei konnte nicht geschrieben werden:
 %1</translation>
     </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowAllgemein</name>

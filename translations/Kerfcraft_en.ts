@@ -1024,6 +1024,10 @@ Send the job to the plotter?</translation>
         <translation>The FCM file could not be written:
 %1</translation>
     </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowAllgemein</name>
