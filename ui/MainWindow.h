@@ -193,6 +193,7 @@ private:
     void refillAllgemein();
     void refillOptionen();
     void refillObjektauswahl();
+    void applySettingRanges();
     void applyEnabling();
     void applyOutputMode();
     void fillObjectList();
