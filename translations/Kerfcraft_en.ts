@@ -1025,6 +1025,22 @@ Send the job to the plotter?</translation>
 %1</translation>
     </message>
     <message>
+        <source>Die Auftragsdatei wird gespeichert …</source>
+        <translation>Saving the job file …</translation>
+    </message>
+    <message>
+        <source>Die Auftragsdatei wird geladen …</source>
+        <translation>Loading the job file …</translation>
+    </message>
+    <message>
+        <source>Die Plotdaten werden erzeugt …</source>
+        <translation>Generating the plot data …</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei wird geschrieben …</source>
+        <translation>Writing the FCM file …</translation>
+    </message>
+    <message>
         <source>Sprache</source>
         <translation>Language</translation>
     </message>
