@@ -6,12 +6,12 @@
 
 namespace {
 
-// One field of a pen instruction: a finite number filling the text up to the
-// next "," or the ";". Moves `p` past the field and its ",".
+// One field of a pen instruction: a number filling the text up to the next
+// "," or the ";". Moves `p` past the field and its ",".
 bool field(const char*& p, const char* stop, double& v)
 {
     const auto r = std::from_chars(p, stop, v); // locale-independent, like the writer
-    if (r.ec != std::errc() || !std::isfinite(v) || (r.ptr != stop && *r.ptr != ','))
+    if (r.ec != std::errc() || (r.ptr != stop && *r.ptr != ','))
         return false;
     p = r.ptr == stop ? stop : r.ptr + 1;
     return true;
@@ -33,7 +33,7 @@ bool StreamWalk::next(Move& move)
                 along += m_along;
                 across += m_across;
             }
-            if (!std::isfinite(along) || !std::isfinite(across))
+            if (!std::isfinite(along) || !std::isfinite(across)) // "inf", or a sum past the range
                 break;
             if (along == m_along && across == m_across)
                 continue;

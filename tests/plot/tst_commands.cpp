@@ -113,7 +113,7 @@ void TestCommands::sequences_data()
         << QByteArray("D0,0>400,0 D400,0>400,400 | 20 0 10 0.2");
     QTest::newRow("walk: 26 m") << walked("PD1.04e+06,0;") << QByteArray("D0,0>1.04e+06,0 | 26000 0 26000 260");
     QTest::newRow("walk: a bad field ends the instruction; lone values, still moves")
-        << walked("PD40,0,0,abc,80,0;PD0,x;PD80,0x;PD1,+2;PD,;PD80,0,40;PD80,0;PU0,inf;PU1e999,0;")
+        << walked("PD40,0,0,abc,80,0;PD0,x;PD80,1x;PD1,+2;PD,;PD80,0,40;PD80,0;PU0,inf;PU1e999,0;")
         << QByteArray("D0,0>40,0 D40,0>80,0 | 2 0 2 0.02");
     QTest::newRow("walk: non-finite relative target") << walked("PR;PU1e308,0,1e308,0,40,0;IN;")
         << QByteArray("U0,0>1e+308,0 | 0 2.5e+306 2.5e+306 2.5e+304");
