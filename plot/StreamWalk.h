@@ -13,13 +13,15 @@
 // up, coordinates absolute. Device-control strings (ESC up to ":"), all
 // other instructions and bytes between instructions move nothing.
 //
-// One rule for text the program never writes: the first field of an
+// Text the program never writes is read strictly, so a broken stream counts
+// and draws only what it clearly asks for: the first field of an
 // instruction that is no finite number in the "%g" form (empty, "abc",
-// "0x", "+1", "inf", out of range) ends that instruction; the pairs before
-// it stand, a lone value left without its partner moves nothing. Moves that
-// stay where the head is are left out. An instruction without its ";" at
-// the end of the bytes moves nothing: it may be the first part of one still
-// on its way.
+// "0x", "+1", "inf", out of range) ends that instruction, the pairs before
+// it stand, and a lone value without its partner moves nothing. Moves that
+// stay where the head is are left out: they neither cut nor take time. An
+// instruction without its ";" at the end of the bytes moves nothing, as it
+// may be the first part of one still on its way; whoever receives a stream
+// in pieces walks all it has gathered so far.
 class StreamWalk
 {
 public:
