@@ -119,24 +119,21 @@ void TestCommands::sequences_data()
         << QByteArray("U0,0>1e+308,0 | 0 2.5e+306 2.5e+306 2.5e+304");
     QTest::newRow("walk: unterminated ends") << walked("PD40,0;PD80,0") + ' ' + walked("\x1b.C1;PD40,0;")
         << QByteArray("D0,0>40,0 | 1 0 1 0.01 | 0 0 0 0");
-    QTest::newRow("plotter settings") << plotterSettings(true, false)
-                                      << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
+    QTest::newRow("plotter settings") << plotterSettings(true, false) << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
     MarkGroup one;
     one.origin1 = 12.5;
     one.origin2 = -3.01; // truncated toward zero: -120
     one.spacing1 = 180;
     one.spacing2 = 250;
     one.markLength = 20;
-    QTest::newRow("marks, one copy")
-        << registrationMarks(one)
+    QTest::newRow("marks, one copy") << registrationMarks(one)
         << QByteArray("\x1b.D2;500;-120;7200;10000:\x1b.D4;0;0;800:\x1b.D1;500;-120:");
     MarkGroup grid = one;
     grid.rows = 2;
     grid.columns = 3;
     grid.columnGap = 5;
     grid.force = 120;
-    QTest::newRow("marks, 2 x 3 copies with force")
-        << registrationMarks(grid)
+    QTest::newRow("marks, 2 x 3 copies with force") << registrationMarks(grid)
         << QByteArray("\x1b.C1;22;120:\x1b.C1;0;:\x1b.D2;500;-120;7200;10000:\x1b.D3;2;3;200:"
                       "\x1b.D4;0;0;800:\x1b.D1;500;-120:");
     QTest::newRow("latin1") << Block::latin1(QStringLiteral("PU1,1;\u00e4\u20ac;"))
