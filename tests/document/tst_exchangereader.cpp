@@ -1,4 +1,4 @@
-#include "DrawingText.h"
+#include "support/DrawingText.h"
 
 #include "document/ExchangeReader.h"
 #include "document/ExchangeText.h"

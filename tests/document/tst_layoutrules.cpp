@@ -11,58 +11,21 @@
 
 namespace {
 
-using Get = std::function<double(const Document&)>;
-
-double headX(const Document& d)
+// Every value a row may check, by name; the head maps the drawing point (8, 2).
+QMap<QString, double> values(const Document& d)
 {
-    double x, y;
-    HeadTransform(d, JobLayout(d)).apply(8, 2, x, y);
-    return x;
-}
-
-double headY(const Document& d)
-{
-    double x, y;
-    HeadTransform(d, JobLayout(d)).apply(8, 2, x, y);
-    return y;
-}
-
-const QMap<QString, Get>& getters()
-{
-    static const QMap<QString, Get> all = {
-        {"jobW", [](const Document& d) { return d.jobWidth(); }},
-        {"jobH", [](const Document& d) { return d.jobHeight(); }},
-        {"wscale", [](const Document& d) { return d.widthScale(); }},
-        {"hscale", [](const Document& d) { return d.heightScale(); }},
-        {"naturalW", [](const Document& d) { return d.naturalWidth(); }},
-        {"right", [](const Document& d) { return d.right(); }},
-        {"bottom", [](const Document& d) { return d.bottom(); }},
-        {"gap", [](const Document& d) { return d.horzDistance(); }},
-        {"vgap", [](const Document& d) { return d.vertDistance(); }},
-        {"columns", [](const Document& d) { return JobLayout(d).columns(); }},
-        {"rowCount", [](const Document& d) { return JobLayout(d).rows(); }},
-        {"limit", [](const Document& d) { return JobLayout(d).copyLimit(); }},
-        {"totalW", [](const Document& d) { return JobLayout(d).totalWidth(); }},
-        {"x0", [](const Document& d) { return JobLayout(d).originX(); }},
-        {"y0", [](const Document& d) { return JobLayout(d).originY(); }},
-        {"y0+10", [](const Document& d) { return JobLayout(d).firstOriginY(10.0); }},
-        {"stepX", [](const Document& d) { return JobLayout(d).stepX(); }},
-        {"stepY", [](const Document& d) { return JobLayout(d).stepY(); }},
-        {"frameW", [](const Document& d) { return JobLayout(d).frameWidth(); }},
-        {"frameL", [](const Document& d) { return JobLayout(d).frameLength(); }},
-        {"scaledW", [](const Document& d) { return JobLayout(d).scaledWidth(); }},
-        {"scaledH", [](const Document& d) { return JobLayout(d).scaledHeight(); }},
-        {"headX", headX},
-        {"headY", headY},
-        {"exceeds", [](const Document& d) { return double(JobLayout(d).exceedsMaterialWidth()); }},
-        {"length", [](const Document& d) { return JobLayout(d).totalLength(); }},
-        {"windows", [](const Document& d) { return JobLayout(d).windowCount(); }},
-        {"w0start", [](const Document& d) { return JobLayout(d).window(0).startMm; }},
-        {"w0len", [](const Document& d) { return JobLayout(d).window(0).lengthMm; }},
-        {"w2start", [](const Document& d) { return JobLayout(d).window(2).startMm; }},
-        {"w2len", [](const Document& d) { return JobLayout(d).window(2).lengthMm; }},
-    };
-    return all;
+    const JobLayout l(d);
+    double headX, headY;
+    HeadTransform(d, l).apply(8, 2, headX, headY);
+    return {{"jobW", d.jobWidth()}, {"jobH", d.jobHeight()}, {"wscale", d.widthScale()}, {"hscale", d.heightScale()},
+            {"naturalW", d.naturalWidth()}, {"right", d.right()}, {"bottom", d.bottom()}, {"gap", d.horzDistance()},
+            {"vgap", d.vertDistance()}, {"columns", l.columns()}, {"rowCount", l.rows()}, {"limit", l.copyLimit()},
+            {"totalW", l.totalWidth()}, {"x0", l.originX()}, {"y0", l.originY()}, {"y0+10", l.firstOriginY(10.0)},
+            {"stepX", l.stepX()}, {"stepY", l.stepY()}, {"frameW", l.frameWidth()}, {"frameL", l.frameLength()},
+            {"scaledW", l.scaledWidth()}, {"scaledH", l.scaledHeight()}, {"headX", headX}, {"headY", headY},
+            {"exceeds", l.exceedsMaterialWidth()}, {"length", l.totalLength()}, {"windows", l.windowCount()},
+            {"w0start", l.window(0).startMm}, {"w0len", l.window(0).lengthMm}, {"w2start", l.window(2).startMm},
+            {"w2len", l.window(2).lengthMm}};
 }
 
 } // namespace
@@ -183,10 +146,11 @@ void TestLayoutRules::rules()
     QCOMPARE(PlotFixtures::applySettings(d, script), QString());
     if (changes >= 0)
         QCOMPARE(spy.count(), changes);
+    const QMap<QString, double> v = values(d);
     for (const QString& word : expect.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = word.section(QLatin1Char('='), 0, 0);
-        QVERIFY2(getters().contains(key), qPrintable(key));
-        QCOMPARE(key + '=' + QString::number(getters().value(key)(d), 'g', 10), word);
+        QVERIFY2(v.contains(key), qPrintable(key));
+        QCOMPARE(key + '=' + QString::number(v.value(key), 'g', 10), word);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "DrawingText.h"
+#include "support/DrawingText.h"
 
 #include <QtTest>
 

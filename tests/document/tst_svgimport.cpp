@@ -1,3 +1,4 @@
+#include "support/DrawingText.h"
 #include "support/TestPaths.h"
 
 #include "document/Document.h"
@@ -7,6 +8,7 @@
 #include "document/SvgImport.h"
 #include "document/SvgReader.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -45,8 +47,7 @@ private slots:
     void sizes();
     void badInput_data();
     void badInput();
-    void bothRoutesAgree_data();
-    void bothRoutesAgree();
+    void samples();
     void textAndNotes();
 };
 
@@ -168,26 +169,54 @@ void TestSvgImport::badInput()
     QCOMPARE(changed.count(), 0);
 }
 
-void TestSvgImport::bothRoutesAgree_data()
+void TestSvgImport::samples()
 {
-    QTest::addColumn<QString>("file");
-    QTest::newRow("Inkscape 1.2, mm") << "data/samples/aufkleber.svg";
-    QTest::newRow("Inkscape 0.91, px") << "data/samples/alt-inkscape-091.svg";
-}
-
-void TestSvgImport::bothRoutesAgree()
-{
-    QFETCH(QString, file);
-    QString text;
-    QVERIFY(ExchangeText::readWholeText(TestPaths::source(file), text));
-    Document exchange, any;
-    SvgReader::read(exchange, text);
-    QCOMPARE(int(SvgImport::read(any, text.toUtf8()).outcome), int(SvgImport::Outcome::Ok));
-    QCOMPARE(any.nodeCount(), exchange.nodeCount());
-    QVERIFY(std::abs(any.drawingWidth() - exchange.drawingWidth()) < 1e-4);
-    QVERIFY(std::abs(any.drawingHeight() - exchange.drawingHeight()) < 1e-4);
-    QCOMPARE(any.jobWidth(), exchange.jobWidth());
-    QCOMPARE(any.jobHeight(), exchange.jobHeight());
+    // The same sticker saved in mm by Inkscape 1.2 and in px by 0.91:
+    // background, star with dot (red twice in a row), heart, cut line.
+    // The exchange route and the general import read both alike.
+    QString newText, oldText;
+    QVERIFY(ExchangeText::readWholeText(TestPaths::source("data/samples/aufkleber.svg"), newText));
+    QVERIFY(ExchangeText::readWholeText(TestPaths::source("data/samples/alt-inkscape-091.svg"), oldText));
+    // Layout values of an earlier job, which the import resets.
+    Document a, b;
+    Document::JobSettings s = a.jobSettings();
+    s.usePassermarks = true;
+    s.sameDistance = false;
+    s.horzDistance = 3;
+    s.vertDistance = 8;
+    a.setJobSettings(s);
+    a.setWidthScale(50);
+    QSignalSpy changed(&a, &Document::DataChanged);
+    SvgReader::read(a, newText);
+    SvgReader::read(b, oldText);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(DrawingText::dump(a).filter(QRegularExpression("^[LOPC]")).join(QLatin1Char('|')),
+             QStringLiteral("L'' cut|O #ffcc00 C0|P|O #e30613 C1|P|P|O #1d71b8 C2|P|O #000000 C3|P"
+                            "|C0 #ffcc00 cut|C1 #e30613 cut|C2 #1d71b8 cut|C3 #000000 cut"));
+    // 8 + 10 + 4 + 6 + 3 segments: z adds a segment only to the star.
+    QCOMPARE(a.nodeCount(), 31);
+    QCOMPARE(DrawingText::dump(b), DrawingText::dump(a));
+    // The extent sampling reaches a sampling step beyond the far edges, so
+    // the 80 mm wide sticker measures a little more and rounds up to 81.
+    QVERIFY2(a.drawingWidth() > 80 && a.drawingWidth() < 80.001, qPrintable(QString::number(a.drawingWidth())));
+    Document anyNew, anyOld;
+    QCOMPARE(int(SvgImport::read(anyNew, newText.toUtf8()).outcome), int(SvgImport::Outcome::Ok));
+    QCOMPARE(int(SvgImport::read(anyOld, oldText.toUtf8()).outcome), int(SvgImport::Outcome::Ok));
+    for (const Document* d : {&a, &b, &anyNew, &anyOld}) {
+        QCOMPARE(d->nodeCount(), 31);
+        QVERIFY(std::abs(d->drawingWidth() - a.drawingWidth()) < 1e-4);
+        QVERIFY(std::abs(d->drawingHeight() - a.drawingHeight()) < 1e-4);
+        QCOMPARE(d->naturalWidth(), 81);
+        QCOMPARE(d->naturalHeight(), 55);
+        QCOMPARE(d->jobWidth(), 81);
+        QCOMPARE(d->jobHeight(), 55);
+    }
+    QCOMPARE(a.widthScale(), 100.0);
+    QCOMPARE(a.right(), 5);
+    QCOMPARE(a.bottom(), 5);
+    QVERIFY(a.sameDistance());
+    QCOMPARE(a.horzDistance(), a.vertDistance());
+    QVERIFY(!a.usePassermarks());
 }
 
 void TestSvgImport::textAndNotes()

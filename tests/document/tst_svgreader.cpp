@@ -1,7 +1,5 @@
-#include "DrawingText.h"
-#include "support/TestPaths.h"
+#include "support/DrawingText.h"
 
-#include "document/ExchangeText.h"
 #include "document/SvgReader.h"
 
 #include <QRegularExpression>
@@ -46,7 +44,6 @@ private slots:
     void colourGrouping();
     void badInput_data();
     void badInput();
-    void samples();
 };
 
 void TestSvgReader::scaleForVersion_data()
@@ -186,48 +183,6 @@ void TestSvgReader::badInput()
     QCOMPARE(d.nodeCount(), nodes);
     const QString tree = dump(d, "N");
     QVERIFY2(!tree.contains(QLatin1String("inf")) && !tree.contains(QLatin1String("nan")), qPrintable(tree));
-}
-
-void TestSvgReader::samples()
-{
-    // The same sticker saved in mm by Inkscape 1.2 and in px by 0.91:
-    // background, star with dot (red twice in a row), heart, cut line.
-    QString newText, oldText;
-    QVERIFY(ExchangeText::readWholeText(TestPaths::source("data/samples/aufkleber.svg"), newText));
-    QVERIFY(ExchangeText::readWholeText(TestPaths::source("data/samples/alt-inkscape-091.svg"), oldText));
-    // Layout values of an earlier job, which the import resets.
-    Document a, b;
-    Document::JobSettings s = a.jobSettings();
-    s.usePassermarks = true;
-    s.sameDistance = false;
-    s.horzDistance = 3;
-    s.vertDistance = 8;
-    a.setJobSettings(s);
-    a.setWidthScale(50);
-    QSignalSpy changed(&a, &Document::DataChanged);
-    SvgReader::read(a, newText);
-    SvgReader::read(b, oldText);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(dump(a, "LOPC"), QStringLiteral("L'' cut|O #ffcc00 C0|P|O #e30613 C1|P|P|O #1d71b8 C2|P|O #000000 C3|P"
-                                             "|C0 #ffcc00 cut|C1 #e30613 cut|C2 #1d71b8 cut|C3 #000000 cut"));
-    // 8 + 10 + 4 + 6 + 3 segments: z adds a segment only to the star.
-    QCOMPARE(a.nodeCount(), 31);
-    QCOMPARE(DrawingText::dump(b), DrawingText::dump(a));
-    // The extent sampling reaches a sampling step beyond the far edges, so
-    // the 80 mm wide sticker measures a little more and rounds up to 81.
-    QVERIFY2(a.drawingWidth() > 80 && a.drawingWidth() < 80.001, qPrintable(QString::number(a.drawingWidth())));
-    for (const Document* d : {&a, &b}) {
-        QCOMPARE(d->naturalWidth(), 81);
-        QCOMPARE(d->naturalHeight(), 55);
-        QCOMPARE(d->jobWidth(), 81);
-        QCOMPARE(d->jobHeight(), 55);
-    }
-    QCOMPARE(a.widthScale(), 100.0);
-    QCOMPARE(a.right(), 5);
-    QCOMPARE(a.bottom(), 5);
-    QVERIFY(a.sameDistance());
-    QCOMPARE(a.horzDistance(), a.vertDistance());
-    QVERIFY(!a.usePassermarks());
 }
 
 QTEST_GUILESS_MAIN(TestSvgReader)
