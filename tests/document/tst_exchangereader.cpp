@@ -4,7 +4,6 @@
 #include "document/ExchangeText.h"
 
 #include <QBuffer>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -127,10 +126,9 @@ private slots:
     void readsTree()
     {
         QFETCH(QStringList, lines);
-        QFETCH(QString, tree);
         Document doc;
         ExchangeReader::read(doc, lines);
-        QCOMPARE(DrawingText::dump(doc).join(QLatin1Char('|')), tree);
+        QTEST(DrawingText::dump(doc).join(QLatin1Char('|')), "tree");
     }
 
     void survivesHostileInput_data()
@@ -139,12 +137,7 @@ private slots:
         QTest::addColumn<int>("layers");
         QTest::addColumn<int>("segments");
 
-        QRandomGenerator rng(11);
-        QByteArray garbage(2 << 20, '\0');
-        for (char& c : garbage)
-            c = char(rng.bounded(256));
-        QTest::newRow("binary garbage") << garbage << 0 << 0;
-        QTest::newRow("empty file") << QByteArray() << 0 << 0;
+        // Random bytes are the fuzzer's (fuzz_exchange) and the line reader's; these are the sizes.
         QTest::newRow("sub-path followed by a flood of other lines")
             << "KCEbene\nA\nKCObjekt\nKCStart\n" + QByteArray("ja\n").repeated(300000) << 1 << 0;
         QTest::newRow("one node line of a million numbers")
@@ -164,16 +157,14 @@ private slots:
     void survivesHostileInput()
     {
         QFETCH(QByteArray, file);
-        QFETCH(int, layers);
-        QFETCH(int, segments);
         QBuffer buffer(&file);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         QStringList lines;
         QVERIFY(ExchangeText::readKcjLines(buffer, lines));
         Document doc;
         ExchangeReader::read(doc, lines);
-        QCOMPARE(doc.layers().size(), layers);
-        QCOMPARE(doc.nodeCount(), segments);
+        QTEST(doc.layers().size(), "layers");
+        QTEST(doc.nodeCount(), "segments");
     }
 
     void movesToOriginAndSizesJob_data()
