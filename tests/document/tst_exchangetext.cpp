@@ -138,11 +138,6 @@ private slots:
     void numbersMatchQt_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("written"); // the job file's form of the value; null: not checked
-        for (const auto& f : {std::make_pair("0.1", "0.1"), {"12.2", "12.2"}, {"0.30000000000000004", "0.3"},
-                              {"123456789.123456789", "123456789.1234568"}, {"1e16", "1e+16"}, {"-2.5e-7", "-2.5e-07"}})
-            QTest::newRow(qPrintable(QStringLiteral("written %1").arg(f.first)))
-                << QString::fromLatin1(f.first) << QString::fromLatin1(f.second);
         for (const char* f :
              {"0", "-0", "0.0", "-0.0", "12.5", "-7.25", "007", "1.1", "0.1", "1.", ".5", "-.5", "5.", "2147483647",
               "-2147483648", "2147483648", "99999999999", "123456789.123456789", "0.000000000000000000000000001",
@@ -150,18 +145,13 @@ private slots:
               "1E+5", "1e500", "-1e500", "1e-400", "4.9e-324", "2.2250738585072014e-308", "1e-310", "+5", " 5", "1.5 ",
               "-", ".", "", "abc", "1.2.3", "--1", "1-", "12a", "e5", "1e", "1e+", "0x10", "1,5", "inf", "-inf", "nan",
               "NaN", "infinity", "\xc2\xb9", "\xd9\xa1\xd9\xa2"})
-            QTest::newRow(f[0] ? f : "(empty)") << QString::fromUtf8(f) << QString();
+            QTest::newRow(f[0] ? f : "(empty)") << QString::fromUtf8(f);
     }
 
     void numbersMatchQt()
     {
         QFETCH(QString, field);
-        QFETCH(QString, written);
         QCOMPARE(parseMismatch(field), QString());
-        if (!written.isNull()) {
-            char buf[NumberText::MaxDoubleLength];
-            QCOMPARE(QString::fromLatin1(buf, NumberText::formatDouble(field.toDouble(), buf)), written);
-        }
         bool ok = false;
         const int i = field.toInt(&ok);
         QCOMPARE(ExchangeNumbers::toInt(field), ok ? i : 0);
