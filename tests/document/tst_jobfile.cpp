@@ -76,7 +76,7 @@ void settle(Document& d)
 // texts the writer must escape), an empty marks layer (so UsePassermarks
 // survives the detection), RGB and CMYK entries, curves, closed and open
 // sub-paths, an object without sub-paths.
-void fillDrawing(Document& d, bool specialTexts)
+void fillDrawing(Document& d)
 {
     DrawingText::build(d, "L'Ebene 1' cut|O #e60613 sel box(10.125,-3.5,0.3333333333333333,1e-07)"
                           "|P closed|N 10,10 40.7,10 corner line|N 40.7,10 50,10 55.25,20 41.1,33.3"
@@ -85,10 +85,8 @@ void fillDrawing(Document& d, bool specialTexts)
                           "|O cmyk(255,0,0,7)|L'KC-PassermarkenEbene'");
     d.colors()[0]->setName(QStringLiteral("Rot"));
     d.colors()[0]->setObjectName(QStringLiteral("Unbenannt"));
-    if (specialTexts) {
-        d.colors()[1]->setName(QStringLiteral("Blau \"<&>\" ]]> ]>]]]> ä€😀\ttab\nneu\rx\x7f\u00a0"));
-        d.layers()[1]->setName(QStringLiteral("Schrift <fett> & \"kursiv\" 'x'"));
-    }
+    d.colors()[1]->setName(QStringLiteral("Blau \"<&>\" ]]> ]>]]]> ä€😀\ttab\nneu\rx\x7f\u00a0"));
+    d.layers()[1]->setName(QStringLiteral("Schrift <fett> & \"kursiv\" 'x'"));
     settle(d);
 }
 
@@ -139,26 +137,20 @@ class TestJobFile : public QObject
 private slots:
     void saveLoadSave_data()
     {
-        QTest::addColumn<bool>("drawing");
-        QTest::addColumn<bool>("settings");
-        QTest::addColumn<bool>("specialTexts");
+        QTest::addColumn<bool>("full"); // a drawing with texts to escape, and changed settings
         QTest::addColumn<int>("materials");
-        QTest::newRow("new document") << false << false << false << 0;
-        QTest::newRow("empty drawing, two materials") << false << false << false << 2;
-        QTest::newRow("drawing, changed settings") << true << true << false << 1;
-        QTest::newRow("texts to escape") << true << false << true << 0;
+        QTest::newRow("empty drawing, two materials") << false << 2;
+        QTest::newRow("full") << true << 1;
     }
 
     void saveLoadSave()
     {
-        QFETCH(bool, drawing);
-        QFETCH(bool, settings);
-        QFETCH(bool, specialTexts);
+        QFETCH(bool, full);
         QFETCH(int, materials);
         Document original;
-        original.setJobSettings(settings ? changedSettings() : Settings());
-        if (drawing)
-            fillDrawing(original, specialTexts);
+        original.setJobSettings(full ? changedSettings() : Settings());
+        if (full)
+            fillDrawing(original);
         else
             settle(original);
         QObject owner; // the document does not own its materials
@@ -177,7 +169,7 @@ private slots:
 
         // Loading reads every setting: the target starts from the other set.
         Document loaded;
-        loaded.setJobSettings(settings ? Settings() : changedSettings());
+        loaded.setJobSettings(full ? Settings() : changedSettings());
         loaded.materials() = original.materials(); // from the presets, not from the file
         QSignalSpy changed(&loaded, &Document::DataChanged);
         QCOMPARE(loadedAndSaved(first, loaded), first);
@@ -216,7 +208,7 @@ private slots:
         QTest::addColumn<QString>("expected"); // as saved again; null: a fresh UUID
         Document base;
         base.setJobSettings(changedSettings());
-        fillDrawing(base, false);
+        fillDrawing(base);
         m_base = saved(base);
 
         // Missing attributes: numbers and booleans read 0, enums their first name.
@@ -335,7 +327,7 @@ private slots:
 
         Document d;
         d.setJobSettings(changedSettings());
-        fillDrawing(d, true);
+        fillDrawing(d);
         const QByteArray good = saved(d);
         QVERIFY(TestFiles::write(m_dir.filePath(QStringLiteral("good.kcf")), good));
 
@@ -395,7 +387,7 @@ private slots:
         QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("job.kcf")), previous));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         Document d;
-        fillDrawing(d, false);
+        fillDrawing(d);
         QVERIFY(!JobFile::save(d, dir.filePath(target)));
         QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("job.kcf"))), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
