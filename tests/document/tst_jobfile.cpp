@@ -182,7 +182,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<int>("nodes");
-        QTest::newRow("sample from an earlier build") << TestPaths::source("data/samples/beispiel.kcf") << 31;
+        QTest::newRow("sample from an earlier build") << sample() << 31;
         // Every setting away from its default, and the marks layer that keeps UsePassermarks.
         QTest::newRow("settings changed") << TestPaths::data("job/changed-settings.kcf") << 0;
     }
@@ -324,12 +324,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content"); // null: no file at all
         QTest::addColumn<QString>("reason");     // a fragment of the reason; empty: loads
-
-        Document d;
-        d.setJobSettings(changedSettings());
-        fillDrawing(d);
-        const QByteArray good = saved(d);
-        QVERIFY(TestFiles::write(m_dir.filePath(QStringLiteral("good.kcf")), good));
+        const QByteArray good = TestFiles::read(sample());
 
         // How each kind of XML damage is found is the element reader's matter.
         const QString notXml = QStringLiteral("kein wohlgeformtes XML");
@@ -359,7 +354,7 @@ private slots:
 
         // The document holds a loaded job with one setting changed since.
         Document doc;
-        QVERIFY(JobFile::load(doc, m_dir.filePath(QStringLiteral("good.kcf"))));
+        QVERIFY(JobFile::load(doc, sample()));
         Settings other = doc.jobSettings();
         other.extraspace = 77;
         doc.setJobSettings(other);
@@ -368,7 +363,7 @@ private slots:
         QString why;
         QCOMPARE(JobFile::load(doc, path, nullptr, &why), reason.isEmpty());
         QVERIFY2(reason.isEmpty() ? why.isEmpty() : why.contains(reason), qPrintable(why));
-        QCOMPARE(saved(doc), reason.isEmpty() ? TestFiles::read(m_dir.filePath(QStringLiteral("good.kcf"))) : before);
+        QCOMPARE(saved(doc), reason.isEmpty() ? TestFiles::read(sample()) : before);
     }
 
     void saveFailureKeepsPreviousFile_data()
@@ -441,6 +436,8 @@ private slots:
     }
 
 private:
+    // A job file written by an earlier build, with a drawing.
+    static QString sample() { return TestPaths::source(QStringLiteral("data/samples/beispiel.kcf")); }
     // The document as its file holds it: the state to compare.
     QByteArray saved(const Document& d)
     {
