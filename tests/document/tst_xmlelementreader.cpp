@@ -95,10 +95,8 @@ private slots:
         QTest::newRow("duplicate attribute") << QByteArray("<a x=\"1\" x=\"2\"/>") << "bad";
         QTest::newRow("unquoted value") << QByteArray("<a x=1/>") << "bad";
         QTest::newRow("unterminated value") << QByteArray("<a x=\"1/>") << "bad";
-        QTest::newRow("unknown entity") << QByteArray("<a x=\"&euro;\"/>") << "bad";
         QTest::newRow("reference to 0") << QByteArray("<a x=\"&#0;\"/>") << "bad";
         QTest::newRow("reference to a surrogate") << QByteArray("<a x=\"&#xD800;\"/>") << "bad";
-        QTest::newRow("invalid UTF-8") << QByteArray("<a x=\"\xC3\x28\"/>") << "bad";
         QTest::newRow("overlong UTF-8") << QByteArray("<a x=\"\xC0\xAF\"/>") << "bad";
         QTest::newRow("version 2.0") << QByteArray("<?xml version='2.0'?><a/>") << "bad";
         QTest::newRow("standalone in capitals")
@@ -125,8 +123,9 @@ private slots:
         // Random damage to a job file: whenever the fast reader does not hand
         // the file on, it must report exactly what QXmlStreamReader reports.
         // Mismatched tags, text after the root, missing blanks between
-        // attributes and a stray "<", "&" or control character in a value
-        // are found here; the rows above hold what random damage misses.
+        // attributes, a stray "<", "&" or control character, an unknown
+        // entity and broken UTF-8 in a value are found here; the rows above
+        // hold what random damage misses.
         static const char alphabet[] = "<>/=\"'&;# \t\n\r:aZ09.-x\x80\xC3\xA4\xEF\xBF\x00\x01";
         QRandomGenerator rng(20240611);
         int readFast = 0;
