@@ -1,5 +1,6 @@
 #include "document/JobFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Logger.h"
 #include "platform/UserMessages.h"
 #include "document/Document.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSignalBlocker>
 
 #include <climits>
@@ -412,8 +412,8 @@ void applyColors(Document& doc)
 
 bool JobFile::save(const Document& doc, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    AtomicFile file(path);
+    if (!file.open()) {
         Logger::debug(QStringLiteral("JobFile: cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
@@ -422,7 +422,6 @@ bool JobFile::save(const Document& doc, const QString& path)
         writeDocument(writer, doc);
         if (!writer.flush()) {
             Logger::debug(QStringLiteral("JobFile: write to %1 failed: %2").arg(path, file.errorString()));
-            file.cancelWriting();
             return false;
         }
     }
