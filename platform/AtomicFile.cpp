@@ -74,8 +74,9 @@ bool AtomicFile::open(OpenMode mode)
     const QString canonical = info.canonicalFilePath();
     m_target = !canonical.isEmpty() ? canonical : info.isSymLink() ? info.symLinkTarget() : m_path;
     const QFileInfo target(m_target);
-    if (target.isDir()) {
-        setErrorString(qt_error_string(EISDIR));
+    // A file the user made read-only is not replaced behind their back.
+    if (target.isDir() || (target.exists() && !target.isWritable())) {
+        setErrorString(qt_error_string(target.isDir() ? EISDIR : EACCES));
         return false;
     }
     // A device, pipe or socket ("-o /dev/stdout") cannot be replaced, and
@@ -90,7 +91,9 @@ bool AtomicFile::open(OpenMode mode)
         return QIODevice::open(WriteOnly | Unbuffered);
     }
     for (int attempt = 0;; ++attempt) {
-        const QString name = QStringLiteral("%1.%2.tmp").arg(m_target).arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QString name = QStringLiteral("%1.%2.tmp")
+                                 .arg(m_target)
+                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         m_temp.setFileName(name);
         if (m_temp.open(WriteOnly | NewOnly))
             break;
