@@ -11,6 +11,7 @@
 #include "ui/Preview.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -83,6 +84,31 @@ int main(int argc, char** argv)
     longest = qMax(longest, sinceTick.elapsed());
 
     std::printf("%d nodes loaded in %.2f s\n", window.document().nodeCount(), loadSeconds);
+    // The buttons that read or write the whole drawing.
+    const QString dir = QDir::tempPath() + QStringLiteral("/kc-bench-window");
+    QDir().mkpath(dir);
+    const QString jobFile = dir + QStringLiteral("/job.kcf");
+    // A roll wide and long enough to hold the whole drawing.
+    window.document().setMaterialWidth(2100);
+    window.document().setMaterialHeight(1100);
+    window.setTestDataPath(dir + QStringLiteral("/lastcut.txt"));
+    window.setFileAsk([&](bool, const QString&) { return jobFile; });
+    bool actionsOk = true;
+    const auto stall = [&](const char* name, const char* slot) {
+        Bench::Timer t;
+        longest = 0;
+        sinceTick.restart();
+        QMetaObject::invokeMethod(&window, slot);
+        QApplication::processEvents();
+        longest = qMax(longest, sinceTick.elapsed());
+        std::printf("%s took %.2f s\n", name, t.seconds());
+        return Bench::report(name, double(longest), "ms", 100);
+    };
+    actionsOk &= stall("longest GUI stall: Testdata of 1 M nodes", "onBtnTestDataClicked");
+    actionsOk &= stall("longest GUI stall: saving the job file", "onBtnSaveClicked");
+    actionsOk &= stall("longest GUI stall: loading the job file", "onBtnLoadClicked");
+    QDir(dir).removeRecursively();
+
     // Where a stall comes from: taking the drawing over, refilling the
     // controls, the preview following DataChanged() and painting once.
     {
@@ -106,5 +132,7 @@ int main(int argc, char** argv)
         std::printf("the preview following the change %.0f ms, painting the window %.0f ms\n", adopt * 1000,
                     t.seconds() * 1000);
     }
-    return Bench::report("longest GUI stall while loading 1 M nodes", double(longest), "ms", 100) ? 0 : 1;
+    bool ok = Bench::report("longest GUI stall while loading 1 M nodes", double(longest), "ms", 100);
+
+    return ok && actionsOk ? 0 : 1;
 }

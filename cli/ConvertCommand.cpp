@@ -2,6 +2,7 @@
 #include "cli/CliTr.h"
 
 #include "document/Document.h"
+#include "cli/ConsoleMessages.h"
 #include "document/DrawingFile.h"
 #include "document/JobFile.h"
 
@@ -104,9 +105,11 @@ int cliConvert(const QStringList& args, CliIo& io)
     }
     if (QFileInfo(a.output).suffix().compare(QLatin1String("fcm"), Qt::CaseInsensitive) == 0)
         return cliFcm({a.input, QStringLiteral("-o"), a.output}, io);
+    // Settings a job file holds outside their range are noted on stderr.
+    ConsoleMessages messages;
     Document doc;
     const DrawingFile::LoadResult loaded = DrawingFile::load(
-        doc, a.input, a.exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing);
+        doc, a.input, a.exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing, &messages);
     if (!loaded.ok) {
         io.err << loaded.error << '\n';
         io.err.flush();

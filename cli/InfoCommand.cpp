@@ -2,6 +2,7 @@
 #include "cli/CliTr.h"
 
 #include "document/Document.h"
+#include "cli/ConsoleMessages.h"
 #include "document/DrawingFile.h"
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
@@ -95,9 +96,11 @@ int cliInfo(const QStringList& args, CliIo& io)
         io.err << Cli::tr("Aufruf: kerfcraft-cli info DATEI") << '\n';
         return 2;
     }
+    // Settings a job file holds outside their range are noted on stderr.
+    ConsoleMessages messages;
     Document doc;
     const DrawingFile::LoadResult loaded = DrawingFile::load(
-        doc, files.first(), exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing);
+        doc, files.first(), exchange ? DrawingFile::SvgRoute::Exchange : DrawingFile::SvgRoute::AnyDrawing, &messages);
     if (!loaded.ok) {
         io.err << loaded.error << '\n';
         return 2;

@@ -7,11 +7,13 @@ KC_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KC_BUILD="${KC_BUILD_DIR:-$KC_ROOT/build}"
 # libqt5svg5 brings the svg image plugin, which loads our icons (resources/icons);
 # libqt5svg5-dev the SVG renderer the drawing import paints with, zlib1g-dev
-# the gzip reader for .svgz drawings; xdotool presses buttons in the real-window
-# test and imagemagick keeps its screenshot.
+# the gzip reader for .svgz drawings. The real-window test presses buttons
+# through the accessibility bus (at-spi2-core, dbus-daemon's dbus-run-session,
+# Python's Atspi binding) and imagemagick keeps its screenshot.
 KC_PACKAGES=(cmake g++ pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools libqt5svg5-dev zlib1g-dev
              libusb-1.0-0-dev ninja-build xvfb xauth umockdev libumockdev-dev
-             libqt5svg5 qttranslations5-l10n xdotool imagemagick)
+             libqt5svg5 qttranslations5-l10n imagemagick
+             at-spi2-core dbus-daemon python3-gi gir1.2-atspi-2.0)
 
 kc_install_missing() {
   local missing=()

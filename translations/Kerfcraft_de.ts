@@ -1028,6 +1028,26 @@ Auftrag an den Plotter senden?</translation>
         <translation>Die FCM-Datei konnte nicht geschrieben werden:
 %1</translation>
     </message>
+    <message>
+        <source>Die Auftragsdatei wird gespeichert …</source>
+        <translation>Die Auftragsdatei wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>Die Auftragsdatei wird geladen …</source>
+        <translation>Die Auftragsdatei wird geladen …</translation>
+    </message>
+    <message>
+        <source>Die Plotdaten werden erzeugt …</source>
+        <translation>Die Plotdaten werden erzeugt …</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei wird geschrieben …</source>
+        <translation>Die FCM-Datei wird geschrieben …</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowAllgemein</name>

@@ -1028,6 +1028,26 @@ Send the job to the plotter?</translation>
         <translation>The FCM file could not be written:
 %1</translation>
     </message>
+    <message>
+        <source>Die Auftragsdatei wird gespeichert …</source>
+        <translation>Saving the job file …</translation>
+    </message>
+    <message>
+        <source>Die Auftragsdatei wird geladen …</source>
+        <translation>Loading the job file …</translation>
+    </message>
+    <message>
+        <source>Die Plotdaten werden erzeugt …</source>
+        <translation>Generating the plot data …</translation>
+    </message>
+    <message>
+        <source>Die FCM-Datei wird geschrieben …</source>
+        <translation>Writing the FCM file …</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>MainWindowAllgemein</name>

@@ -5,6 +5,7 @@
 #include "app/Translations.h"
 #include "device/Plotterpool.h"
 #include "document/Document.h"
+#include "document/JobSettingsTable.h"
 #include "plot/JobLayout.h"
 #include "platform/Logger.h"
 #include "presets/Blade.h"
@@ -28,6 +29,7 @@ MainWindow::MainWindow(const QStringList& texts, bool isSvg, UserMessages& messa
 {
     connect(m_document, &Document::DataChanged, this, &MainWindow::onDocumentDataChanged);
     ui->setupUi(this);
+    applySettingRanges();
     setWindowIcon(QIcon(QStringLiteral(":/KerfcraftIcons/kerfcraft.svg")));
 
     m_plotterTimer.setSingleShot(true);
@@ -345,4 +347,42 @@ void MainWindow::refreshPreview()
 {
     if (m_preview) // not yet while the constructor runs the language slot
         m_preview->update();
+}
+
+// The ranges of the job settings' inputs come from the settings table, which
+// also holds job-file values and --set to them: the window can never allow
+// a value the job file would be held back from, or the other way round.
+// A plotter model narrows the material size and parameters later on.
+void MainWindow::applySettingRanges()
+{
+    struct Input {
+        const char* setting;
+        QSpinBox* box;
+        int scale; // control units per stored unit
+    };
+    const Input inputs[] = {
+        {"MaterialSize.Width", ui->sbMaterialgroesseBreite, 1},
+        {"MaterialSize.Height", ui->sbMaterialgroesseHoehe, 1},
+        {"JobSize.Width", ui->sbJobgroesseBreite, 1},
+        {"JobSize.Height", ui->sbJobgroesseHoehe, 1},
+        {"Position.Right", ui->sbPositionRechts, 1},
+        {"Position.Bottom", ui->sbPositionUnten, 1},
+        {"Copies.Count", ui->sbKopienHorzOderAnzahl, 1},
+        {"Copies.Vert", ui->sbKopienVert, 1},
+        {"Copies.HorzDistance", ui->sbKopienHorzAbstand, 1},
+        {"Copies.VertDistance", ui->sbKopienVertAbstand, 1},
+        {"GridOvercutQuality.GridDistance", ui->sbEntgitternAbstand, 1},
+        {"GridOvercutQuality.GridDistance", ui->sbEntgitternAbstand2, 1},
+        {"GridOvercutQuality.OvercutAngle", ui->sbEntgitternUeberschnittWinkel, 1},
+        // Tenths of a millimetre.
+        {"GridOvercutQuality.OvercutDistance", ui->sbEntgitternUeberschnittWert, 10},
+        {"FinalHeadPosition.Extraspace", ui->sbEndpositionVorschubNachDemPlotten, 1},
+        {"ObjectSelection.SegmentHeight", ui->sbObjektauswahlSegmenthoehe, 1},
+    };
+    for (const Input& in : inputs) {
+        const JobSettingsTable::Row* row = JobSettingsTable::find(QLatin1String(in.setting));
+        Q_ASSERT(row && row->hasRange());
+        const QSignalBlocker quiet(in.box);
+        in.box->setRange(int(row->min * in.scale), int(row->max * in.scale));
+    }
 }

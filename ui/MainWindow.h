@@ -193,6 +193,7 @@ private:
     void refillAllgemein();
     void refillOptionen();
     void refillObjektauswahl();
+    void applySettingRanges();
     void applyEnabling();
     void applyOutputMode();
     void fillObjectList();
@@ -205,6 +206,10 @@ private:
     QString currentLanguageCode() const;
     QString askFile(bool save, const QString& filter);
     bool confirmJobFigures();
+    std::unique_ptr<Document> readStaged(const QString& text, const std::function<bool(Document&)>& read);
+    // Takes the staged drawing over (and the job settings of a job file),
+    // with one DataChanged() at the end.
+    void adoptStaged(Document& staged, bool withJobSettings);
     void exportFcm();
     std::shared_ptr<VirtualPlotter> virtualPlotter() const;
     // Applies fn to the document with the controls-live flag cleared.

@@ -5,7 +5,6 @@
 #include "ui/MainWindowForm.h"
 
 #include "device/Plotter.h"
-#include "document/DrawingFile.h"
 #include "document/Document.h"
 #include "document/ExchangeImport.h"
 #include "document/DrawingFile.h"
@@ -18,14 +17,13 @@
 #include "presets/PresetsFile.h"
 #include "ui/AboutDialog.h"
 #include "ui/NewMaterialDialog.h"
+#include "ui/OffGuiThread.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 #include <QDir>
-#include <QEventLoop>
-#include <QProgressDialog>
 #include <QThread>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -120,7 +118,10 @@ void MainWindow::onBtnSaveClicked()
     const QString name = askFile(true, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
-    if (!JobFile::save(*m_document, name))
+    bool saved = false;
+    runOffGuiThread(this, tr("Die Auftragsdatei wird gespeichert …"),
+                    [&] { saved = JobFile::save(*m_document, name); });
+    if (!saved)
         m_messages.warning(tr("Hinweis"),
                            tr("Die Datei %1 konnte nicht gespeichert werden.").arg(name));
 }
@@ -130,11 +131,14 @@ void MainWindow::onBtnLoadClicked()
     const QString name = askFile(false, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
-    if (!JobFile::load(*m_document, name, &m_messages)) {
+    const std::unique_ptr<Document> staged = readStaged(
+        tr("Die Auftragsdatei wird geladen …"), [&](Document& doc) { return JobFile::load(doc, name, &m_messages); });
+    if (!staged) {
         m_messages.warning(tr("Hinweis"),
                            tr("Die Datei %1 konnte nicht gelesen werden.").arg(name));
         return;
     }
+    adoptStaged(*staged, true);
     if (m_currentPlotter) {
         m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
         m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
@@ -152,47 +156,64 @@ void MainWindow::onBtnLoadClicked()
 }
 
 // A drawing of a million nodes takes seconds to read: it is read on a
-// worker thread into a document of its own, which the window's document
-// then takes over, while the event loop keeps the window painting.
-void MainWindow::loadDrawing(const QStringList& texts, bool isSvg)
+// worker thread into a document of its own (created there, so its tree
+// belongs to that thread until handed over), which the window's document
+// then takes over. It starts from the window's job settings, so that a job
+// file lacking a key keeps the value shown. Null when `read` said no: the
+// window's document stays as it was.
+std::unique_ptr<Document> MainWindow::readStaged(const QString& text,
+                                                 const std::function<bool(Document&)>& read)
 {
     QThread* gui = thread();
-    std::unique_ptr<Document> staging;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        // Created here, so its tree belongs to this thread until handed over.
+    const Document::JobSettings start = m_document->jobSettings();
+    std::unique_ptr<Document> staged;
+    runOffGuiThread(this, text, [&] {
         auto doc = std::make_unique<Document>();
-        importExchangeText(*doc, texts, isSvg);
+        {
+            const QSignalBlocker quiet(doc.get());
+            doc->setJobSettings(start);
+        }
+        if (!read(*doc))
+            return;
         doc->moveToThread(gui);
-        staging = std::move(doc);
-    }));
-    QEventLoop loop;
-    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    QProgressDialog progress(tr("Die Zeichnung wird geladen …"), QString(), 0, 0, this);
-    progress.setWindowTitle(tr("Kerfcraft"));
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setMinimumDuration(300);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    progress.reset();
-    if (staging)
-        m_document->adoptDrawing(*staging);
+        staged = std::move(doc);
+    });
+    return staged;
+}
+
+void MainWindow::adoptStaged(Document& staged, bool withJobSettings)
+{
+    {
+        const QSignalBlocker quiet(m_document);
+        m_document->adoptDrawing(staged);
+        if (withJobSettings)
+            m_document->setJobSettings(staged.jobSettings());
+    }
+    m_document->notifyChanged();
+}
+
+void MainWindow::loadDrawing(const QStringList& texts, bool isSvg)
+{
+    const std::unique_ptr<Document> staged =
+        readStaged(tr("Die Zeichnung wird geladen …"), [&](Document& doc) {
+            importExchangeText(doc, texts, isSvg);
+            return true;
+        });
+    adoptStaged(*staged, false);
 }
 
 bool MainWindow::openFile(const QString& path)
 {
-    const DrawingFile::LoadResult r = DrawingFile::load(*m_document, path, DrawingFile::SvgRoute::AnyDrawing, &m_messages);
-    if (!r.ok) {
-        // The SVG import leaves the document as it was; the other readers
-        // may have filled part of it, which must not be cut.
-        if (DrawingFile::kindOf(path) != DrawingFile::Kind::Svg) {
-            m_document->clear();
-            m_document->updateDrawingExtent();
-            m_document->notifyChanged();
-        }
+    DrawingFile::LoadResult r;
+    const std::unique_ptr<Document> staged = readStaged(tr("Die Zeichnung wird geladen …"), [&](Document& doc) {
+        r = DrawingFile::load(doc, path, DrawingFile::SvgRoute::AnyDrawing, &m_messages);
+        return r.ok;
+    });
+    if (!staged) {
         m_messages.warning(tr("Hinweis"), r.error);
         return false;
     }
+    adoptStaged(*staged, DrawingFile::kindOf(path) == DrawingFile::Kind::Kcf);
     if (!r.leftOut.isEmpty())
         m_messages.information(tr("Hinweis"),
                                tr("Nicht übernommen:\n%1").arg(r.leftOut.join(QLatin1Char('\n'))));
@@ -232,8 +253,11 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::onBtnTestDataClicked()
 {
-    const TestDataDump::Result result = TestDataDump::dump(
-        *m_document, true, m_testDataPath.isEmpty() ? TestDataDump::defaultPath() : m_testDataPath);
+    TestDataDump::Result result;
+    runOffGuiThread(this, tr("Die Plotdaten werden erzeugt …"), [&] {
+        result = TestDataDump::dump(*m_document, true,
+                                    m_testDataPath.isEmpty() ? TestDataDump::defaultPath() : m_testDataPath);
+    });
     m_messages.information(QString(), QStringLiteral("%1").arg(result.characters));
 }
 

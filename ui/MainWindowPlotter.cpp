@@ -24,6 +24,7 @@
 #include "presets/KerfcraftPresets.h"
 #include "device/SimulatedUsbBus.h"
 #include "device/VirtualPlotter.h"
+#include "ui/OffGuiThread.h"
 #include "ui/Preview.h"
 #include "ui/VirtualMonitor.h"
 
@@ -294,14 +295,18 @@ void MainWindow::onBtnPlottenClicked()
 // What the job asks of the plotter, measured on the stream it generates.
 bool MainWindow::confirmJobFigures()
 {
-    BlockList blocks(JobRunner::deviceControlFor(m_currentPlotter));
-    // Generation uses up the extra feed a test cut left; the job still needs it.
-    const double startOffset = m_document->startOffset();
-    PlotDataGenerator generator(*m_document);
-    generator.setDiagnostics(false);
-    generator.generate(blocks);
-    m_document->setStartOffset(startOffset);
-    const StreamFigures f = StreamFigures::measure(blocks.stream());
+    StreamFigures f;
+    const bool deviceControl = JobRunner::deviceControlFor(m_currentPlotter);
+    runOffGuiThread(this, tr("Die Plotdaten werden erzeugt …"), [&] {
+        BlockList blocks(deviceControl);
+        // Generation uses up the extra feed a test cut left; the job still needs it.
+        const double startOffset = m_document->startOffset();
+        PlotDataGenerator generator(*m_document);
+        generator.setDiagnostics(false);
+        generator.generate(blocks);
+        m_document->setStartOffset(startOffset);
+        f = StreamFigures::measure(blocks.stream());
+    });
     const int seconds = int(std::ceil(f.seconds(m_document->speed())));
     const QString text =
         tr("Schnittlänge: %1 m\nLeerfahrt: %2 m\nMaterialverbrauch: %3 mm\n"
@@ -328,7 +333,9 @@ void MainWindow::exportFcm()
     if (name.isEmpty())
         return;
     const QImage thumbnail = m_preview->renderJobImage(m_document->materialHeight() > 300);
-    const FcmExport::Written written = FcmExport(*m_document).write(name, thumbnail);
+    FcmExport::Written written;
+    runOffGuiThread(this, tr("Die FCM-Datei wird geschrieben …"),
+                    [&] { written = FcmExport(*m_document).write(name, thumbnail); });
     if (!written.failed.isEmpty())
         m_messages.warning(tr("Hinweis"), tr("Die FCM-Datei konnte nicht geschrieben werden:\n%1")
                                               .arg(written.failed.join(QLatin1Char('\n'))));

@@ -1,10 +1,11 @@
 #!/bin/sh
 # The real window end to end: "kerfcraft /cut" on an exchange file, "Plotten"
-# pressed with X key and mouse events, the virtual plotter's bytes compared
-# with what kerfcraft-cli makes of the same job.
-# Run under xvfb-run: e2e_cut.sh BIN_DIR SOURCE_DIR OUTPUT_DIR
+# and the question's "Ja" pressed through the accessibility tree, the virtual
+# plotter's bytes compared with what kerfcraft-cli makes of the same job.
+# Run under dbus-run-session:
+#   e2e_cut.sh BIN_DIR SOURCE_DIR OUTPUT_DIR PYTHON AT_SPI_BUS_LAUNCHER XVFB
 set -eu
-bin=$1 src=$2 out=$3
+bin=$1 src=$2 out=$3 python=$4 launcher=$5 xvfb=$6
 rm -rf "$out"
 mkdir -p "$out/temp" "$out/home"
 cp "$src/data/samples/corel.kcj" "$out/temp/kcxfer.kcj"
@@ -13,45 +14,31 @@ cp "$src/data/samples/corel.kcj" "$out/temp/kcxfer.kcj"
 export HOME="$out/home" XDG_CONFIG_HOME="$out/home/.config" XDG_DATA_HOME="$out/home/.local/share"
 export TEMP="$out/temp" TMPDIR="$out/temp" KERFCRAFT_BIN_DIR="$bin" QT_QPA_PLATFORM=xcb
 export KERFCRAFT_VIRTUAL_PLOTTER=1 KERFCRAFT_VIRTUAL_PLOTTER_OUT="$out/received.plt"
+# Qt offers its widgets on the accessibility bus only when asked to.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-fail() { echo "FAIL: $*" >&2; kill "$app" 2>/dev/null || true; exit 1; }
-# Waits up to $2 tenths of a second for a visible window of the program whose
-# title matches $1, other than the main window.
-window() {
-    for _ in $(seq "$2"); do
-        w=$(xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null | grep -vx "${main:-0}" | tail -n 1) || true
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Xvfb takes the first free display itself and names it once it listens:
+# xvfb-run -a races with other X servers starting at the same moment.
+"$xvfb" -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$out/display" 2>"$out/xvfb.log" &
+server=$!
+trap 'kill $server ${bus:-} ${app:-} 2>/dev/null || true' EXIT
+for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
+[ -s "$out/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$out/display")"
 
+"$launcher" --launch-immediately >"$out/at-spi.log" 2>&1 &
+bus=$!
 "$bin/kerfcraft" /cut >"$out/kerfcraft.log" 2>&1 &
 app=$!
-main=$(window Kerfcraft 200) || fail "no main window"
+press() { "$python" "$src/tests/app/a11y_press.py" Kerfcraft "$@"; }
 
-# "Plotten" sits left of "Beenden" in the bottom right corner. It stays
-# disabled until the plotter has been found, so press until it asks.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-for _ in $(seq 20); do
-    xdotool mousemove --window "$main" $((WIDTH - 136)) $((HEIGHT - 22)) click 1
-    question=$(window Auftrag 10) && break
-done
-[ -n "${question:-}" ] || fail "no question after pressing Plotten"
-xdotool windowfocus --sync "$question" key Return
-
-# The status dialog closes itself once the plotter has the whole job: done
-# when only the main window is left and the received file stops growing.
-last=-1
-for _ in $(seq 150); do
-    size=$(stat -c %s "$out/received.plt" 2>/dev/null || echo 0)
-    shown=$(xdotool search --onlyvisible --pid "$app" --name . 2>/dev/null | wc -l)
-    [ "$size" -gt 0 ] && [ "$size" -eq "$last" ] && [ "$shown" -le 1 ] && break
-    last=$size
-    sleep 0.3
-done
-import -window root "$out/window.png" || true
-kill "$app" 2>/dev/null || true
+# "Plotten" stays disabled until the plotter has been found.
+press 20 Plotten || fail "could not press Plotten"
+press 10 Ja Yes || fail "could not confirm the job"
+# The status dialog closes itself once the plotter has the whole job.
+press 15 || fail "the status dialog did not close"
+import -window root "$out/window.png"
 [ -s "$out/received.plt" ] || fail "the virtual plotter received nothing"
 
 # The sample itself, since the window may have removed the exchange file; the
