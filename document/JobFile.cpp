@@ -410,26 +410,21 @@ void applyColors(Document& doc)
 
 } // namespace
 
-bool JobFile::save(const Document& doc, const QString& path)
+bool JobFile::save(const Document& doc, const QString& path, QString* error)
 {
     AtomicFile file(path);
-    if (!file.open()) {
-        Logger::debug(QStringLiteral("JobFile: cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    {
+    bool ok = file.open();
+    if (ok) {
         XmlTreeWriter writer(file);
         writeDocument(writer, doc);
-        if (!writer.flush()) {
-            Logger::debug(QStringLiteral("JobFile: write to %1 failed: %2").arg(path, file.errorString()));
-            return false;
-        }
+        ok = writer.flush();
     }
-    if (!file.commit()) {
-        Logger::debug(QStringLiteral("JobFile: cannot save %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    if (ok && file.commit())
+        return true;
+    Logger::debug(QStringLiteral("JobFile: cannot save %1: %2").arg(path, file.errorString()));
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 bool JobFile::load(Document& doc, const QString& path, UserMessages* messages, QString* reason)
