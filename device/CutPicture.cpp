@@ -1,86 +1,25 @@
 #include "device/CutPicture.h"
 
 #include "platform/AtomicFile.h"
+#include "plot/StreamWalk.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace CutPicture {
 
-namespace {
-
-constexpr double kUnitsPerMm = 40.0;
-
-// Parameters of one instruction: numbers separated by ",". Anything that is
-// no finite number ends the list, so a broken instruction moves nothing
-// beyond its last good pair.
-QVector<double> numbers(const char* p, int length)
-{
-    QVector<double> values;
-    const QList<QByteArray> parts = QByteArray::fromRawData(p, length).split(',');
-    for (const QByteArray& part : parts) {
-        bool ok = false;
-        const double v = part.trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(v))
-            break;
-        values.append(v);
-    }
-    return values;
-}
-
-} // namespace
-
 QVector<QLineF> cuts(const QByteArray& stream)
 {
+    constexpr double kUnitsPerMm = 40.0;
     QVector<QLineF> lines;
-    const char* p = stream.constData();
-    const int n = stream.size();
-    QPointF at(0, 0);  // mm; x across, y along the feed
-    bool penDown = false;
-    bool relative = false;
-    int i = 0;
-    while (i < n) {
-        const char c = p[i];
-        if (c == '\x1b') {  // device-control string, ends with ':'
-            const char* end = static_cast<const char*>(memchr(p + i, ':', size_t(n - i)));
-            i = end ? int(end - p) + 1 : n;
-            continue;
-        }
-        if (c < 'A' || c > 'Z' || i + 1 >= n || p[i + 1] < 'A' || p[i + 1] > 'Z') {
-            ++i;
-            continue;
-        }
-        const char a = c;
-        const char b = p[i + 1];
-        const int start = i + 2;
-        const char* end = static_cast<const char*>(memchr(p + start, ';', size_t(n - start)));
-        const int stop = end ? int(end - p) : n;
-        i = end ? stop + 1 : n;
-        if (a == 'I' && b == 'N') {
-            at = QPointF(0, 0);
-            penDown = false;
-            relative = false;
-            continue;
-        }
-        if (a != 'P' || (b != 'U' && b != 'D' && b != 'A' && b != 'R'))
-            continue;
-        if (b == 'U')
-            penDown = false;
-        else if (b == 'D')
-            penDown = true;
-        else
-            relative = b == 'R';
-        const QVector<double> v = numbers(p + start, stop - start);
-        for (int k = 0; k + 1 < v.size(); k += 2) {
-            const QPointF step(v[k + 1] / kUnitsPerMm, v[k] / kUnitsPerMm);
-            const QPointF to = relative ? at + step : step;
-            if (penDown && to != at)
-                lines.append(QLineF(at, to));
-            at = to;
-        }
+    StreamWalk walk(stream);
+    StreamWalk::Move m;
+    while (walk.next(m)) {
+        if (m.penDown)
+            lines.append(QLineF(m.fromAcross / kUnitsPerMm, m.fromAlong / kUnitsPerMm,
+                                m.toAcross / kUnitsPerMm, m.toAlong / kUnitsPerMm));
     }
     return lines;
 }

@@ -6,10 +6,9 @@
 #include <QString>
 #include <QVector>
 
-// A picture of what a plotter stream cuts: the pen-down moves of its PU, PD,
-// PA and PR instructions drawn to scale, for looking at what the virtual
-// plotter received. Device-control strings ("\e." ... ":") and all other
-// instructions are skipped.
+// A picture of what a plotter stream cuts: its pen-down moves (as StreamWalk
+// reads them) drawn to scale, for looking at what the virtual plotter
+// received.
 namespace CutPicture {
 
 // The pen-down moves in millimetres. Stream coordinates are 1/40 mm with the

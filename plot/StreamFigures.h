@@ -5,12 +5,8 @@
 // What a generated plot stream asks of the plotter, measured on the stream
 // itself (so it holds for whatever produced it): the length cut with the
 // pen down, the length travelled with the pen up, how far along the
-// material the head goes, and the time that takes at a given speed.
-//
-// Understands absolute and relative pen moves (PU, PD, PA, PR with
-// (along, across) pairs in 1/40 mm) and "IN;", which puts the head back at
-// the origin in absolute mode; device-control strings and all other
-// instructions move nothing.
+// material the head goes, and the time that takes at a given speed. The
+// moves are those StreamWalk reads.
 struct StreamFigures {
     double cutMm = 0;      // pen-down path length
     double travelMm = 0;   // pen-up path length

@@ -1,6 +1,7 @@
 #include "platform/Environment.h"
 #include "platform/Logger.h"
 #include "platform/ProcessRunner.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -27,9 +28,7 @@ private slots:
         Logger::debug(QStringLiteral("Diagnose"));
         qInstallMessageHandler(nullptr);
         QCOMPARE(shown, 0);
-        QFile f(log);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("Diagnose\n"));
+        QCOMPARE(TestFiles::read(log), QByteArray("Diagnose\n"));
     }
 
     void environment_data()

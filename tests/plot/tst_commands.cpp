@@ -1,6 +1,7 @@
 #include "plot/Block.h"
 #include "plot/Commands.h"
 #include "plot/StreamFigures.h"
+#include "plot/StreamWalk.h"
 #include "plot/TestCut.h"
 
 #include <QRandomGenerator>
@@ -42,12 +43,19 @@ QByteArray testCut(const char* model, double offset, int at)
     return TestCut::commands({30, 120, offset, QString::fromLatin1(model), at});
 }
 
-// Cut, travel, material (mm) and seconds at 10 cm/s.
-QByteArray figures(const QByteArray& stream)
+// The moves of a stream ("D" or "U", from > to as along,across in 1/40 mm),
+// then its cut, travel, material (mm) and seconds at 10 cm/s.
+QByteArray walked(const QByteArray& stream)
 {
+    const auto n = [](double v) { return QByteArray::number(v); };
+    QByteArray text;
+    StreamWalk walk(stream);
+    StreamWalk::Move m;
+    while (walk.next(m))
+        text += (m.penDown ? "D" : "U") + n(m.fromAlong) + ',' + n(m.fromAcross) + '>' + n(m.toAlong)
+            + ',' + n(m.toAcross) + ' ';
     const StreamFigures f = StreamFigures::measure(stream);
-    return QByteArray::number(f.cutMm) + ' ' + QByteArray::number(f.travelMm) + ' '
-        + QByteArray::number(f.materialMm) + ' ' + QByteArray::number(f.seconds(10));
+    return text + "| " + n(f.cutMm) + ' ' + n(f.travelMm) + ' ' + n(f.materialMm) + ' ' + n(f.seconds(10));
 }
 
 } // namespace
@@ -94,31 +102,38 @@ void TestCommands::sequences_data()
     QTest::newRow("test cut, expert pro") << testCut("Expert Pro 24", 0.25, 1120) << init + testCutPattern(1120);
     QTest::newRow("test cut, other") << testCut("Vinyl 60", 0.25, 0) << init + testCutPattern(0);
     QTest::newRow("test cut off") << TestCut::modeOff() << QByteArray("IN;SP1;PU0,0;");
-    // Figures: parking from (0, 400) to (40, 1) travels 401 units; relative
-    // moves; IN puts the head back at 0; the exponent form.
-    QTest::newRow("figures") << figures("IN;PU400,0;PD400,400;PD0,400;PU;PU40,1;")
-                             << QByteArray("20 20.025 10 0.40025");
-    QTest::newRow("figures, ESC and relative")
-        << figures("\x1b.C1;16;2:IN;PR;PU0,100;PD0,-100;PU;IN;PU80,0;") << QByteArray("2.5 4.5 2 0.07");
-    QTest::newRow("figures, 26 m") << figures("PD1.04e+06,0;") << QByteArray("26000 0 26000 260");
-    QTest::newRow("plotter settings") << plotterSettings(true, false)
-                                      << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
+    // Reading streams back. Parking from (0, 400) to (40, 1) travels 401 units.
+    QTest::newRow("walk: absolute") << walked("IN;PU400,0;PD400,400;PD0,400;PU;PU40,1;")
+        << QByteArray("U0,0>400,0 D400,0>400,400 D400,400>0,400 U0,400>40,1 | 20 20.025 10 0.40025");
+    QTest::newRow("walk: relative; IN: origin, absolute, pen up")
+        << walked("IN;PR;PU0,100;PD;PR0,-100,0,-100;IN;PU80,0;PU80,0;PD;IN;PA80,0;PR;PU40,0;PA;PU40,0;")
+        << QByteArray("U0,0>0,100 D0,100>0,0 D0,0>0,-100 U0,0>80,0 U0,0>80,0 U80,0>120,0 U120,0>40,0 | 5 9.5 3 0.145");
+    QTest::newRow("walk: device control, other instructions, bytes between")
+        << walked("\x1b.C1;16;2:IN;VS30;OH;IW40,0,80,9;\r\n PD400,0;\x1b.X;PD0,0:PD400,400;IW;")
+        << QByteArray("D0,0>400,0 D400,0>400,400 | 20 0 10 0.2");
+    QTest::newRow("walk: 26 m") << walked("PD1.04e+06,0;") << QByteArray("D0,0>1.04e+06,0 | 26000 0 26000 260");
+    QTest::newRow("walk: a bad field ends the instruction; lone values, still moves")
+        << walked("PD40,0,0,abc,80,0;PD0,x;PD80,1x;PD1,+2;PD,;PD80,0,40;PD80,0;PU0,inf;PU1e999,0;")
+        << QByteArray("D0,0>40,0 D40,0>80,0 | 2 0 2 0.02");
+    QTest::newRow("walk: non-finite relative target") << walked("PR;PU1e308,0,1e308,0,40,0;IN;")
+        << QByteArray("U0,0>1e+308,0 | 0 2.5e+306 2.5e+306 2.5e+304");
+    QTest::newRow("walk: unterminated ends") << walked("PD40,0;PD80,0") + ' ' + walked("\x1b.C1;PD40,0;")
+        << QByteArray("D0,0>40,0 | 1 0 1 0.01 | 0 0 0 0");
+    QTest::newRow("plotter settings") << plotterSettings(true, false) << QByteArray("\x1b.C1;20;1:\x1b.C1;19;0:");
     MarkGroup one;
     one.origin1 = 12.5;
     one.origin2 = -3.01; // truncated toward zero: -120
     one.spacing1 = 180;
     one.spacing2 = 250;
     one.markLength = 20;
-    QTest::newRow("marks, one copy")
-        << registrationMarks(one)
+    QTest::newRow("marks, one copy") << registrationMarks(one)
         << QByteArray("\x1b.D2;500;-120;7200;10000:\x1b.D4;0;0;800:\x1b.D1;500;-120:");
     MarkGroup grid = one;
     grid.rows = 2;
     grid.columns = 3;
     grid.columnGap = 5;
     grid.force = 120;
-    QTest::newRow("marks, 2 x 3 copies with force")
-        << registrationMarks(grid)
+    QTest::newRow("marks, 2 x 3 copies with force") << registrationMarks(grid)
         << QByteArray("\x1b.C1;22;120:\x1b.C1;0;:\x1b.D2;500;-120;7200;10000:\x1b.D3;2;3;200:"
                       "\x1b.D4;0;0;800:\x1b.D1;500;-120:");
     QTest::newRow("latin1") << Block::latin1(QStringLiteral("PU1,1;\u00e4\u20ac;"))
