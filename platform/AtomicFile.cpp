@@ -162,7 +162,7 @@ void AtomicFile::cancelWriting() { discard(); }
 bool AtomicFile::save(const QString& path, const QByteArray& bytes, QString* error)
 {
     AtomicFile file(path);
-    const bool ok = file.open() && file.QIODevice::write(bytes) == bytes.size() && file.commit();
+    const bool ok = file.open() && file.write(bytes) == bytes.size() && file.commit();
     if (!ok && error)
         *error = file.errorString();
     return ok;
@@ -186,7 +186,7 @@ bool AtomicFile::copy(const QString& source, const QString& target, QString* err
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
             ok = out.fail(in.errorString());
         else
-            ok = out.QIODevice::write(chunk) == chunk.size();
+            ok = out.write(chunk) == chunk.size();
     }
     ok = ok && out.commit();
     if (!ok && error)
