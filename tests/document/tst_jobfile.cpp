@@ -160,8 +160,6 @@ private slots:
     void drawingContent();
     void brokenFiles_data();
     void brokenFiles();
-    void saveFailureKeepsPreviousFile_data();
-    void saveFailureKeepsPreviousFile();
     void settingsAtIntLimits_data();
     void settingsAtIntLimits();
 
@@ -440,28 +438,6 @@ void TestJobFile::brokenFiles()
 
     QCOMPARE(JobFile::load(doc, path), loads);
     QCOMPARE(saved(doc), loads ? readAll(m_dir.filePath(QStringLiteral("good.kcf"))) : before);
-}
-
-void TestJobFile::saveFailureKeepsPreviousFile_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::newRow("folder missing") << "fehlt/job.kcf";
-    QTest::newRow("target is a folder") << "ordner.kcf";
-}
-
-void TestJobFile::saveFailureKeepsPreviousFile()
-{
-    QFETCH(QString, target);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("ordner.kcf")));
-    const QByteArray previous = "<?xml version='1.0' encoding='UTF-8'?>\n<KerfcraftData/>\n";
-    QVERIFY(writeAll(dir.filePath(QStringLiteral("job.kcf")), previous));
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    Document d;
-    fillDrawing(d, false);
-    QVERIFY(!JobFile::save(d, dir.filePath(target)));
-    QCOMPARE(readAll(dir.filePath(QStringLiteral("job.kcf"))), previous);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
 }
 
 void TestJobFile::settingsAtIntLimits_data()
