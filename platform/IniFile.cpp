@@ -141,16 +141,21 @@ QMap<QString, QString> readSection(const QString& path, const QString& section)
     QByteArray bytes;
     if (!readBytes(path, bytes))
         return values;
+    // Like the Windows profile functions, and like write(): the first
+    // section of the name counts, and in it the first line of a key, so a
+    // key a user doubled by hand reads as the value we wrote.
     bool inside = false;
     for (const Line& l : splitLines(bytes)) {
         if (isSection(l.text)) {
+            if (inside)
+                break;
             inside = sameName(sectionName(l.text), section);
             continue;
         }
         const QByteArray key = keyOf(l.text);
-        if (inside && !key.isEmpty())
-            values.insert(QString::fromUtf8(key).toLower(),
-                          QString::fromUtf8(l.text.mid(l.text.indexOf('=') + 1).trimmed()));
+        const QString name = QString::fromUtf8(key).toLower();
+        if (inside && !key.isEmpty() && !values.contains(name))
+            values.insert(name, QString::fromUtf8(l.text.mid(l.text.indexOf('=') + 1).trimmed()));
     }
     return values;
 }

@@ -21,7 +21,8 @@ bool write(const QString& path, const QString& section, const Values& values,
            QString* error = nullptr);
 
 // The section's keys (lower-cased) and values, trimmed; empty when the file
-// or the section does not exist.
+// or the section does not exist. The first section of the name and the
+// first line of a key count, as write() changes them.
 QMap<QString, QString> readSection(const QString& path, const QString& section);
 
 } // namespace IniFile

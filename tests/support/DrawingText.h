@@ -21,12 +21,13 @@
 //   C0 #rrggbb cmyk cut marks 'name' 'object name'   colour-table entry
 //
 // Colours are "#rrggbb", "cmyk(c,m,y,k)" or "invalid"; numbers have up to
-// six significant digits.
+// six significant digits (17 for an exact comparison).
 namespace DrawingText {
 
-inline QString num(double v)
+inline QString num(double v, int digits = 6)
 {
-    return QString::number(std::abs(v) < 1e-9 ? 0.0 : v, 'g', 6);
+    // Below a nanometre is rounding noise, except in an exact comparison.
+    return QString::number(digits < 17 && std::abs(v) < 1e-9 ? 0.0 : v, 'g', digits);
 }
 
 inline QString color(const QColor& c)
@@ -38,8 +39,9 @@ inline QString color(const QColor& c)
     return c.name();
 }
 
-inline QStringList dump(const Document& doc)
+inline QStringList dump(const Document& doc, int digits = 6)
 {
+    const auto num = [digits](double v) { return DrawingText::num(v, digits); };
     QStringList out;
     auto entry = [&doc](const QUuid& uid) {
         for (int i = doc.colors().size() - 1; i >= 0; --i)
