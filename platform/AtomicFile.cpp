@@ -79,12 +79,16 @@ bool AtomicFile::open(OpenMode mode)
         setErrorString(qt_error_string(target.isDir() ? EISDIR : EACCES));
         return false;
     }
-    // A device, pipe or socket ("-o /dev/stdout") cannot be replaced, and
-    // renaming over it would put a plain file in its place: written directly.
-    m_direct = target.exists() && !target.isFile();
+    // A device, pipe or socket cannot be replaced, and renaming over it
+    // would put a plain file in its place: written directly. So is whatever
+    // a stream alias ("-o /dev/stdout") stands for, appended to as a shell's
+    // ">>" expects.
+    const bool alias = m_path.startsWith(QLatin1String("/dev/std")) || m_path.startsWith(QLatin1String("/dev/fd/"))
+        || m_path.startsWith(QLatin1String("/proc/"));
+    m_direct = target.exists() && (alias || !target.isFile());
     if (m_direct) {
-        m_temp.setFileName(m_target);
-        if (!m_temp.open(WriteOnly)) {
+        m_temp.setFileName(alias ? m_path : m_target);
+        if (!m_temp.open(WriteOnly | Append)) {
             setErrorString(m_temp.errorString());
             return false;
         }

@@ -12,8 +12,8 @@
 // errorString() holds the reason the system gave (ready to be put into a
 // German message). A file that is replaced keeps its permission bits (rules,
 // scripts); a new one gets the usual ones under the umask. A symbolic link
-// is followed: the file it points to is replaced. A device, pipe or socket
-// is written directly, as it cannot be replaced.
+// is followed: the file it points to is replaced. A device, pipe or socket,
+// and whatever "/dev/stdout" and its kind stand for, is written directly.
 //
 // Large content is streamed: open(), write through the QIODevice interface,
 // then commit(). A write error sticks: later writes and commit() fail.
