@@ -115,8 +115,9 @@ int cliConvert(const QStringList& args, CliIo& io)
         io.err.flush();
         return 2;
     }
-    if (!JobFile::save(doc, a.output)) {
-        io.err << Cli::tr("Die Auftragsdatei %1 konnte nicht gespeichert werden.").arg(a.output) << '\n';
+    if (!JobFile::save(doc, a.output, &error)) {
+        io.err << Cli::tr("Die Auftragsdatei %1 konnte nicht gespeichert werden.").arg(a.output) << ' ' << error
+               << '\n';
         io.err.flush();
         return 2;
     }

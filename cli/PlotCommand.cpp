@@ -3,12 +3,12 @@
 
 #include "cli/PlotJob.h"
 #include "document/Document.h"
+#include "platform/AtomicFile.h"
 #include "plot/Block.h"
 #include "plot/BlockList.h"
 #include "plot/StreamFigures.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cmath>
@@ -64,16 +64,14 @@ int cliPlot(const QStringList& args, CliIo& io)
             io.rawOut.write(blocks.at(i).bytes());
         return 0;
     }
-    // Written under a temporary name and renamed, so a failed run leaves
-    // no partial file behind.
-    QSaveFile file(options.output);
-    bool ok = file.open(QIODevice::WriteOnly);
+    // Streamed block by block: a job of millions of segments is never held twice.
+    AtomicFile file(options.output);
+    bool ok = file.open();
     for (int i = 0; ok && i < blocks.size(); ++i)
         ok = file.write(blocks.at(i).bytes()) == blocks.at(i).bytes().size();
     if (!ok || !file.commit()) {
-        file.cancelWriting();
-        io.err << Cli::tr("Die Datei %1 konnte nicht geschrieben werden.")
-                      .arg(options.output)
+        io.err << Cli::tr("Die Datei %1 konnte nicht geschrieben werden (%2).")
+                      .arg(options.output, file.errorString())
                << '\n';
         return 2;
     }

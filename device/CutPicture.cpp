@@ -1,9 +1,9 @@
 #include "device/CutPicture.h"
 
+#include "platform/AtomicFile.h"
 #include "plot/StreamWalk.h"
 
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -70,14 +70,8 @@ QImage render(const QByteArray& stream, double pixelsPerMm, int margin, int maxS
 
 bool save(const QImage& image, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    AtomicFile file(path);
+    return file.open() && image.save(&file, "PNG") && file.commit();
 }
 
 } // namespace CutPicture

@@ -24,7 +24,7 @@ QVector<QLineF> cuts(const QByteArray& stream);
 QImage render(const QByteArray& stream, double pixelsPerMm = 4.0, int margin = 24,
               int maxSide = 8000);
 
-// PNG through a temporary file in the same folder, renamed over `path`.
+// PNG, replacing `path` through AtomicFile.
 bool save(const QImage& image, const QString& path);
 
 } // namespace CutPicture

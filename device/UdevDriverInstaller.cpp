@@ -44,12 +44,15 @@ QString UdevDriverInstaller::rulePath() const
 
 QString UdevDriverInstaller::script(const QString& rulePath, bool install)
 {
-    // The rule is written beside its final name and renamed, so udev never
-    // reads half a file.
+    // The rule is written beside its final name, flushed and renamed, so udev
+    // never reads half a file; whatever fails on the way, the trap removes
+    // the temporary file and the old rule stays. -T: a folder in the rule's
+    // place is an error, not a place to move into.
     QString s = QStringLiteral("#!/bin/sh\nset -e\n");
     const QString target = quoted(rulePath);
     if (install)
-        s += QStringLiteral("mkdir -p %1\ncp \"$1\" %2.new\nchmod 644 %2.new\nmv -f %2.new %2\n")
+        s += QStringLiteral("mkdir -p %1\ntmp=%2.new\ntrap 'rm -f \"$tmp\"' EXIT\n"
+                            "cp \"$1\" \"$tmp\"\nchmod 644 \"$tmp\"\nsync \"$tmp\"\nmv -fT \"$tmp\" %2\n")
                  .arg(quoted(QFileInfo(rulePath).path()), target);
     else
         s += QStringLiteral("rm -f %1\n").arg(target);

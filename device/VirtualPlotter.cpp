@@ -1,9 +1,9 @@
 #include "device/VirtualPlotter.h"
 
 #include "device/CutPicture.h"
+#include "platform/AtomicFile.h"
 
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -151,8 +151,7 @@ bool VirtualPlotter::writeOutput() const
     bool ok = true;
     QString picturePath = path;
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        QSaveFile file(path);
-        ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        ok = AtomicFile::save(path, bytes);
         picturePath += QLatin1String(".png");
     }
     return CutPicture::save(CutPicture::render(bytes), picturePath) && ok;

@@ -1,5 +1,6 @@
 #include "document/JobFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Logger.h"
 #include "platform/UserMessages.h"
 #include "document/Document.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSignalBlocker>
 
 #include <climits>
@@ -410,27 +410,21 @@ void applyColors(Document& doc)
 
 } // namespace
 
-bool JobFile::save(const Document& doc, const QString& path)
+bool JobFile::save(const Document& doc, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        Logger::debug(QStringLiteral("JobFile: cannot write %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    {
+    AtomicFile file(path);
+    bool ok = file.open();
+    if (ok) {
         XmlTreeWriter writer(file);
         writeDocument(writer, doc);
-        if (!writer.flush()) {
-            Logger::debug(QStringLiteral("JobFile: write to %1 failed: %2").arg(path, file.errorString()));
-            file.cancelWriting();
-            return false;
-        }
+        ok = writer.flush();
     }
-    if (!file.commit()) {
-        Logger::debug(QStringLiteral("JobFile: cannot save %1: %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    if (ok && file.commit())
+        return true;
+    Logger::debug(QStringLiteral("JobFile: cannot save %1: %2").arg(path, file.errorString()));
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 bool JobFile::load(Document& doc, const QString& path, UserMessages* messages, QString* reason)

@@ -12,10 +12,10 @@ class JobFile
 public:
     JobFile() = delete;
 
-    // Writes the document to a temporary file beside path and renames it
-    // over path, so an existing file survives a failed save. False on any
-    // failure; no message is shown (the caller shows one).
-    static bool save(const Document& doc, const QString& path);
+    // Replaces path through AtomicFile, so an existing file survives a
+    // failed save. False on any failure, with *error set to the system's
+    // reason; no message is shown (the caller shows one).
+    static bool save(const Document& doc, const QString& path, QString* error = nullptr);
 
     // Reads a job file into doc. The drawing is replaced and the settings
     // the file holds are set as stored (settings it does not mention keep

@@ -1,16 +1,22 @@
 #include "FuzzSupport.h"
 
 #include <QGuiApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
 
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
+// On tmpfs where there is one: the writers fsync every file they replace,
+// which on a disk would cost more than the input itself.
 QTemporaryDir& scratchDir()
 {
-    static QTemporaryDir dir;
+    const QString shm = QStringLiteral("/dev/shm");
+    static QTemporaryDir dir((QFileInfo(shm).isWritable() ? shm : QDir::tempPath())
+                             + QStringLiteral("/kerfcraft-fuzz-XXXXXX"));
     return dir;
 }
 

@@ -2,9 +2,8 @@
 
 #include "job/Pipe.h"
 #include "job/WorkerPlotter.h"
+#include "platform/AtomicFile.h"
 #include "plot/PlotDataGenerator.h"
-
-#include <QSaveFile>
 
 namespace TestDataDump {
 
@@ -36,8 +35,8 @@ Result drain(Pipe& pipe, const QString& path)
     const int zero = result.stream.indexOf('\0');
     result.characters = zero < 0 ? result.stream.size() : zero;
 
-    QSaveFile file(path);
-    result.written = file.open(QIODevice::WriteOnly) && file.write(result.stream) == result.stream.size()
+    AtomicFile file(path);
+    result.written = file.open() && file.write(result.stream) == result.stream.size()
         && file.write("\r\n", 2) == 2 && file.commit();
     return result;
 }

@@ -9,7 +9,7 @@ class Pipe;
 // The "Testdata" button's copy of the plot stream: generation runs
 // synchronously into a local pipe, which is closed and emptied block by
 // block (limit 10000000 bytes each) into one buffer; the buffer followed by
-// "\r\n" replaces the file (written under a temporary name and renamed).
+// "\r\n" replaces the file through AtomicFile.
 namespace TestDataDump {
 
 struct Result {

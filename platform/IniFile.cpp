@@ -1,7 +1,8 @@
 #include "platform/IniFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QVector>
 
 namespace IniFile {
@@ -131,13 +132,7 @@ bool write(const QString& path, const QString& section, const Values& values, QS
     out.reserve(bytes.size() + 64);
     for (const Line& l : qAsConst(lines))
         out += l.text + l.end;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return AtomicFile::save(path, out, error);
 }
 
 QMap<QString, QString> readSection(const QString& path, const QString& section)

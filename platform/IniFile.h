@@ -7,9 +7,8 @@
 
 // The ini file we share with host plug-ins. Hosts and users edit it by hand,
 // so writing changes only the keys given and keeps every other section,
-// key, comment, key order, blank line and the file's line endings. The new
-// content goes to a temporary file that replaces the old one in one rename,
-// so a failed write leaves the previous file intact. Section and key names
+// key, comment, key order, blank line and the file's line endings. The file is
+// replaced through AtomicFile: a failed write leaves it intact. Section and key names
 // compare without regard to case, as the Windows profile functions do.
 namespace IniFile {
 

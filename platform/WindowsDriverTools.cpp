@@ -1,5 +1,6 @@
 #include "platform/WindowsDriverTools.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Logger.h"
 #include "platform/ProcessRunner.h"
@@ -88,8 +89,7 @@ bool WindowsDriverTools::copyDriverTools()
             Logger::debug(QStringLiteral("%1 existiert nicht").arg(source));
             continue;
         }
-        QFile::remove(target);
-        Logger::debug(name + (QFile::copy(source, target) ? QStringLiteral(" wurde kopiert")
+        Logger::debug(name + (AtomicFile::copy(source, target) ? QStringLiteral(" wurde kopiert")
                                                           : QStringLiteral(" konnte nicht kopiert werden")));
     }
     return true;
@@ -131,12 +131,10 @@ void WindowsDriverTools::removeDrivers()
         ? QString::fromLocal8Bit(result.readAll())
         : QString();
     // Written even without devices: an empty command file still runs.
-    QFile script(toolsDir() + QStringLiteral("/deinst.cmd"));
-    if (script.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        script.write(deinstallScript(toolsDir(), libusbNodes(listing)).toLocal8Bit());
-    script.close();
+    const QString script = toolsDir() + QStringLiteral("/deinst.cmd");
+    AtomicFile::save(script, deinstallScript(toolsDir(), libusbNodes(listing)).toLocal8Bit());
     const QString cmd = m_systemDir + QStringLiteral("/cmd.exe");
     if (m_processes.exists(cmd))
-        m_processes.runElevated(cmd, {QStringLiteral("/c"), script.fileName()}, ProcessRunner::NoTimeout);
+        m_processes.runElevated(cmd, {QStringLiteral("/c"), script}, ProcessRunner::NoTimeout);
     QCoreApplication::exit(0);
 }

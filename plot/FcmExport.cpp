@@ -4,6 +4,7 @@
 #include "document/KCLayer.h"
 #include "document/KCObject.h"
 #include "document/KCObjectColor.h"
+#include "platform/AtomicFile.h"
 #include "plot/CopyWalk.h"
 #include "plot/CuttingHead.h"
 #include "plot/FcmFile.h"
@@ -209,7 +210,7 @@ FcmExport::Written FcmExport::write(const QString& fileName, const QImage& thumb
     // bytes are held at a time.
     Written result;
     run(fileName, thumbnail, [&](File&& f) {
-        (FcmFile::write(f.path, f.bytes) ? result.paths : result.failed) << f.path;
+        (AtomicFile::save(f.path, f.bytes) ? result.paths : result.failed) << f.path;
     });
     return result;
 }

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -211,18 +210,6 @@ QByteArray bytes(const QString& name, Mat mat, const QByteArray& thumbnailBmp,
     }
     Q_ASSERT(out.at() == bytes.constData() + bytes.size());
     return bytes;
-}
-
-bool write(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace FcmFile

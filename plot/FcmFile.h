@@ -32,8 +32,4 @@ QByteArray thumbnailBytes(const QImage& thumbnail);
 QByteArray bytes(const QString& name, Mat mat, const QByteArray& thumbnailBmp,
                  const CutGeometry::Object& object);
 
-// Writes `bytes` under a temporary name and renames it over `path`; false
-// when it could not be written (nothing is left behind then).
-bool write(const QString& path, const QByteArray& bytes);
-
 } // namespace FcmFile

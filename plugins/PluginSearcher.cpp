@@ -1,6 +1,7 @@
 #include "plugins/PluginSearcher.h"
 
 #include "app/DefaultFiles.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/Environment.h"
 #include "platform/FileVersion.h"
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 
@@ -75,7 +75,6 @@ int corelFlag(int version, bool is64)
     return 2 + (version - 2) * 2 + (is64 ? 1 : 0);
 }
 
-// Through a temporary file and a rename: a failed write leaves the old text.
 bool replaceInLatin1File(const QString& file, const QList<QPair<QString, QString>>& replacements)
 {
     QFile in(file);
@@ -85,9 +84,7 @@ bool replaceInLatin1File(const QString& file, const QList<QPair<QString, QString
     in.close();
     for (const auto& r : replacements)
         text.replace(r.first, r.second);
-    const QByteArray bytes = text.toLatin1();
-    QSaveFile out(file);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    return AtomicFile::save(file, text.toLatin1());
 }
 
 QString xdgDir(const char* variable, const QString& fallback)
@@ -120,18 +117,23 @@ QString PluginSearcher::source(const QString& name) const
 bool PluginSearcher::DeleteAndCopy(const QString& source, const QString& target)
 {
     Logger::debug(QStringLiteral("DeleteAndCopy %1 %2").arg(source, target));
-    if (!QFileInfo::exists(target))
+    const bool present = QFileInfo::exists(target);
+    if (!present)
         Logger::debug(QStringLiteral("Datei wurde NICHT gefunden"));
-    else if (QFile::remove(target))
-        Logger::debug(QStringLiteral("Datei gelöscht"));
-    else
-        Logger::debug(QStringLiteral("Datei konnte NICHT gelöscht werden!"));
-    if (!m_install)
+    if (!m_install) {
+        if (present)
+            Logger::debug(QFile::remove(target) ? QStringLiteral("Datei gelöscht")
+                                                : QStringLiteral("Datei konnte NICHT gelöscht werden!"));
         return true;
-    if (!QFileInfo::exists(source))
-        Logger::debug(QStringLiteral("%1 existiert nicht").arg(source));
-    const bool copied = QFile::copy(source, target);
-    Logger::debug(copied ? QStringLiteral("Datei wurde kopiert") : QStringLiteral("Datei wurde NICHT kopiert"));
+    }
+    // Installing replaces the old file in one step rather than deleting it
+    // first: a failed copy leaves the old plug-in working.
+    QString error;
+    const bool copied = AtomicFile::copy(source, target, &error);
+    if (copied)
+        Logger::debug(QStringLiteral("Datei wurde kopiert"));
+    else
+        Logger::debugParts(QStringLiteral("Datei wurde NICHT kopiert"), error);
     return copied;
 }
 
@@ -255,14 +257,15 @@ void PluginSearcher::corel(const QString& suite, const QString& programs, const 
     }
     const QString macro = is64 ? QStringLiteral("Kerfcraft_64Bit.gms") : QStringLiteral("Kerfcraft.gms");
     const QString target = gms + QLatin1Char('/') + macro;
-    QFile::remove(target);
     const int flag = corelFlag(version, is64);
     if (flag >= 0)
         m_corel[flag] = true;
-    if (!m_install)
+    if (!m_install) {
+        QFile::remove(target);
         return;
+    }
     Logger::debug(QStringLiteral("Kopiere GMS Datei %1 nach %2").arg(source(macro), target));
-    if (!QFile::copy(source(macro), target))
+    if (!AtomicFile::copy(source(macro), target))
         Logger::debug(QStringLiteral("%1 existiert nicht oder konnte nicht kopiert werden").arg(source(macro)));
     importCorelRegistry(is64);
 }

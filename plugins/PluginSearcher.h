@@ -21,8 +21,8 @@ public:
     // install false: de-install.
     PluginSearcher(bool install, Clock& clock, ProcessRunner& processes, QObject* parent = nullptr);
 
-    // Deletes target, then (installing) copies source there; true when the
-    // copy worked, always true when de-installing.
+    // Installing: copies source over target in one step (AtomicFile), true
+    // when that worked. De-installing: deletes target, always true.
     bool DeleteAndCopy(const QString& source, const QString& target);
 
     // Our plug-in files are looked for here: the executable's folder, then

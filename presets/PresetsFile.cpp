@@ -1,5 +1,6 @@
 #include "presets/PresetsFile.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Logger.h"
 #include "platform/UserMessages.h"
 #include "document/Document.h"
@@ -9,7 +10,6 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
-#include <QSaveFile>
 #include <QUuid>
 
 namespace {
@@ -59,19 +59,11 @@ PresetsFile::ReadResult PresetsFile::read(QDomDocument& doc) const
 
 bool PresetsFile::write(const QDomDocument& doc) const
 {
-    QSaveFile file(m_presets.path());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        Logger::debug(QStringLiteral("Presets file %1 not opened for writing: %2")
-                          .arg(m_presets.path(), file.errorString()));
-        return false;
-    }
-    file.write(doc.toByteArray(1));
-    if (!file.commit()) {
-        Logger::debug(QStringLiteral("Presets file %1 not written: %2")
-                          .arg(m_presets.path(), file.errorString()));
-        return false;
-    }
-    return true;
+    QString error;
+    if (AtomicFile::save(m_presets.path(), doc.toByteArray(1), &error))
+        return true;
+    Logger::debug(QStringLiteral("Presets file %1 not written: %2").arg(m_presets.path(), error));
+    return false;
 }
 
 int PresetsFile::addMaterial(const QString& name, const MaterialParameters& params,

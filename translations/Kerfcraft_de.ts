@@ -556,6 +556,10 @@ wie kerfcraft-cli fcm). Die Zieldatei ist nie die Eingabedatei.
         <source>Versatzkorrektur %1 mm</source>
         <translation>Versatzkorrektur %1 mm</translation>
     </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden (%2).</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>

@@ -556,6 +556,10 @@ as kerfcraft-cli fcm does). The target file is never the input file.
         <source>Versatzkorrektur %1 mm</source>
         <translation>offset correction %1 mm</translation>
     </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden (%2).</source>
+        <translation>The file %1 could not be written (%2).</translation>
+    </message>
 </context>
 <context>
     <name>DrawingFile</name>

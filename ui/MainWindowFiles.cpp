@@ -119,11 +119,12 @@ void MainWindow::onBtnSaveClicked()
     if (name.isEmpty())
         return;
     bool saved = false;
+    QString error;
     runOffGuiThread(this, tr("Die Auftragsdatei wird gespeichert …"),
-                    [&] { saved = JobFile::save(*m_document, name); });
+                    [&] { saved = JobFile::save(*m_document, name, &error); });
     if (!saved)
         m_messages.warning(tr("Hinweis"),
-                           tr("Die Datei %1 konnte nicht gespeichert werden.").arg(name));
+                           tr("Die Datei %1 konnte nicht gespeichert werden.").arg(name) + QLatin1Char('\n') + error);
 }
 
 void MainWindow::onBtnLoadClicked()

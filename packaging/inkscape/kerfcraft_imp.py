@@ -59,11 +59,21 @@ def temp_dir():
 
 
 def replace_file(path, text):
-    """Writes beside the target and renames, so Kerfcraft never reads half a file."""
+    """Writes beside the target, flushes to the disk and renames, so Kerfcraft
+    never reads half a file; on failure the old file stays and nothing is left behind."""
     part = path + '.part'
-    with open(part, 'w', encoding='utf-8', newline='\n') as f:
-        f.write(text)
-    os.replace(part, path)
+    try:
+        with open(part, 'w', encoding='utf-8', newline='\n') as f:
+            f.write(text)
+            f.flush()
+            os.fsync(f.fileno())
+        os.replace(part, path)
+    except BaseException:
+        try:
+            os.remove(part)
+        except OSError:
+            pass
+        raise
 
 
 def num(v):

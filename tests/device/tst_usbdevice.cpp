@@ -170,7 +170,7 @@ private slots:
     // first on PATH.
     void installAndRemove_data()
     {
-        QTest::addColumn<QString>("situation"); // root, refused, no pkexec, read-only (a file where the rules folder goes)
+        QTest::addColumn<QString>("situation"); // root, refused, no pkexec, read-only (a file where the rules folder goes), folder (where the rule goes)
         QTest::addColumn<QString>("answer");    // install or remove
         QTest::addColumn<bool>("ruleAfter");
         QTest::addColumn<QString>("calls");     // runner calls, then udevadm's
@@ -182,6 +182,7 @@ private slots:
         QTest::newRow("no pkexec") << "no pkexec" << "install" << false << "" << "Für die Änderung werden Administratorrechte";
         QTest::newRow("pkexec refused") << "refused" << "install" << false << "runas" << "Die Änderung wurde nicht erlaubt.";
         QTest::newRow("rule folder not writable") << "read-only" << "install" << false << "runas" << "Die udev-Regel ";
+        QTest::newRow("final rename fails") << "folder" << "install" << false << "runas" << "Die udev-Regel ";
     }
     void installAndRemove()
     {
@@ -194,10 +195,10 @@ private slots:
         QVERIFY(TestFiles::write(dir.filePath("bin/udevadm"), "#!/bin/sh\necho \"$*\" >> '" + log.toUtf8() + "'\n"));
         QFile::setPermissions(dir.filePath("bin/udevadm"), QFile::ReadOwner | QFile::ExeOwner);
         qputenv("PATH", dir.filePath("bin").toUtf8() + ":/usr/bin:/bin");
-        QVERIFY(TestFiles::write(situation == "read-only" ? root + "/etc/udev/rules.d" : answer == "install" ? dir.filePath("x") : rule, "old"));
+        QVERIFY(TestFiles::write(situation == "read-only" ? root + "/etc/udev/rules.d" : situation == "folder" ? rule + "/x" : answer == "install" ? dir.filePath("x") : rule, "old"));
 
         RecordingProcessRunner processes;
-        processes.root = situation == "root" || situation == "read-only";
+        processes.root = situation == "root" || situation == "read-only" || situation == "folder";
         if (situation != "no pkexec")
             processes.existing << "pkexec";
         processes.onRun = [&](const QString& program, const QStringList& args) {
@@ -214,8 +215,9 @@ private slots:
         else
             installer.removeDrivers();
 
-        QTEST(QFileInfo::exists(rule), "ruleAfter");
-        QVERIFY(answer != "install" || !QFileInfo::exists(rule) || TestFiles::read(rule) == USBDevice::udevRule().toUtf8() + '\n');
+        QTEST(QFileInfo(rule).isFile(), "ruleAfter");
+        QVERIFY(answer != "install" || !QFileInfo(rule).isFile() || TestFiles::read(rule) == USBDevice::udevRule().toUtf8() + '\n');
+        QVERIFY(!QFileInfo::exists(rule + ".new"));
         QStringList calls;
         for (const QString& line : processes.lines)
             calls << line.section(' ', 0, 0);

@@ -366,28 +366,6 @@ private slots:
         QCOMPARE(saved(doc), reason.isEmpty() ? TestFiles::read(sample()) : before);
     }
 
-    void saveFailureKeepsPreviousFile_data()
-    {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("folder missing") << "fehlt/job.kcf";
-        QTest::newRow("target is a folder") << "ordner.kcf";
-    }
-
-    void saveFailureKeepsPreviousFile()
-    {
-        QFETCH(QString, target);
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("ordner.kcf")));
-        const QByteArray previous = "<?xml version='1.0' encoding='UTF-8'?>\n<KerfcraftData/>\n";
-        QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("job.kcf")), previous));
-        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        Document d;
-        fillDrawing(d);
-        QVERIFY(!JobFile::save(d, dir.filePath(target)));
-        QCOMPARE(TestFiles::read(dir.filePath(QStringLiteral("job.kcf"))), previous);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
-    }
-
     void settingsAtIntLimits_data()
     {
         QTest::addColumn<QString>("name");

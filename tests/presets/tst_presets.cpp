@@ -166,7 +166,6 @@ private slots:
         row("add, file missing", "missing", kMaterials, {"add=-1"}, {}, {notOpened, loadFailed});
         row("add, not XML", "malformed", kMaterials, {"add=-1"}, {}, {notOpened});
         row("add, write fails", "long name", kMaterials, {"add=-1"}, {}, {notWritten});
-        row("store, write fails", "long name", kMaterials, {"store 0=0"}, {});
     }
 
     void edits()
@@ -209,14 +208,13 @@ private slots:
         }
         QTEST(rows(store->materials()), "rows");
         // Written back as read (the parser keeps the declaration with its own
-        // choice of quotes), one blank per level, replaced by rename.
+        // choice of quotes), one blank per level.
         const QString written = QString::fromUtf8(TestFiles::read(path));
         QVERIFY2(written.contains(QRegularExpression("^<\\?xml version=.1\\.0. encoding=.UTF-8.\\?>\n<!-- Meine")),
                  qPrintable(written.left(80)));
         QVERIFY(written.contains("\n <Blades>\n  <Blade ") && written.contains("Value=\"Messer 0,25\""));
         const QRegularExpression uid("UId=\"\\{[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}\\}\"");
         QCOMPARE(written.count(uid), written.count("UId="));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         // Stored values reach the document's entries before any refill.
         if (ops.first().startsWith("store"))
             QCOMPARE(rows(doc.materials()), rows(store->materials()));
