@@ -60,13 +60,17 @@ int Document::nodeCount() const
 
 void Document::adoptDrawing(Document& from)
 {
-    clear();
+    // Swapped, not deleted here: `from` takes the previous drawing along.
     m_layers.swap(from.m_layers);
     m_colors.swap(from.m_colors);
     for (KCLayer* l : qAsConst(m_layers))
         l->setParent(this);
     for (KCObjectColor* c : qAsConst(m_colors))
         c->setParent(this);
+    for (KCLayer* l : qAsConst(from.m_layers))
+        l->setParent(&from);
+    for (KCObjectColor* c : qAsConst(from.m_colors))
+        c->setParent(&from);
     m_drawingWidth = from.m_drawingWidth;
     m_drawingHeight = from.m_drawingHeight;
     m_naturalWidth = from.m_naturalWidth;

@@ -105,7 +105,8 @@ public:
     int nodeCount() const;
     // Takes over the drawing another document has read (its tree, extent,
     // sizes and registration marks, and the layout defaults the import
-    // set), as if it had been read here; `from` is left without a drawing.
+    // set), as if it had been read here. `from` is left holding the previous
+    // drawing, so a caller can free a large one off its own thread.
     // Lets a drawing be read on a worker thread into a document of its own
     // (moved to this document's thread before the call). Emits DataChanged().
     void adoptDrawing(Document& from);

@@ -208,8 +208,8 @@ private:
     bool confirmJobFigures();
     std::unique_ptr<Document> readStaged(const QString& text, const std::function<bool(Document&)>& read);
     // Takes the staged drawing over (and the job settings of a job file),
-    // with one DataChanged() at the end.
-    void adoptStaged(Document& staged, bool withJobSettings);
+    // with one DataChanged() at the end, and frees the previous drawing.
+    void adoptStaged(std::unique_ptr<Document> staged, bool withJobSettings);
     void exportFcm();
     std::shared_ptr<VirtualPlotter> virtualPlotter() const;
     // Applies fn to the document with the controls-live flag cleared.

@@ -132,14 +132,14 @@ void MainWindow::onBtnLoadClicked()
     const QString name = askFile(false, tr("Kerfcraft Dateien (*.kcf)"));
     if (name.isEmpty())
         return;
-    const std::unique_ptr<Document> staged = readStaged(
+    std::unique_ptr<Document> staged = readStaged(
         tr("Die Auftragsdatei wird geladen …"), [&](Document& doc) { return JobFile::load(doc, name, &m_messages); });
     if (!staged) {
         m_messages.warning(tr("Hinweis"),
                            tr("Die Datei %1 konnte nicht gelesen werden.").arg(name));
         return;
     }
-    adoptStaged(*staged, true);
+    adoptStaged(std::move(staged), true);
     if (m_currentPlotter) {
         m_document->setMaterialWidth(m_currentPlotter->mediaWidth());
         m_document->setMaterialHeight(m_currentPlotter->mediaHeight());
@@ -182,31 +182,40 @@ std::unique_ptr<Document> MainWindow::readStaged(const QString& text,
     return staged;
 }
 
-void MainWindow::adoptStaged(Document& staged, bool withJobSettings)
+void MainWindow::adoptStaged(std::unique_ptr<Document> staged, bool withJobSettings)
 {
     {
         const QSignalBlocker quiet(m_document);
-        m_document->adoptDrawing(staged);
+        m_document->adoptDrawing(*staged);
         if (withJobSettings)
-            m_document->setJobSettings(staged.jobSettings());
+            m_document->setJobSettings(staged->jobSettings());
+    }
+    // Freeing the previous drawing of a million nodes takes longer than a
+    // frame: a thread of its own does it.
+    if (staged->nodeCount() > 100000) {
+        Document* old = staged.release();
+        QThread* disposal = QThread::create([old] { delete old; });
+        old->moveToThread(disposal);
+        connect(disposal, &QThread::finished, disposal, &QObject::deleteLater);
+        disposal->start();
     }
     m_document->notifyChanged();
 }
 
 void MainWindow::loadDrawing(const QStringList& texts, bool isSvg)
 {
-    const std::unique_ptr<Document> staged =
+    std::unique_ptr<Document> staged =
         readStaged(tr("Die Zeichnung wird geladen …"), [&](Document& doc) {
             importExchangeText(doc, texts, isSvg);
             return true;
         });
-    adoptStaged(*staged, false);
+    adoptStaged(std::move(staged), false);
 }
 
 bool MainWindow::openFile(const QString& path)
 {
     DrawingFile::LoadResult r;
-    const std::unique_ptr<Document> staged = readStaged(tr("Die Zeichnung wird geladen …"), [&](Document& doc) {
+    std::unique_ptr<Document> staged = readStaged(tr("Die Zeichnung wird geladen …"), [&](Document& doc) {
         r = DrawingFile::load(doc, path, DrawingFile::SvgRoute::AnyDrawing, &m_messages);
         return r.ok;
     });
@@ -214,7 +223,7 @@ bool MainWindow::openFile(const QString& path)
         m_messages.warning(tr("Hinweis"), r.error);
         return false;
     }
-    adoptStaged(*staged, DrawingFile::kindOf(path) == DrawingFile::Kind::Kcf);
+    adoptStaged(std::move(staged), DrawingFile::kindOf(path) == DrawingFile::Kind::Kcf);
     if (!r.leftOut.isEmpty())
         m_messages.information(tr("Hinweis"),
                                tr("Nicht übernommen:\n%1").arg(r.leftOut.join(QLatin1Char('\n'))));
