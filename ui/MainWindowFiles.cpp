@@ -25,6 +25,7 @@
 #include <QUrl>
 #include <QDir>
 #include <QThread>
+#include <QTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -191,13 +192,14 @@ void MainWindow::adoptStaged(std::unique_ptr<Document> staged, bool withJobSetti
             m_document->setJobSettings(staged->jobSettings());
     }
     // Freeing the previous drawing of a million nodes takes longer than a
-    // frame: a thread of its own does it.
+    // frame: a thread of its own does it, once the window has refilled and
+    // painted, since its frees would compete with the GUI thread's.
     if (staged->nodeCount() > 100000) {
         Document* old = staged.release();
         QThread* disposal = QThread::create([old] { delete old; });
         old->moveToThread(disposal);
         connect(disposal, &QThread::finished, disposal, &QObject::deleteLater);
-        disposal->start();
+        QTimer::singleShot(1000, disposal, [disposal] { disposal->start(); });
     }
     m_document->notifyChanged();
 }
