@@ -63,14 +63,14 @@ void Document::adoptDrawing(Document& from)
     // Swapped, not deleted here: `from` takes the previous drawing along.
     m_layers.swap(from.m_layers);
     m_colors.swap(from.m_colors);
-    for (KCLayer* l : qAsConst(m_layers))
-        l->setParent(this);
-    for (KCObjectColor* c : qAsConst(m_colors))
-        c->setParent(this);
-    for (KCLayer* l : qAsConst(from.m_layers))
-        l->setParent(&from);
-    for (KCObjectColor* c : qAsConst(from.m_colors))
-        c->setParent(&from);
+    const auto parentAll = [](const auto& children, QObject* parent) {
+        for (QObject* c : children)
+            c->setParent(parent);
+    };
+    parentAll(m_layers, this);
+    parentAll(m_colors, this);
+    parentAll(from.m_layers, &from);
+    parentAll(from.m_colors, &from);
     m_drawingWidth = from.m_drawingWidth;
     m_drawingHeight = from.m_drawingHeight;
     m_naturalWidth = from.m_naturalWidth;

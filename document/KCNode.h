@@ -9,6 +9,17 @@ class KCNode
 {
 public:
     KCNode() = default;
+    // A straight segment from (x0, y0) to (x1, y1): handles on its ends.
+    static KCNode line(double x0, double y0, double x1, double y1)
+    {
+        KCNode n;
+        n.setP0(x0, y0);
+        n.setP1(x0, y0);
+        n.setP2(x1, y1);
+        n.setP3(x1, y1);
+        n.setIsLine(true);
+        return n;
+    }
 
     double P0X() const { return m_p[0]; }
     double P0Y() const { return m_p[1]; }

@@ -187,13 +187,7 @@ QVector<KCSubPath> subPathsOf(const QPainterPath& path, const QTransform& t)
         } else if (e.type == QPainterPath::LineToElement) {
             if (x == cx && y == cy)
                 continue;
-            KCNode n;
-            n.setP0(cx, cy);
-            n.setP1(cx, cy);
-            n.setP2(x, y);
-            n.setP3(x, y);
-            n.setIsLine(true);
-            current.nodes().append(n);
+            current.nodes().append(KCNode::line(cx, cy, x, y));
             cx = x;
             cy = y;
         } else if (e.type == QPainterPath::CurveToElement && i + 2 < count) {

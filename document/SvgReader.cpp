@@ -223,13 +223,7 @@ private:
 
     static void appendLine(KCObject& o, double x0, double y0, double x1, double y1)
     {
-        KCNode n;
-        n.setP0(x0, y0);
-        n.setP1(x0, y0);
-        n.setP2(x1, y1);
-        n.setP3(x1, y1);
-        n.setIsLine(true);
-        currentSubPath(o).nodes().append(n);
+        currentSubPath(o).nodes().append(KCNode::line(x0, y0, x1, y1));
     }
 
     // Closes the last sub-path with a line back to its start unless it ends
